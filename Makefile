@@ -1,0 +1,28 @@
+# The two commands of the README: `make run` and `make test`.
+.PHONY: all setup build run test test-asan bench clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+build: setup
+	cmake --preset default
+	cmake --build --preset default
+
+run: build
+	@scripts/run.sh build/default/app/varnel
+
+test: build
+	ctest --preset default
+
+test-asan: setup
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: build
+	build/default/bench/varnel_engine_bench
+
+clean:
+	rm -rf build

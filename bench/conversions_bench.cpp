@@ -1,0 +1,115 @@
+// Each conversion end to end: files in a temporary folder, a null window.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "null_window.h"
+#include "varnel_engine.h"
+
+namespace varnel::banco {
+namespace {
+namespace fs = std::filesystem;
+
+fs::path CarpetaBanco() {
+    static const fs::path carpeta = [] {
+        std::string plantilla = (fs::temp_directory_path() / "varnel-banco-XXXXXX").string();
+        if (!::mkdtemp(plantilla.data())) std::abort();
+        return fs::path(plantilla);
+    }();
+    return carpeta;
+}
+
+void Escribir(const fs::path& ruta, const std::string& bytes) {
+    std::ofstream(ruta, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string Caja(int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += (i ? "\r\n" : "") + std::to_string(600000 + i) + "," + std::to_string(4700000 + i);
+    return s;
+}
+
+std::string FicheroWaypoints(int n) {
+    std::string s = "Datum,European 1950\r\n";
+    for (int i = 0; i < n; ++i)
+        s += "WP,UTM,SIT001,30T," + std::to_string(600000 + i) + "," + std::to_string(4700000 + i) +
+             ",,,SITNA Punto 001,\x87,N\r\n";
+    return s;
+}
+
+std::string FicheroTrack(int n) {
+    std::string s = "Datum,European 1950\r\n";
+    for (int i = 0; i < n; ++i)
+        s += "TP,UTM,30T," + std::to_string(600000 + i) + "," + std::to_string(4700000 + i) + ",,,0,,,,,,\r\n";
+    return s;
+}
+
+std::string FicheroMapsource(int n) {
+    std::string s = "Grid\tUTM\r\nDatum\tEuropean 1950\r\n\r\nTrack\tA\t\t0:00:00\t1 m\t0 kph\t\r\n\r\n";
+    for (int i = 0; i < n; ++i)
+        s += "Trackpoint\t30 T " + std::to_string(600000 + i) + " " + std::to_string(4700000 + i) +
+             "\t01/05/2026 08:00:00 \t450 m\t\r\n";
+    return s;
+}
+
+template <void (MotorVarnel::*Boton)()>
+void Ejecutar(benchmark::State& state, VentanaNula& ventana, const std::string& cajaInicial) {
+    MotorVarnel motor(ventana);
+    for (auto _ : state) {
+        ventana.porta = cajaInicial;
+        (motor.*Boton)();
+        benchmark::DoNotOptimize(ventana.mensajes.data());
+    }
+    if (ventana.errores) state.SkipWithError(ventana.mensajes.c_str());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_SitnaWpOzi_Caja(benchmark::State& state) {
+    VentanaNula v;
+    v.carpeta = CarpetaBanco();
+    Ejecutar<&MotorVarnel::cmdSitnaWpOzi>(state, v, Caja(static_cast<int>(state.range(0))));
+}
+
+void BM_SitnaTrackOzi_Fichero(benchmark::State& state) {
+    VentanaNula v;
+    v.carpeta = CarpetaBanco();
+    v.descargar = false;
+    Escribir(v.carpeta / "Sitna-Descargar.txt", Caja(static_cast<int>(state.range(0))) + "\r\n");
+    Ejecutar<&MotorVarnel::cmdSitnaTrackOzi>(state, v, "");
+}
+
+void BM_WpOziSitna(benchmark::State& state) {
+    VentanaNula v;
+    v.carpeta = CarpetaBanco();
+    Escribir(v.carpeta / "Sitna-OziWp.txt", FicheroWaypoints(static_cast<int>(state.range(0))));
+    Ejecutar<&MotorVarnel::cmdWpOziSitna>(state, v, "");
+}
+
+void BM_TrackOziSitna(benchmark::State& state) {
+    VentanaNula v;
+    v.carpeta = CarpetaBanco();
+    Escribir(v.carpeta / "Sitna-OziTrack.txt", FicheroTrack(static_cast<int>(state.range(0))));
+    Ejecutar<&MotorVarnel::cmdTrackOziSitna>(state, v, "");
+}
+
+void BM_MapsourceSitna(benchmark::State& state) {
+    VentanaNula v;
+    v.carpeta = CarpetaBanco();
+    Escribir(v.carpeta / "Sitna-Mapsource.txt", FicheroMapsource(static_cast<int>(state.range(0))));
+    Ejecutar<&MotorVarnel::cmdMapsourceSitna>(state, v, "");
+}
+
+// Waypoint names stop at 31767 points (the name number is the count + 1000).
+BENCHMARK(BM_SitnaWpOzi_Caja)->Arg(1000)->Arg(8000)->Arg(31767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SitnaTrackOzi_Fichero)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WpOziSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrackOziSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapsourceSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace varnel::banco
+
+BENCHMARK_MAIN();

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "value.h"
+
+namespace varnel {
+
+// One comma field of a line, as it stands: blanks around it and the quotes
+// of a quoted field already removed.
+struct CampoCrudo {
+    std::string_view texto;
+    bool entreComillas = false;
+};
+
+// Walks the comma fields of one line: blanks around a field are skipped, a
+// double-quoted field may hold commas, and an empty line is one empty field.
+class RecorridoCampos {
+public:
+    explicit RecorridoCampos(std::string_view linea) : linea_(linea) {}
+    // The next field; false after the last one.
+    bool Siguiente(CampoCrudo& campo);
+
+private:
+    std::string_view linea_;
+    std::size_t pos_ = 0;
+    bool terminado_ = false;
+};
+
+// A field as a value: quoted fields are text; an unquoted field that reads as
+// a number is that number.
+Valor ValorDeCampo(const CampoCrudo& campo);
+
+// Every field of a line as values.
+std::vector<Valor> CamposComa(std::string_view linea);
+
+// True when the line holds nothing but blanks.
+bool LineaEnBlanco(std::string_view linea);
+
+}  // namespace varnel

@@ -1,0 +1,24 @@
+#include "line_source.h"
+
+namespace varnel {
+
+bool LineasTexto::SiguienteLinea(std::string& linea) {
+    if (pos_ >= texto_.size()) return false;
+    const std::size_t fin = texto_.find_first_of("\r\n", pos_);
+    if (fin == std::string_view::npos) {
+        linea.assign(texto_.substr(pos_));
+        pos_ = texto_.size();
+    } else {
+        linea.assign(texto_.substr(pos_, fin - pos_));
+        pos_ = fin + 1;
+        if (texto_[fin] == '\r' && pos_ < texto_.size() && texto_[pos_] == '\n') ++pos_;
+    }
+    ++numeroLinea_;
+    return true;
+}
+
+std::string LineasTexto::DescribirLinea() const {
+    return " (línea " + std::to_string(numeroLinea_) + " del Cuadro Descargar)";
+}
+
+}  // namespace varnel

@@ -1,0 +1,96 @@
+// Ozi waypoints, Ozi track and MapSource export to the SITNA list.
+
+#include <string_view>
+
+#include "record_reader.h"
+#include "sitna_list.h"
+#include "varnel_engine.h"
+
+namespace varnel {
+namespace {
+
+constexpr std::string_view kMarcaTrackpoint = "Trackpoint";
+
+bool EsCifra(char c) { return c >= '0' && c <= '9'; }
+bool EsLetra(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// Up to `max` blank-separated words; returns how many there are (max + 1 when more).
+std::size_t Palabras(std::string_view s, std::string_view* palabras, std::size_t max) {
+    std::size_t n = 0;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        while (i < s.size() && s[i] == ' ') ++i;
+        const std::size_t inicio = i;
+        while (i < s.size() && s[i] != ' ') ++i;
+        if (i == inicio) break;
+        if (n == max) return max + 1;
+        palabras[n++] = s.substr(inicio, i - inicio);
+    }
+    return n;
+}
+
+// "30T", or "30" and "T": one or two digits and a band letter.
+bool EsZonaUtm(std::string_view numero, std::string_view banda) {
+    if (numero.empty() || numero.size() > 2 || banda.size() != 1 || !EsLetra(banda[0])) return false;
+    for (char c : numero)
+        if (!EsCifra(c)) return false;
+    return true;
+}
+
+// The position field of a track point line: "30 T 612345 4745678" or
+// "30T 612345 4745678". Easting and northing are kept as written.
+bool LeerPosicionUtm(std::string_view campo, Valor& x, Valor& y) {
+    std::string_view p[4];
+    const std::size_t n = Palabras(campo, p, 4);
+    if (n != 3 && n != 4) return false;
+    const bool zona = n == 4 ? EsZonaUtm(p[0], p[1])
+                             : p[0].size() >= 2 && EsZonaUtm(p[0].substr(0, p[0].size() - 1), p[0].substr(p[0].size() - 1));
+    const auto este = p[n - 2];
+    const auto norte = p[n - 1];
+    if (!zona || !LeerNumero(este) || !LeerNumero(norte)) return false;
+    x = Valor::Texto(std::string(este));
+    y = Valor::Texto(std::string(norte));
+    return true;
+}
+
+}  // namespace
+
+void MotorVarnel::EscribirPuntoLista(std::int16_t& primeraEntrada) {
+    NumFichSalida->Escribir(LineaListaSitna(CoordX, CoordY));
+    AnadirEntradaCaja(caja_, primeraEntrada, CoordX, CoordY);
+}
+
+void MotorVarnel::ConvertirOziASitna(const std::filesystem::path& entrada, bool waypoints) {
+    AbrirEntrada(entrada);
+    AbrirSalida(NombreFicheroSitna);
+    LectorRegistros lector(*NumFichEntrada, waypoints ? kRegistroWaypointOzi : kRegistroTrackOzi, true);
+    std::int16_t& primeraEntrada = waypoints ? PrimerPunto : primeraEntradaRun_;
+    while (lector.Siguiente(CoordX, CoordY)) {
+        Contador.Incrementar();
+        EscribirPuntoLista(primeraEntrada);
+    }
+}
+
+void MotorVarnel::TrabajoWpOziSitna() { ConvertirOziASitna(NombreFicheroOziWp, true); }
+
+void MotorVarnel::TrabajoTrackOziSitna() { ConvertirOziASitna(NombreFicheroOziTrack, false); }
+
+void MotorVarnel::TrabajoMapsourceSitna() {
+    AbrirEntrada(NombreFicheroMapsource);
+    AbrirSalida(NombreFicheroSitna);
+    std::string linea;
+    while (NumFichEntrada->SiguienteLinea(linea)) {
+        if (std::string_view(linea).substr(0, kMarcaTrackpoint.size()) != kMarcaTrackpoint) continue;
+        const std::size_t tab = linea.find('\t');
+        const std::size_t finCampo = tab == std::string::npos ? tab : linea.find('\t', tab + 1);
+        if (tab == std::string::npos ||
+            !LeerPosicionUtm(std::string_view(linea).substr(tab + 1, finCampo - tab - 1), CoordX, CoordY))
+            throw ErrorEjecucion(codigo::TiposNoCoinciden, NumFichEntrada->DescribirLinea());
+        // The file takes the point before the count can overflow; the box after.
+        NumFichSalida->Escribir(LineaListaSitna(CoordX, CoordY));
+        Contador.Incrementar();
+        AnadirEntradaCaja(caja_, primeraEntradaRun_, CoordX, CoordY);
+    }
+}
+
+}  // namespace varnel

@@ -1,0 +1,105 @@
+#include "value.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+namespace varnel {
+namespace {
+
+bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::optional<double> LeerNumero(std::string_view t) {
+    while (!t.empty() && EsBlanco(t.front())) t.remove_prefix(1);
+    while (!t.empty() && EsBlanco(t.back())) t.remove_suffix(1);
+    if (t.empty()) return std::nullopt;
+
+    // Plain whole numbers, the usual coordinates, need no more than this.
+    if (t.size() <= 15) {
+        std::int64_t entero = 0;
+        bool soloCifras = true;
+        for (char c : t) {
+            if (!EsDigito(c)) {
+                soloCifras = false;
+                break;
+            }
+            entero = entero * 10 + (c - '0');
+        }
+        if (soloCifras) return static_cast<double>(entero);
+    }
+
+    // Check the shape ourselves: from_chars alone would accept "inf", "nan"
+    // and hexadecimal forms, and rejects a leading '+'.
+    std::size_t i = 0;
+    bool negativo = false;
+    if (t[i] == '+' || t[i] == '-') negativo = t[i++] == '-';
+    const std::size_t inicio = i;
+    std::size_t digitos = 0;
+    while (i < t.size() && EsDigito(t[i])) ++i, ++digitos;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && EsDigito(t[i])) ++i, ++digitos;
+    }
+    if (digitos == 0) return std::nullopt;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+        if (j == t.size() || !EsDigito(t[j])) return std::nullopt;
+        while (j < t.size() && EsDigito(t[j])) ++j;
+        i = j;
+    }
+    if (i != t.size()) return std::nullopt;
+
+    double n = 0;
+    const auto r = std::from_chars(t.data() + inicio, t.data() + t.size(), n);
+    if (r.ec != std::errc{} || r.ptr != t.data() + t.size() || !std::isfinite(n)) return std::nullopt;
+    return negativo ? -n : n;
+}
+
+std::string TextoNumero(double n) {
+    if (n == 0) return "0";  // also -0
+    if (std::nearbyint(n) == n && std::fabs(n) < 1e15) {
+        char buf[32];
+        const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(n));
+        return std::string(buf, r.ptr);
+    }
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, n);
+    return std::string(buf, r.ptr);
+}
+
+std::optional<double> Valor::ComoNumero() const {
+    if (const auto* n = std::get_if<double>(&dato_)) return *n;
+    return LeerNumero(std::get<std::string>(dato_));
+}
+
+std::string Valor::ComoTexto() const {
+    if (const auto* n = std::get_if<double>(&dato_)) return TextoNumero(*n);
+    return std::get<std::string>(dato_);
+}
+
+std::string FormatoCeros(const Valor& v, int digitos) {
+    const auto n = v.ComoNumero();
+    if (!n) return v.ComoTexto();
+    const double entero = std::round(*n);  // halves away from zero
+    char buf[400];
+    std::string cifras;
+    if (std::fabs(entero) < 1e15) {
+        const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(std::fabs(entero)));
+        cifras.assign(buf, r.ptr);
+    } else {
+        const int largo = std::snprintf(buf, sizeof buf, "%.0f", std::fabs(entero));
+        cifras.assign(buf, static_cast<std::size_t>(largo));
+    }
+    std::string out;
+    if (entero < 0) out += '-';
+    if (static_cast<int>(cifras.size()) < digitos) out.append(digitos - cifras.size(), '0');
+    out += cifras;
+    return out;
+}
+
+}  // namespace varnel

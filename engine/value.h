@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace varnel {
+
+// A loosely typed value: text, or a number as read from a file.
+class Valor {
+public:
+    Valor() = default;
+    static Valor Texto(std::string t) { return Valor(std::move(t)); }
+    static Valor Numero(double n) { return Valor(n); }
+
+    bool EsTexto() const { return std::holds_alternative<std::string>(dato_); }
+    // The number this value stands for: the number itself, or text that reads as one.
+    std::optional<double> ComoNumero() const;
+    // How the value reads as text: text unchanged, a number in plain digits
+    // with a full stop for any fraction.
+    std::string ComoTexto() const;
+
+    bool operator==(const Valor&) const = default;
+
+private:
+    explicit Valor(std::string t) : dato_(std::move(t)) {}
+    explicit Valor(double n) : dato_(n) {}
+    std::variant<std::string, double> dato_;
+};
+
+// Reads `texto` as a decimal number: optional sign, digits with an optional
+// full stop and fraction, optional exponent; blanks around it are allowed.
+// Anything else, or a value out of range, is not a number.
+std::optional<double> LeerNumero(std::string_view texto);
+
+// The plain text of a number: whole numbers without fraction or exponent,
+// others in the shortest form that reads back the same.
+std::string TextoNumero(double n);
+
+// The "000000"/"0000000" formats: rounded half away from zero to a whole
+// number, zero-filled to `digitos`, never cut. Text that does not read as a
+// number is passed through unchanged.
+std::string FormatoCeros(const Valor& v, int digitos);
+
+}  // namespace varnel

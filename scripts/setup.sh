@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Varnel needs to build, test and run.
+# Only what is missing is installed; runs apt-get as root or through sudo.
+set -euo pipefail
+
+paquetes=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation
+  clang libclang-rt-14-dev
+  xvfb xauth imagemagick
+)
+
+faltan=()
+for p in "${paquetes[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltan+=("$p")
+done
+[ ${#faltan[@]} -eq 0 ] && exit 0
+
+echo "Instalando: ${faltan[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null; then
+  sudo=(sudo)
+else
+  echo "Faltan paquetes (${faltan[*]}) y no hay sudo: instálelos como root." >&2
+  exit 1
+fi
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${faltan[@]}"

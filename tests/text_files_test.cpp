@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "line_source.h"
+#include "run_error.h"
+#include "test_support.h"
+#include "text_files.h"
+
+namespace varnel {
+namespace {
+
+using prueba::CarpetaTemporal;
+
+std::vector<std::string> TodasLasLineas(FuenteLineas& f) {
+    std::vector<std::string> v;
+    std::string l;
+    while (f.SiguienteLinea(l)) v.push_back(l);
+    return v;
+}
+
+struct CasoLineas {
+    std::string texto;
+    std::vector<std::string> lineas;
+};
+
+class FinesDeLineaTest : public ::testing::TestWithParam<CasoLineas> {};
+
+TEST_P(FinesDeLineaTest, FicheroYCuadroCortanIgual) {
+    const auto& c = GetParam();
+    CarpetaTemporal dir;
+    prueba::EscribirBytes(dir / "f.txt", c.texto);
+    LectorLineas fichero(dir / "f.txt");
+    EXPECT_EQ(TodasLasLineas(fichero), c.lineas);
+    LineasTexto caja(c.texto);
+    EXPECT_EQ(TodasLasLineas(caja), c.lineas);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, FinesDeLineaTest,
+    ::testing::Values(CasoLineas{"", {}}, CasoLineas{"a", {"a"}}, CasoLineas{"a\r\nb\r\n", {"a", "b"}},
+                      CasoLineas{"a\nb\n", {"a", "b"}}, CasoLineas{"a\rb\r", {"a", "b"}},
+                      CasoLineas{"a\r\n\r\nb", {"a", "", "b"}}, CasoLineas{"a\n\rb", {"a", "", "b"}},
+                      CasoLineas{"\r\n", {""}}, CasoLineas{"a\r\r\nb", {"a", "", "b"}}));
+
+TEST(LectorLineasTest, UnCrAlFinalDelBuferSeJuntaConSuLf) {
+    CarpetaTemporal dir;
+    // The CR LF straddles the reader's 64 KiB buffer.
+    const std::string largo(64 * 1024 - 1, 'x');
+    prueba::EscribirBytes(dir / "f.txt", largo + "\r\nfin\r\n");
+    LectorLineas f(dir / "f.txt");
+    const auto v = TodasLasLineas(f);
+    ASSERT_EQ(v.size(), 2u);
+    EXPECT_EQ(v[0], largo);
+    EXPECT_EQ(v[1], "fin");
+}
+
+TEST(LectorLineasTest, DecodificaWindows1252YNumeraLineas) {
+    CarpetaTemporal dir;
+    prueba::EscribirBytes(dir / "f.txt", "uno\n65\xB0\n");
+    LectorLineas f(dir / "f.txt");
+    std::string l;
+    ASSERT_TRUE(f.SiguienteLinea(l));
+    ASSERT_TRUE(f.SiguienteLinea(l));
+    EXPECT_EQ(l, "65\u00B0");
+    EXPECT_EQ(f.DescribirLinea(), " (línea 2 de " + (dir / "f.txt").string() + ")");
+}
+
+int CodigoAlAbrirLectura(const std::filesystem::path& p) {
+    try {
+        LectorLineas f(p);
+    } catch (const ErrorEjecucion& e) {
+        return e.Codigo();
+    }
+    return 0;
+}
+
+int CodigoAlEscribir(const std::filesystem::path& p) {
+    try {
+        EscritorTexto f(p);
+        f.EscribirBytes("612345,4745678\r\n");
+        f.Cerrar();
+    } catch (const ErrorEjecucion& e) {
+        return e.Codigo();
+    }
+    return 0;
+}
+
+TEST(ErroresDeFicheroTest, CadaFalloDelSistemaTieneSuCodigo) {
+    CarpetaTemporal dir;
+    EXPECT_EQ(CodigoAlAbrirLectura(dir / "no-existe.txt"), 53);
+    EXPECT_EQ(CodigoAlAbrirLectura(dir / "no-carpeta" / "f.txt"), 76);
+    std::filesystem::create_directory(dir / "carpeta.txt");
+    EXPECT_EQ(CodigoAlAbrirLectura(dir / "carpeta.txt"), 75);
+    EXPECT_EQ(CodigoAlEscribir(dir / "carpeta.txt"), 75);
+    ASSERT_EQ(::mkfifo((dir / "tuberia.txt").c_str(), 0600), 0);
+    EXPECT_EQ(CodigoAlAbrirLectura(dir / "tuberia.txt"), 75);
+    EXPECT_EQ(CodigoAlEscribir(dir / "tuberia.txt"), 75);
+    std::filesystem::create_symlink("/dev/full", dir / "lleno.txt");
+    EXPECT_EQ(CodigoAlEscribir(dir / "lleno.txt"), 61);
+    std::filesystem::create_symlink(dir / "nada" / "x.txt", dir / "colgante.txt");
+    EXPECT_EQ(CodigoAlAbrirLectura(dir / "colgante.txt"), 53);
+    EXPECT_EQ(CodigoAlEscribir(dir / "colgante.txt"), 76);
+    EXPECT_EQ(CodigoAlEscribir(dir / "no-carpeta" / "f.txt"), 76);
+}
+
+TEST(ErroresDeFicheroTest, DescripcionesEnEspanol) {
+    EXPECT_EQ(ErrorEjecucion(6).Texto(), "Error:6 Desbordamiento");
+    EXPECT_EQ(ErrorEjecucion(13, " (línea 2 del Cuadro Descargar)").Texto(),
+              "Error:13 No coinciden los tipos (línea 2 del Cuadro Descargar)");
+    EXPECT_EQ(ErrorEjecucion(62).Texto(), "Error:62 La entrada sobrepasa el final del archivo");
+    EXPECT_EQ(ErrorEjecucion(76).Texto(), "Error:76 No se ha encontrado la ruta de acceso");
+    for (int c : {6, 13, 53, 57, 61, 62, 67, 70, 75, 76}) EXPECT_TRUE(EsCodigoConocido(c)) << c;
+    EXPECT_FALSE(EsCodigoConocido(5));
+}
+
+}  // namespace
+}  // namespace varnel
