@@ -1,0 +1,111 @@
+#include "folder_list.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+namespace varnel {
+namespace {
+
+constexpr int kRolRuta = Qt::UserRole;
+constexpr int kRolNivel = Qt::UserRole + 1;
+constexpr int kSangria = 8;
+
+class DelegadoSangria : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& opcion, const QModelIndex& indice) const override {
+        QStyleOptionViewItem o = opcion;
+        o.rect.setLeft(o.rect.left() + kSangria * indice.data(kRolNivel).toInt());
+        QStyledItemDelegate::paint(p, o, indice);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& opcion, const QModelIndex& indice) const override {
+        QSize s = QStyledItemDelegate::sizeHint(opcion, indice);
+        s.rwidth() += kSangria * indice.data(kRolNivel).toInt();
+        return s;
+    }
+};
+
+}  // namespace
+
+ListaCarpetas::ListaCarpetas(QWidget* padre) : QListWidget(padre) {
+    setItemDelegate(new DelegadoSangria(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUniformItemSizes(true);
+    setIconSize(QSize(16, 16));
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { PonerCarpeta(item->data(kRolRuta).toString()); });
+}
+
+bool ListaCarpetas::PonerCarpeta(const QString& ruta) {
+    const QFileInfo info(ruta);
+    if (ruta.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable()) return false;
+    const QString nueva = QDir::cleanPath(info.absoluteFilePath());
+    const bool cambia = nueva != carpeta_;
+    carpeta_ = nueva;
+    Rellenar();
+    if (cambia) emit carpetaCambiada(carpeta_);
+    return true;
+}
+
+QString ListaCarpetas::Resaltada() const {
+    const QListWidgetItem* item = currentItem();
+    return item ? item->data(kRolRuta).toString() : carpeta_;
+}
+
+void ListaCarpetas::Rellenar() {
+    clear();
+    const QIcon abierta = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon cerrada = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    // The chain from the root down to the current folder.
+    QStringList cadena;
+    for (QDir d(carpeta_);; ) {
+        cadena.prepend(d.absolutePath());
+        if (d.isRoot() || !d.cdUp()) break;
+    }
+    QListWidgetItem* actual = nullptr;
+    int nivel = 0;
+    for (const QString& ruta : cadena) {
+        const QString nombre = QDir(ruta).isRoot() ? QDir::toNativeSeparators(ruta) : QFileInfo(ruta).fileName();
+        auto* item = new QListWidgetItem(abierta, nombre, this);
+        item->setData(kRolRuta, ruta);
+        item->setData(kRolNivel, nivel++);
+        actual = item;
+    }
+    const auto subcarpetas =
+        QDir(carpeta_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& sub : subcarpetas) {
+        auto* item = new QListWidgetItem(cerrada, sub.fileName(), this);
+        item->setData(kRolRuta, QDir::cleanPath(sub.absoluteFilePath()));
+        item->setData(kRolNivel, nivel);
+    }
+    setCurrentItem(actual);
+    scrollToItem(actual);
+}
+
+void ListaCarpetas::Confirmar() {
+    const QString resaltada = Resaltada();
+    if (resaltada == carpeta_) return;
+    // A folder removed meanwhile: keep the current one and its listing.
+    if (!PonerCarpeta(resaltada)) Rellenar();
+}
+
+void ListaCarpetas::focusOutEvent(QFocusEvent* e) {
+    // Runs before the click that took the focus away is carried out.
+    Confirmar();
+    QListWidget::focusOutEvent(e);
+}
+
+void ListaCarpetas::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+        Confirmar();
+        return;
+    }
+    QListWidget::keyPressEvent(e);
+}
+
+}  // namespace varnel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QListWidget>
+#include <QString>
+
+namespace varnel {
+
+// The folder list: the root, the folders down to the current folder, the
+// current folder (open) and its subfolders, indented by depth. A click or the
+// arrow keys only move the highlight; a double click or Enter enters a folder;
+// losing the keyboard focus makes the highlighted folder the current one.
+class ListaCarpetas : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListaCarpetas(QWidget* padre = nullptr);
+
+    // The current folder: the exchange folder.
+    QString Carpeta() const { return carpeta_; }
+    // Makes `ruta` the current folder; false, with nothing changed, when it
+    // cannot be listed.
+    bool PonerCarpeta(const QString& ruta);
+    // The folder of the highlighted entry.
+    QString Resaltada() const;
+
+signals:
+    void carpetaCambiada(const QString& ruta);
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void Rellenar();
+    void Confirmar();
+
+    QString carpeta_;
+};
+
+}  // namespace varnel

@@ -1,0 +1,20 @@
+#include "fonts.h"
+
+#include <QFontDatabase>
+
+namespace varnel {
+
+QFont Fuente(const QString& familia, double puntos, bool negrita) {
+    QString elegida = familia;
+    if (!QFontDatabase::hasFamily(familia)) {
+        const bool mono = familia.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0;
+        elegida = mono ? QStringLiteral("Liberation Mono") : QStringLiteral("Liberation Sans");
+    }
+    QFont f(elegida);
+    f.setPointSizeF(puntos);
+    f.setBold(negrita);
+    f.setStyleHint(familia.contains(QLatin1String("Courier")) ? QFont::TypeWriter : QFont::SansSerif);
+    return f;
+}
+
+}  // namespace varnel

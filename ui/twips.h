@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QRect>
+
+namespace varnel {
+
+// Positions are designed in twips; at 96 dpi a pixel is 15 twips. Qt's
+// high-dpi scaling takes it from there.
+inline constexpr int kTwipsPorPixel = 15;
+
+constexpr QRect RectTwips(int izquierda, int arriba, int ancho, int alto) {
+    return {izquierda / kTwipsPorPixel, arriba / kTwipsPorPixel, ancho / kTwipsPorPixel, alto / kTwipsPorPixel};
+}
+
+}  // namespace varnel
