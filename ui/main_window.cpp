@@ -181,6 +181,13 @@ void FrmVarnel::Conectar() {
     connect(cmdSalir_, &QPushButton::clicked, this, &FrmVarnel::Salir);
     connect(DrvList_, &ListaUnidades::unidadElegida, this, &FrmVarnel::CambiarUnidad);
     connect(dirList_, &ListaCarpetas::carpetaCambiada, DrvList_, &ListaUnidades::MostrarUnidadDe);
+    // The option group is one Tab stop, on the selected option, however it got selected.
+    for (QRadioButton* opcion : {Option1_, Option2_, Option3_}) {
+        connect(opcion, &QRadioButton::toggled, this, [opcion](bool marcada) {
+            opcion->setFocusPolicy(marcada ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+        opcion->setFocusPolicy(opcion->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
     connect(lblLink_[0], &EtiquetaEnlace::pulsada, this, [this] { AbrirEnlace(0); });
     connect(lblLink_[1], &EtiquetaEnlace::pulsada, this, [this] { AbrirEnlace(1); });
 }

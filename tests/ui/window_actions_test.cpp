@@ -1,0 +1,190 @@
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "window_fixture.h"
+
+namespace varnel::prueba {
+namespace {
+
+TEST_F(VentanaTest, CadaBotonDeConversionTrabajaEnLaCarpeta) {
+    EscribirBytes(dir / "Sitna-OziWp.txt", DatoDePrueba("oziwp-3-N.txt"));
+    QTest::mouseClick(Boton("cmdWpOziSitna"), Qt::LeftButton);
+    EXPECT_EQ(Mensajes(), "Generados 3 Puntos en " + RutaQ("Sitna-Descargar.txt"));
+    // The box shows one point per line; the engine saw CR LF between them.
+    EXPECT_EQ(Porta()->toPlainText(), "612345,4745678\n612400,4745700\n99999,4700001");
+    EXPECT_EQ(w.TextoPorta(), "612345,4745678\r\n612400,4745700\r\n99999,4700001");
+
+    Control<QRadioButton>("Option3")->setChecked(true);
+    QTest::mouseClick(Boton("cmdSitnaWpOzi"), Qt::LeftButton);
+    EXPECT_EQ(Mensajes(), "Generados 3 Waypoints en " + RutaQ("Sitna-OziWp.txt"));
+    std::string esperado = DatoDePrueba("oziwp-3-N.txt");
+    for (auto& c : esperado)
+        if (c == 'N' && (&c)[1] == '\r') c = 'C';
+    EXPECT_EQ(LeerBytes(dir / "Sitna-OziWp.txt"), esperado);
+
+    Control<QCheckBox>("ChkDescargar")->setChecked(false);
+    QTest::mouseClick(Boton("cmdSitnaTrackOzi"), Qt::LeftButton);
+    EXPECT_EQ(Mensajes(), "Generados 3 Puntos de Track en " + RutaQ("Sitna-OziTrack.txt"));
+    EXPECT_EQ(LeerBytes(dir / "Sitna-OziTrack.txt"), DatoDePrueba("ozitrack-3.txt"));
+    EXPECT_TRUE(Porta()->toPlainText().isEmpty());  // file mode empties the box
+
+    QTest::mouseClick(Boton("cmdTrackOziSitna"), Qt::LeftButton);
+    EXPECT_EQ(Mensajes(), "Generados 3 Puntos en " + RutaQ("Sitna-Descargar.txt"));
+
+    EscribirBytes(dir / "Sitna-Mapsource.txt", DatoDePrueba("mapsource-gpsbabel-2tracks.txt"));
+    QTest::mouseClick(Boton("cmdMapsourceSitna"), Qt::LeftButton);
+    EXPECT_EQ(Mensajes(), "Generados 5 Puntos en " + RutaQ("Sitna-Descargar.txt"));
+    EXPECT_EQ(Porta()->document()->blockCount(), 5);
+    EXPECT_EQ(pitidos, 0);
+    EXPECT_TRUE(modales.empty());
+}
+
+TEST_F(VentanaTest, InformeDeErrorConPitidoYCajaModal) {
+    Porta()->setPlainText("algo");
+    QTest::mouseClick(Boton("cmdMapsourceSitna"), Qt::LeftButton);
+    EXPECT_EQ(pitidos, 1);
+    EXPECT_EQ(Mensajes(), "Error:53 No se ha encontrado el archivo " + RutaQ("Sitna-Mapsource.txt"));
+    ASSERT_EQ(modales.size(), 1u);
+    EXPECT_EQ(modales[0], "Error:53 No se ha encontrado el archivo");  // no path in the message box
+    EXPECT_TRUE(Porta()->toPlainText().isEmpty());
+}
+
+TEST(CajaModalTest, SinIconoSoloAceptarYTituloVarnel) {
+    CarpetaTemporal dir;
+    FrmVarnel w;
+    w.PonerPitido([] {});
+    w.show();
+    w.findChild<ListaCarpetas*>("dirList")->PonerCarpeta(QString::fromStdString(dir.Ruta().string()));
+    QString titulo;
+    QString texto;
+    int botones = -1;
+    QMessageBox::Icon icono = QMessageBox::Warning;
+    QTimer::singleShot(0, [&] {
+        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(caja, nullptr);
+        titulo = caja->windowTitle();
+        texto = caja->text();
+        icono = caja->icon();
+        botones = static_cast<int>(caja->buttons().size());
+        caja->accept();
+    });
+    w.findChild<QPushButton*>("cmdTrackOziSitna")->click();
+    EXPECT_EQ(titulo, "Varnel");
+    EXPECT_EQ(texto, "Error:53 No se ha encontrado el archivo");
+    EXPECT_EQ(icono, QMessageBox::NoIcon);
+    EXPECT_EQ(botones, 1);
+}
+
+TEST_F(VentanaTest, PegarSustituyeElCuadroEntero) {
+    Porta()->setPlainText("viejo\ntexto");
+    QApplication::clipboard()->setText("612345,4745678\r\n612400,4745700\r\n");
+    QTest::mouseClick(Boton("mnuPegar"), Qt::LeftButton);
+    EXPECT_EQ(Porta()->toPlainText(), "612345,4745678\n612400,4745700\n");
+    EXPECT_EQ(Porta()->textCursor().position(), Porta()->toPlainText().size());
+    // And what was pasted converts.
+    QTest::mouseClick(Boton("cmdSitnaWpOzi"), Qt::LeftButton);
+    EXPECT_EQ(Mensajes(), "Generados 2 Waypoints en " + RutaQ("Sitna-OziWp.txt"));
+
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(Boton("mnuPegar"), Qt::LeftButton);
+    EXPECT_TRUE(Porta()->toPlainText().isEmpty());
+}
+
+TEST_F(VentanaTest, CopiarLlevaTodoElCuadroAunqueHayaSeleccionParcial) {
+    Porta()->setPlainText("612345,4745678\n612400,4745700");
+    QTextCursor c = Porta()->textCursor();
+    c.setPosition(3);
+    c.setPosition(6, QTextCursor::KeepAnchor);
+    Porta()->setTextCursor(c);
+    QTest::mouseClick(Boton("mnuCopiar"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::clipboard()->text(), "612345,4745678\n612400,4745700");
+
+    QApplication::clipboard()->setText("anterior");
+    Porta()->clear();
+    QTest::mouseClick(Boton("mnuCopiar"), Qt::LeftButton);
+    EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
+}
+
+TEST_F(VentanaTest, CarpetaResaltadaConUnClicEsLaDeLaConversion) {
+    ASSERT_TRUE(QDir().mkpath(RutaQ("destino")));
+    ASSERT_TRUE(QDir().mkpath(RutaQ(".oculta")));
+    ASSERT_TRUE(Carpetas()->PonerCarpeta(RutaQ("")));
+    // Hidden folders are left out.
+    EXPECT_TRUE(Carpetas()->findItems(".oculta", Qt::MatchExactly).isEmpty());
+    const auto items = Carpetas()->findItems("destino", Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    Carpetas()->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(Carpetas()->viewport(), Qt::LeftButton, {},
+                      Carpetas()->visualItemRect(items[0]).center());
+    EXPECT_EQ(Carpetas()->Resaltada(), RutaQ("destino"));
+    EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));  // a click only highlights
+
+    QTest::mouseClick(Boton("cmdSitnaTrackOzi"), Qt::LeftButton);
+    EXPECT_EQ(Mensajes(), "Generados 0 Puntos de Track en " + RutaQ("destino/Sitna-OziTrack.txt"));
+    EXPECT_EQ(Carpetas()->Carpeta(), RutaQ("destino"));
+}
+
+TEST_F(VentanaTest, TeclasEnLaListaDeCarpetas) {
+    ASSERT_TRUE(QDir().mkpath(RutaQ("a")));
+    ASSERT_TRUE(QDir().mkpath(RutaQ("b")));
+    ASSERT_TRUE(Carpetas()->PonerCarpeta(RutaQ("")));
+    Carpetas()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Carpetas(), Qt::Key_Down);
+    QTest::keyClick(Carpetas(), Qt::Key_Down);
+    EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));  // arrows only move the highlight
+    // Tab takes the focus away and so commits the highlight.
+    QTest::keyClick(Carpetas(), Qt::Key_Tab);
+    EXPECT_EQ(Carpetas()->Carpeta(), RutaQ("b"));
+    EXPECT_EQ(w.CarpetaIntercambio(), dir / "b");
+    // Enter enters the highlighted folder as a double click does.
+    Carpetas()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Carpetas(), Qt::Key_Up);
+    QTest::keyClick(Carpetas(), Qt::Key_Return);
+    EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));
+}
+
+TEST_F(VentanaTest, CarpetaBorradaAntesDeConfirmarNoCambiaNada) {
+    ASSERT_TRUE(QDir().mkpath(RutaQ("efimera")));
+    ASSERT_TRUE(Carpetas()->PonerCarpeta(RutaQ("")));
+    Carpetas()->setFocus(Qt::TabFocusReason);
+    Carpetas()->setCurrentItem(Carpetas()->findItems("efimera", Qt::MatchExactly).value(0));
+    ASSERT_TRUE(QDir().rmdir(RutaQ("efimera")));
+    Boton("cmdAyuda")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));
+    EXPECT_TRUE(Carpetas()->findItems("efimera", Qt::MatchExactly).isEmpty());
+}
+
+TEST_F(VentanaTest, UnidadIlegibleVuelveEnSilencio) {
+    auto* unidades = Control<ListaUnidades>("DrvList");
+    const QString antes = unidades->Unidad();
+    unidades->addItem("/sin-medio", "/sin-medio-varnel");
+    unidades->setCurrentIndex(unidades->count() - 1);
+    EXPECT_EQ(unidades->Unidad(), antes);
+    EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));
+    EXPECT_EQ(pitidos, 0);
+    EXPECT_TRUE(modales.empty());
+}
+
+TEST_F(VentanaTest, OtraUnidadLlevaLaListaASuRaiz) {
+    auto* unidades = Control<ListaUnidades>("DrvList");
+    unidades->addItem("prueba", RutaQ(""));
+    unidades->setCurrentIndex(unidades->count() - 1);
+    EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));
+    ASSERT_TRUE(Carpetas()->PonerCarpeta("/"));
+    EXPECT_EQ(unidades->Unidad(), "/");  // the drive list follows the folder list
+}
+
+TEST_F(VentanaTest, EnlacesAbrenCorreoYWeb) {
+    QTest::mouseClick(Control("lblLink_0"), Qt::LeftButton);
+    QTest::mouseClick(Control("lblLink_1"), Qt::LeftButton);
+    ASSERT_EQ(enlaces.size(), 2u);
+    EXPECT_EQ(enlaces[0].toString(), "mailto:" + Control<QLabel>("lblLink_0")->text());
+    EXPECT_EQ(enlaces[1].toString(), Control<QLabel>("lblLink_1")->text());
+    EXPECT_EQ(enlaces[0].scheme(), "mailto");
+    EXPECT_TRUE(enlaces[0].query().isEmpty());
+}
+
+}  // namespace
+}  // namespace varnel::prueba

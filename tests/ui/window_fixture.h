@@ -1,0 +1,56 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QUrl>
+#include <vector>
+
+#include "drive_list.h"
+#include "folder_list.h"
+#include "main_window.h"
+#include "test_support.h"
+
+namespace varnel::prueba {
+
+// The real main window, shown and active, its exchange folder a fresh
+// temporary folder, the message box and the beep recorded.
+class VentanaTest : public ::testing::Test {
+protected:
+    VentanaTest() {
+        w.PonerMostrarMensaje([this](const QString& t) { modales.push_back(t); });
+        w.PonerPitido([this] { ++pitidos; });
+        w.PonerAbrirEnlace([this](const QUrl& u) { enlaces.push_back(u); });
+        w.show();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        EXPECT_TRUE(Carpetas()->PonerCarpeta(QString::fromStdString(dir.Ruta().string())));
+    }
+
+    template <class T = QWidget>
+    T* Control(const char* nombre) const {
+        T* c = w.findChild<T*>(QLatin1String(nombre));
+        EXPECT_NE(c, nullptr) << nombre;
+        return c;
+    }
+    QPushButton* Boton(const char* nombre) const { return Control<QPushButton>(nombre); }
+    ListaCarpetas* Carpetas() const { return Control<ListaCarpetas>("dirList"); }
+    QString Mensajes() const { return Control<QLineEdit>("txtMensajes")->text(); }
+    QPlainTextEdit* Porta() const { return Control<QPlainTextEdit>("txtPorta"); }
+    QString RutaQ(const char* nombre) const { return QString::fromStdString((dir / nombre).string()); }
+
+    CarpetaTemporal dir;
+    FrmVarnel w;
+    std::vector<QString> modales;
+    int pitidos = 0;
+    std::vector<QUrl> enlaces;
+};
+
+}  // namespace varnel::prueba
