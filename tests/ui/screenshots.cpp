@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(500, [&] {
         w.grab().save(salida + "/frmVarnel.png");
         QTimer::singleShot(0, [&] {
-            QTimer::singleShot(500, [&] {
+            QTimer::singleShot(1500, [&] {
                 if (QWidget* ayuda = QApplication::activeModalWidget()) {
                     ayuda->grab().save(salida + "/frmAyuda.png");
                     ayuda->close();

@@ -1,0 +1,94 @@
+// The real main window, offscreen: click to summary for the largest lists,
+// and building and showing the window.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "folder_list.h"
+#include "main_window.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+fs::path Carpeta() {
+    static const fs::path carpeta = [] {
+        std::string plantilla = (fs::temp_directory_path() / "varnel-banco-ventana-XXXXXX").string();
+        if (!::mkdtemp(plantilla.data())) std::abort();
+        return fs::path(plantilla);
+    }();
+    return carpeta;
+}
+
+std::unique_ptr<varnel::FrmVarnel> Ventana() {
+    auto w = std::make_unique<varnel::FrmVarnel>();
+    w->PonerMostrarMensaje([](const QString&) {});
+    w->PonerPitido([] {});
+    w->show();
+    w->findChild<varnel::ListaCarpetas*>("dirList")->PonerCarpeta(QString::fromStdString(Carpeta().string()));
+    return w;
+}
+
+QString Lista(int n) {
+    QString s;
+    for (int i = 0; i < n; ++i) s += QStringLiteral("%1,%2\r\n").arg(600000 + i).arg(4700000 + i);
+    return s;
+}
+
+void Pulsar(varnel::FrmVarnel& w, const char* boton) { w.findChild<QPushButton*>(boton)->click(); }
+
+// Paste the list into the box, then convert it from the box.
+void BM_PegarYConvertir(benchmark::State& state, const char* boton) {
+    auto w = Ventana();
+    QApplication::clipboard()->setText(Lista(static_cast<int>(state.range(0))));
+    for (auto _ : state) {
+        Pulsar(*w, "mnuPegar");
+        Pulsar(*w, boton);
+    }
+    if (!w->TextoMensajes().starts_with("Generados")) state.SkipWithError(w->TextoMensajes().c_str());
+}
+
+void BM_Mapsource_LlenaElCuadro(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    std::string f = "Grid\tUTM\r\nDatum\tEuropean 1950\r\n\r\n";
+    for (int i = 0; i < n; ++i)
+        f += "Trackpoint\t30 T " + std::to_string(600000 + i) + " " + std::to_string(4700000 + i) + "\t\t450 m\t\r\n";
+    std::ofstream(Carpeta() / "Sitna-Mapsource.txt", std::ios::binary) << f;
+    auto w = Ventana();
+    for (auto _ : state) Pulsar(*w, "cmdMapsourceSitna");
+    if (!w->TextoMensajes().starts_with("Generados")) state.SkipWithError(w->TextoMensajes().c_str());
+}
+
+void BM_VentanaHastaMostrada(benchmark::State& state) {
+    for (auto _ : state) {
+        varnel::FrmVarnel w;
+        w.show();
+        if (!QTest::qWaitForWindowExposed(&w)) state.SkipWithError("no expuesta");
+    }
+}
+
+// Waypoint names stop at 31767 points; the track conversion takes all 32767.
+BENCHMARK_CAPTURE(BM_PegarYConvertir, SitnaWpOzi, "cmdSitnaWpOzi")->Arg(31767)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PegarYConvertir, SitnaTrackOzi, "cmdSitnaTrackOzi")->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Mapsource_LlenaElCuadro)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VentanaHastaMostrada)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argcQt = 1;
+    QApplication app(argcQt, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
