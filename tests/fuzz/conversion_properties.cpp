@@ -1,0 +1,222 @@
+#include "conversion_properties.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "fake_window.h"
+#include "line_source.h"
+#include "record_reader.h"
+#include "run_error.h"
+#include "text_files.h"
+#include "varnel_engine.h"
+
+namespace varnel::prueba {
+namespace {
+namespace fs = std::filesystem;
+
+using Puntos = std::vector<std::string>;  // "easting,northing" in the list file's formats
+
+const fs::path& Carpeta() {
+    static const fs::path carpeta = [] {
+        std::string plantilla = (fs::temp_directory_path() / "varnel-fuzz-XXXXXX").string();
+        if (!::mkdtemp(plantilla.data())) std::abort();
+        return fs::path(plantilla);
+    }();
+    return carpeta;
+}
+
+std::string Leer(const fs::path& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void Escribir(const fs::path& ruta, std::string_view bytes) {
+    std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void Limpiar() {
+    for (const char* n : {"Sitna-Descargar.txt", "Sitna-OziWp.txt", "Sitna-OziTrack.txt", "Sitna-Mapsource.txt"})
+        fs::remove(Carpeta() / n);
+}
+
+Puntos Leidos(FuenteLineas& fuente, FormaRegistro forma, bool conCabecera) {
+    Puntos p;
+    LectorRegistros lector(fuente, forma, conCabecera);
+    Valor x;
+    Valor y;
+    while (lector.Siguiente(x, y)) p.push_back(FormatoCeros(x, 6) + "," + FormatoCeros(y, 7));
+    return p;
+}
+
+// A file's points, or an error text when its own reader refuses it.
+std::optional<Puntos> PuntosDeFichero(const fs::path& ruta, FormaRegistro forma, bool conCabecera,
+                                      std::string& fallo) {
+    try {
+        LectorLineas f(ruta);
+        return Leidos(f, forma, conCabecera);
+    } catch (const ErrorEjecucion& e) {
+        fallo = ruta.filename().string() + " no se relee: " + e.Texto();
+        return std::nullopt;
+    }
+}
+
+std::optional<Puntos> PuntosDeTexto(const std::string& texto, std::string& fallo) {
+    try {
+        LineasTexto t(texto);
+        return Leidos(t, kRegistroSitna, false);
+    } catch (const ErrorEjecucion& e) {
+        fallo = "el cuadro no se relee: " + e.Texto();
+        return std::nullopt;
+    }
+}
+
+// The count in "Generados N ...", or -1 when the run ended in an error report.
+std::optional<std::string> Final(const VentanaFalsa& v, int& contados) {
+    contados = -1;
+    if (v.mensajes.rfind("Generados ", 0) == 0) {
+        if (v.pitidos != 0 || !v.modales.empty()) return "resumen con informe de error";
+        contados = std::atoi(v.mensajes.c_str() + 10);
+        return std::nullopt;
+    }
+    if (v.mensajes.rfind("Error:", 0) != 0) return "ni resumen ni error: " + v.mensajes;
+    const int codigo = std::atoi(v.mensajes.c_str() + 6);
+    if (!EsCodigoConocido(codigo)) return "código desconocido: " + v.mensajes;
+    if (v.pitidos != 1 || v.modales.size() != 1) return "informe de error incompleto";
+    if (v.mensajes.rfind(v.modales[0], 0) != 0) return "la caja modal no dice lo mismo";
+    return std::nullopt;
+}
+
+std::optional<std::string> Comparar(const Puntos& obtenidos, int contados, const Puntos& esperados,
+                                    const char* que) {
+    if (static_cast<int>(obtenidos.size()) != contados)
+        return std::string(que) + ": " + std::to_string(obtenidos.size()) + " puntos, el resumen dice " +
+               std::to_string(contados);
+    if (obtenidos != esperados) return std::string(que) + ": los puntos no son los leídos, o no en su orden";
+    return std::nullopt;
+}
+
+// SITNA list (file or box) to both Ozi files.
+std::optional<std::string> HaciaOzi(bool deCaja, std::string_view datos) {
+    const fs::path lista = Carpeta() / "Sitna-Descargar.txt";
+    std::string fallo;
+    Puntos esperados;
+    bool entradaValida = true;
+    try {
+        if (deCaja) {
+            LineasTexto t(datos);
+            esperados = Leidos(t, kRegistroSitna, false);
+        } else {
+            Escribir(lista, datos);
+            LectorLineas f(lista);
+            esperados = Leidos(f, kRegistroSitna, false);
+        }
+    } catch (const ErrorEjecucion&) {
+        entradaValida = false;
+    }
+
+    for (const bool waypoints : {true, false}) {
+        VentanaFalsa v;
+        v.carpeta = Carpeta();
+        v.descargar = deCaja;
+        v.porta = deCaja ? std::string(datos) : "sin tocar";
+        MotorVarnel m(v);
+        waypoints ? m.cmdSitnaWpOzi() : m.cmdSitnaTrackOzi();
+        int contados = 0;
+        if (auto f = Final(v, contados)) return f;
+        if (deCaja && v.porta != datos) return "el cuadro cambió en modo cuadro";
+        if (!deCaja && !v.porta.empty()) return "el cuadro no se vació en modo fichero";
+        if (!deCaja && Leer(lista) != datos) return "la lista de entrada cambió";
+        if (contados < 0) continue;
+        if (!entradaValida) return "resumen para una entrada que su lector rechaza";
+        const fs::path salida = Carpeta() / (waypoints ? "Sitna-OziWp.txt" : "Sitna-OziTrack.txt");
+        auto leidos = PuntosDeFichero(salida, waypoints ? kRegistroWaypointOzi : kRegistroTrackOzi, true, fallo);
+        if (!leidos) return fallo;
+        if (auto f = Comparar(*leidos, contados, esperados, salida.filename().string().c_str())) return f;
+    }
+    return std::nullopt;
+}
+
+// An Ozi or MapSource file to the SITNA list and the box.
+std::optional<std::string> HaciaSitna(Objetivo objetivo, std::string_view datos) {
+    const char* nombre = objetivo == Objetivo::WaypointsOzi ? "Sitna-OziWp.txt"
+                         : objetivo == Objetivo::TrackOzi   ? "Sitna-OziTrack.txt"
+                                                            : "Sitna-Mapsource.txt";
+    const fs::path entrada = Carpeta() / nombre;
+    Escribir(entrada, datos);
+    VentanaFalsa v;
+    v.carpeta = Carpeta();
+    v.porta = "anterior";
+    MotorVarnel m(v);
+    if (objetivo == Objetivo::WaypointsOzi)
+        m.cmdWpOziSitna();
+    else if (objetivo == Objetivo::TrackOzi)
+        m.cmdTrackOziSitna();
+    else
+        m.cmdMapsourceSitna();
+
+    int contados = 0;
+    if (auto f = Final(v, contados)) return f;
+    if (Leer(entrada) != datos) return "la entrada cambió";
+    if (v.porta == "anterior") return "el cuadro no se vació";
+    std::string fallo;
+    auto deFichero = PuntosDeFichero(Carpeta() / "Sitna-Descargar.txt", kRegistroSitna, false, fallo);
+    if (!deFichero) return contados < 0 ? std::nullopt : std::optional<std::string>(fallo);
+    auto deCaja = PuntosDeTexto(v.porta, fallo);
+    if (!deCaja) return fallo;
+    if (contados < 0) {
+        // After an error the file may hold one point more than the box, never fewer.
+        if (deFichero->size() < deCaja->size() || deFichero->size() > deCaja->size() + 1)
+            return "tras el error, fichero y cuadro no casan";
+        if (!std::equal(deCaja->begin(), deCaja->end(), deFichero->begin()))
+            return "tras el error, el cuadro no es el principio del fichero";
+        return std::nullopt;
+    }
+    if (auto f = Comparar(*deFichero, contados, *deCaja, "Sitna-Descargar.txt")) return f;
+    if (objetivo != Objetivo::Mapsource) {
+        auto esperados = PuntosDeFichero(entrada, objetivo == Objetivo::WaypointsOzi ? kRegistroWaypointOzi
+                                                                                     : kRegistroTrackOzi,
+                                         true, fallo);
+        if (!esperados) return "resumen para una entrada que su lector rechaza";
+        if (auto f = Comparar(*deFichero, contados, *esperados, "Sitna-Descargar.txt")) return f;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ComprobarConversion(Objetivo objetivo, std::string_view datos) {
+    Limpiar();
+    switch (objetivo) {
+    case Objetivo::ListaSitnaFichero: return HaciaOzi(false, datos);
+    case Objetivo::ListaSitnaCuadro: return HaciaOzi(true, datos);
+    default: return HaciaSitna(objetivo, datos);
+    }
+}
+
+std::optional<std::string> ComprobarFormatos(std::string_view datos) {
+    const auto n = LeerNumero(datos);
+    const std::string texto(datos);
+    const std::string seis = FormatoCeros(Valor::Texto(texto), 6);
+    if (!n) {
+        if (seis != texto) return "un texto que no es número no pasa sin cambios";
+        return std::nullopt;
+    }
+    if (!std::isfinite(*n)) return "número no finito";
+    const std::size_t cifras = seis.size() - (seis[0] == '-' ? 1 : 0);
+    if (cifras < 6) return "menos de seis cifras: " + seis;
+    for (std::size_t i = seis[0] == '-' ? 1 : 0; i < seis.size(); ++i)
+        if (seis[i] < '0' || seis[i] > '9') return "no son solo cifras: " + seis;
+    const auto releido = LeerNumero(seis);
+    if (!releido || *releido != std::round(*n)) return "no se relee el número redondeado: " + seis;
+    if (FormatoCeros(Valor::Numero(*n), 7).size() < 7) return "menos de siete cifras";
+    const auto vuelta = LeerNumero(TextoNumero(*n));
+    if (!vuelta || *vuelta != *n) return "el texto del número no se relee igual: " + TextoNumero(*n);
+    return std::nullopt;
+}
+
+}  // namespace varnel::prueba

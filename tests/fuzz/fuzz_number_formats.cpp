@@ -1,0 +1,17 @@
+// libFuzzer entry for number reading and the zero-filled formats.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "conversion_properties.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
+    const std::string_view entrada(reinterpret_cast<const char*>(datos), tamano);
+    if (const auto fallo = varnel::prueba::ComprobarFormatos(entrada)) {
+        std::fprintf(stderr, "propiedad incumplida: %s\n", fallo->c_str());
+        std::abort();
+    }
+    return 0;
+}
