@@ -9,7 +9,7 @@ paquetes=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick time python3
 )
 
 faltan=()

@@ -1,0 +1,120 @@
+// Exchange folders and files that are not what they seem: every case ends in
+// its error report (or works, where it should), and nothing blocks.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "engine_fixture.h"
+
+namespace varnel::prueba {
+namespace {
+
+struct Conversion {
+    const char* nombre;
+    void (MotorVarnel::*boton)();
+    const char* entrada;
+    const char* salida;
+    const char* datos;  // a valid input file
+};
+
+const Conversion kConversiones[] = {
+    {"SitnaWpOzi", &MotorVarnel::cmdSitnaWpOzi, "Sitna-Descargar.txt", "Sitna-OziWp.txt", "612345,4745678\r\n"},
+    {"SitnaTrackOzi", &MotorVarnel::cmdSitnaTrackOzi, "Sitna-Descargar.txt", "Sitna-OziTrack.txt",
+     "612345,4745678\r\n"},
+    {"WpOziSitna", &MotorVarnel::cmdWpOziSitna, "Sitna-OziWp.txt", "Sitna-Descargar.txt",
+     "Datum,European 1950\r\nWP,UTM,SIT001,30T,612345,4745678,,,SITNA Punto 001,\x87,N\r\n"},
+    {"TrackOziSitna", &MotorVarnel::cmdTrackOziSitna, "Sitna-OziTrack.txt", "Sitna-Descargar.txt",
+     "Datum,European 1950\r\nTP,UTM,30T,612345,4745678,,,1,,,,,,\r\n"},
+    {"MapsourceSitna", &MotorVarnel::cmdMapsourceSitna, "Sitna-Mapsource.txt", "Sitna-Descargar.txt",
+     "Trackpoint\t30 T 612345 4745678\t\r\n"},
+};
+
+class CarpetaHostilTest : public MotorTest, public ::testing::WithParamInterface<Conversion> {
+protected:
+    CarpetaHostilTest() { ventana.descargar = false; }  // the SITNA list from its file
+    void Ejecutar() { (motor.*GetParam().boton)(); }
+    std::string Error75() const { return "Error:75 Error de acceso a la ruta o el archivo"; }
+};
+
+TEST_P(CarpetaHostilTest, EntradaQueEsUnaCarpeta) {
+    std::filesystem::create_directory(dir / GetParam().entrada);
+    Poner(GetParam().salida, "anterior");
+    Ejecutar();
+    EsperarError(Error75(), Error75());
+    EXPECT_EQ(Leer(GetParam().salida), "anterior");
+}
+
+TEST_P(CarpetaHostilTest, EntradaQueEsUnaTuberiaNoBloquea) {
+    ASSERT_EQ(::mkfifo((dir / GetParam().entrada).c_str(), 0600), 0);
+    Ejecutar();  // would hang here if the pipe were opened
+    EsperarError(Error75(), Error75());
+}
+
+TEST_P(CarpetaHostilTest, SalidaQueEsUnaTuberiaNoBloquea) {
+    Poner(GetParam().entrada, GetParam().datos);
+    ASSERT_EQ(::mkfifo((dir / GetParam().salida).c_str(), 0600), 0);
+    Ejecutar();
+    EsperarError(Error75(), Error75());
+}
+
+TEST_P(CarpetaHostilTest, EntradaEnlaceColganteEs53ConSuRuta) {
+    std::filesystem::create_symlink(dir / "no-esta.txt", dir / GetParam().entrada);
+    Ejecutar();
+    EsperarError("Error:53 No se ha encontrado el archivo " + Ruta(GetParam().entrada),
+                 "Error:53 No se ha encontrado el archivo");
+}
+
+TEST_P(CarpetaHostilTest, EntradaEnlaceAUnFicheroFunciona) {
+    Poner("real.txt", GetParam().datos);
+    std::filesystem::create_symlink(dir / "real.txt", dir / GetParam().entrada);
+    Ejecutar();
+    EXPECT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+    EXPECT_EQ(Leer("real.txt"), GetParam().datos);
+}
+
+TEST_P(CarpetaHostilTest, SalidaEnlaceADevFullEsDiscoLleno) {
+    Poner(GetParam().entrada, GetParam().datos);
+    std::filesystem::create_symlink("/dev/full", dir / GetParam().salida);
+    Ejecutar();
+    EsperarError("Error:61 Disco lleno", "Error:61 Disco lleno");
+}
+
+TEST_P(CarpetaHostilTest, EntradaDeSoloLecturaSeLeeSinTocarla) {
+    Poner(GetParam().entrada, GetParam().datos);
+    std::filesystem::permissions(dir / GetParam().entrada, std::filesystem::perms::owner_read);
+    const auto antes = std::filesystem::last_write_time(dir / GetParam().entrada);
+    Ejecutar();
+    EXPECT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+    EXPECT_EQ(Leer(GetParam().entrada), GetParam().datos);
+    EXPECT_EQ(std::filesystem::last_write_time(dir / GetParam().entrada), antes);
+}
+
+TEST_P(CarpetaHostilTest, CarpetaQuitadaEntreDosEjecuciones) {
+    const auto carpeta = dir / "usb";
+    std::filesystem::create_directory(carpeta);
+    EscribirBytes(carpeta / GetParam().entrada, GetParam().datos);
+    ventana.carpeta = carpeta;
+    Ejecutar();
+    ASSERT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+    std::filesystem::remove_all(carpeta);
+    Ejecutar();
+    EsperarError("Error:76 No se ha encontrado la ruta de acceso", "Error:76 No se ha encontrado la ruta de acceso");
+}
+
+TEST_P(CarpetaHostilTest, RutaConAcentosEspaciosYBytesNoUtf8) {
+    const auto carpeta = dir / "Excursión a Aralar \xff\xfe";
+    std::filesystem::create_directory(carpeta);
+    EscribirBytes(carpeta / GetParam().entrada, GetParam().datos);
+    ventana.carpeta = carpeta;
+    Ejecutar();
+    EXPECT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+    EXPECT_TRUE(std::filesystem::exists(carpeta / GetParam().salida));
+    EXPECT_NE(ventana.mensajes.find((carpeta / GetParam().salida).string()), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Conversiones, CarpetaHostilTest, ::testing::ValuesIn(kConversiones),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+}  // namespace
+}  // namespace varnel::prueba
