@@ -68,11 +68,18 @@ TEST_F(VentanaTest, AyudaDejaLaVentanaPrincipalSinEntrada) {
         // While the help window is up, the main window takes no clicks.
         bloqueada = QApplication::activeModalWidget() != nullptr &&
                     QApplication::activeModalWidget() != &w;
-        QTest::mouseClick(Boton("cmdMapsourceSitna"), Qt::LeftButton);
+        // Through the window system, as a real click comes.
+        QPushButton* b = Boton("cmdMapsourceSitna");
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, b->mapTo(&w, b->rect().center()));
         if (auto* a = QApplication::activeModalWidget()) a->close();
     });
     Boton("cmdAyuda")->click();
     EXPECT_TRUE(bloqueada);
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().toStdString();  // the click ran nothing
+    // The same click with the help window gone does run the conversion.
+    QPushButton* b = Boton("cmdMapsourceSitna");
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, b->mapTo(&w, b->rect().center()));
+    EXPECT_TRUE(Mensajes().startsWith("Error:53")) << Mensajes().toStdString();
 }
 
 TEST_F(VentanaTest, SalirCierraAmbasVentanasYTerminaElPrograma) {

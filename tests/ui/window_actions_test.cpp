@@ -126,6 +126,16 @@ TEST_F(VentanaTest, CarpetaResaltadaConUnClicEsLaDeLaConversion) {
     EXPECT_EQ(Carpetas()->Carpeta(), RutaQ("destino"));
 }
 
+TEST_F(VentanaTest, AltMConCarpetaResaltadaConvierteEnEsaCarpeta) {
+    ASSERT_TRUE(QDir().mkpath(RutaQ("gps")));
+    EscribirBytes(dir / "gps" / "Sitna-Mapsource.txt", DatoDePrueba("mapsource-gpsbabel-60.txt"));
+    ASSERT_TRUE(Carpetas()->PonerCarpeta(RutaQ("")));
+    Carpetas()->setFocus(Qt::TabFocusReason);
+    Carpetas()->setCurrentItem(Carpetas()->findItems("gps", Qt::MatchExactly).value(0));
+    QTest::keyClick(Carpetas(), Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(Mensajes(), "Generados 60 Puntos en " + RutaQ("gps/Sitna-Descargar.txt"));
+}
+
 TEST_F(VentanaTest, TeclasEnLaListaDeCarpetas) {
     ASSERT_TRUE(QDir().mkpath(RutaQ("a")));
     ASSERT_TRUE(QDir().mkpath(RutaQ("b")));
