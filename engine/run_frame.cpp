@@ -107,6 +107,11 @@ void MotorVarnel::AbrirEntrada(const std::filesystem::path& ruta) {
 }
 
 void MotorVarnel::AbrirSalida(const std::filesystem::path& ruta) {
+    // An output that is the input under another name (a link) would be emptied
+    // before it is read: refuse it rather than lose the user's file.
+    std::error_code ec;
+    if (NumFichEntrada && std::filesystem::equivalent(NumFichEntrada->Ruta(), ruta, ec))
+        throw ErrorEjecucion(codigo::AccesoRuta);
     NumFichSalida = std::make_unique<EscritorTexto>(ruta);
 }
 

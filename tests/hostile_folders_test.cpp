@@ -113,6 +113,14 @@ TEST_P(CarpetaHostilTest, RutaConAcentosEspaciosYBytesNoUtf8) {
     EXPECT_NE(ventana.mensajes.find((carpeta / GetParam().salida).string()), std::string::npos);
 }
 
+TEST_P(CarpetaHostilTest, SalidaQueEsLaEntradaConOtroNombreNoLaVacia) {
+    Poner(GetParam().entrada, GetParam().datos);
+    std::filesystem::create_symlink(dir / GetParam().entrada, dir / GetParam().salida);
+    Ejecutar();
+    EsperarError(Error75(), Error75());
+    EXPECT_EQ(Leer(GetParam().entrada), GetParam().datos);
+}
+
 INSTANTIATE_TEST_SUITE_P(Conversiones, CarpetaHostilTest, ::testing::ValuesIn(kConversiones),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
