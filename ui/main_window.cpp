@@ -232,13 +232,10 @@ void FrmVarnel::MostrarAyuda() {
     frmAyuda_->Mostrar();
 }
 
-void FrmVarnel::Salir() {
-    if (frmAyuda_) frmAyuda_->close();
-    close();
-    QCoreApplication::quit();
-}
+void FrmVarnel::Salir() { close(); }
 
 void FrmVarnel::closeEvent(QCloseEvent* e) {
+    // Closing the main window ends the program at once, help window included.
     if (frmAyuda_) frmAyuda_->close();
     e->accept();
     QCoreApplication::quit();
