@@ -23,6 +23,7 @@ test-asan: setup
 
 bench: build
 	build/default/bench/varnel_engine_bench
+	build/default/bench/varnel_window_bench
 
 clean:
 	rm -rf build
