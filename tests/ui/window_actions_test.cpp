@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -175,6 +176,18 @@ TEST_F(VentanaTest, UnidadIlegibleVuelveEnSilencio) {
     EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));
     EXPECT_EQ(pitidos, 0);
     EXPECT_TRUE(modales.empty());
+}
+
+TEST_F(VentanaTest, UnidadesSonSistemasQueSePuedenRecorrer) {
+    auto* unidades = Control<ListaUnidades>("DrvList");
+    ASSERT_GT(unidades->count(), 0);
+    EXPECT_GE(unidades->findData(QDir::rootPath()), 0);
+    for (int i = 0; i < unidades->count(); ++i) {
+        const QString raiz = unidades->itemData(i).toString();
+        EXPECT_FALSE(raiz.startsWith("/proc") || raiz.startsWith("/sys") || raiz.startsWith("/dev"))
+            << raiz.toStdString();
+        EXPECT_TRUE(QFileInfo(raiz).isDir()) << raiz.toStdString();
+    }
 }
 
 TEST_F(VentanaTest, OtraUnidadLlevaLaListaASuRaiz) {
