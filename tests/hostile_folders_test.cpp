@@ -121,6 +121,14 @@ TEST_P(CarpetaHostilTest, SalidaQueEsLaEntradaConOtroNombreNoLaVacia) {
     EXPECT_EQ(Leer(GetParam().entrada), GetParam().datos);
 }
 
+TEST_P(CarpetaHostilTest, SalidaQueEsUnEnlaceDuroALaEntradaNoLaVacia) {
+    Poner(GetParam().entrada, GetParam().datos);
+    std::filesystem::create_hard_link(dir / GetParam().entrada, dir / GetParam().salida);
+    Ejecutar();
+    EsperarError(Error75(), Error75());
+    EXPECT_EQ(Leer(GetParam().entrada), GetParam().datos);
+}
+
 INSTANTIATE_TEST_SUITE_P(Conversiones, CarpetaHostilTest, ::testing::ValuesIn(kConversiones),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
