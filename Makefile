@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: all setup build run test test-asan bench clean
+.PHONY: all setup build run test test-asan test-windows bench clean
 
 all: build
 
@@ -20,6 +20,9 @@ test-asan: setup
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+test-windows:
+	@scripts/test-windows.sh
 
 bench: build
 	build/default/bench/varnel_engine_bench

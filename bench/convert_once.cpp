@@ -1,7 +1,9 @@
-// Runs one conversion in a folder with a null window and prints its message:
-// the driver for the memory and long-line measurements of bench/memory_check.sh.
+// Runs one conversion in a folder with a null window and prints its message,
+// and its time on standard error: the driver for bench/memory_check.sh and
+// bench/wine_vs_linux.sh.
 // Usage: varnel_convert_once <folder> <wp-ozi|track-ozi|ozi-wp|ozi-track|mapsource>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -18,12 +20,15 @@ int main(int argc, char* argv[]) {
     ventana.descargar = false;
     varnel::MotorVarnel motor(ventana);
     const char* c = argv[2];
+    const auto inicio = std::chrono::steady_clock::now();
     if (!std::strcmp(c, "wp-ozi")) motor.cmdSitnaWpOzi();
     else if (!std::strcmp(c, "track-ozi")) motor.cmdSitnaTrackOzi();
     else if (!std::strcmp(c, "ozi-wp")) motor.cmdWpOziSitna();
     else if (!std::strcmp(c, "ozi-track")) motor.cmdTrackOziSitna();
     else if (!std::strcmp(c, "mapsource")) motor.cmdMapsourceSitna();
     else return 2;
+    const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - inicio;
+    std::fprintf(stderr, "conversión: %.2f ms\n", ms.count());
     std::printf("%s\n", ventana.mensajes.c_str());
     return ventana.errores ? 1 : 0;
 }

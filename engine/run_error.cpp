@@ -1,7 +1,5 @@
 #include "run_error.h"
 
-#include <cerrno>
-
 namespace varnel {
 
 std::string DescripcionError(int c) {
@@ -23,44 +21,26 @@ std::string DescripcionError(int c) {
 
 bool EsCodigoConocido(int c) { return !DescripcionError(c).empty(); }
 
-ErrorEjecucion::ErrorEjecucion(int c, std::string detalle)
-    : std::runtime_error("Error:" + std::to_string(c)), codigo_(c), detalle_(std::move(detalle)) {}
+namespace {
 
-std::string ErrorEjecucion::Texto() const {
-    return "Error:" + std::to_string(codigo_) + " " + DescripcionError(codigo_) + detalle_;
+// Built by appending: GCC 12 warns falsely (-Wrestrict) on "literal" + string.
+std::string Encabezado(int c) {
+    std::string s = "Error:";
+    s += std::to_string(c);
+    return s;
 }
 
-int CodigoDeFalloSistema(const std::error_code& ec, const std::filesystem::path& ruta) {
-    if (ec.category() != std::generic_category() && ec.category() != std::system_category())
-        return codigo::ErrorEs;
-    switch (ec.value()) {
-    case ENOENT: {
-        // A missing file in an existing folder is 53; a missing folder is 76.
-        std::error_code ignorar;
-        const auto carpeta = ruta.has_parent_path() ? ruta.parent_path() : std::filesystem::path(".");
-        return std::filesystem::is_directory(carpeta, ignorar) ? codigo::ArchivoNoEncontrado
-                                                                : codigo::RutaNoEncontrada;
-    }
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP: return codigo::RutaNoEncontrada;
-    case EACCES:
-    case EPERM:
-    case EROFS: return codigo::PermisoDenegado;
-    case EISDIR:
-    case ENXIO:
-    case ETXTBSY: return codigo::AccesoRuta;
-    case ENOSPC:
-    case EFBIG:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return codigo::DiscoLleno;
-    case EMFILE:
-    case ENFILE: return codigo::DemasiadosArchivos;
-    case ENOMEM: return codigo::MemoriaInsuficiente;
-    default: return codigo::ErrorEs;
-    }
+}  // namespace
+
+ErrorEjecucion::ErrorEjecucion(int c, std::string detalle)
+    : std::runtime_error(Encabezado(c)), codigo_(c), detalle_(std::move(detalle)) {}
+
+std::string ErrorEjecucion::Texto() const {
+    std::string s = Encabezado(codigo_);
+    s += ' ';
+    s += DescripcionError(codigo_);
+    s += detalle_;
+    return s;
 }
 
 }  // namespace varnel

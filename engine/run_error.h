@@ -1,9 +1,7 @@
 #pragma once
 
-#include <filesystem>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 
 namespace varnel {
 
@@ -42,8 +40,5 @@ private:
     int codigo_;
     std::string detalle_;
 };
-
-// Maps an operating-system failure on `ruta` to a run-time error code.
-int CodigoDeFalloSistema(const std::error_code& ec, const std::filesystem::path& ruta);
 
 }  // namespace varnel

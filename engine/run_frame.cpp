@@ -1,13 +1,17 @@
 #include <new>
 #include <optional>
 
+#include "native_file.h"
+#include "path_text.h"
 #include "varnel_engine.h"
 
 namespace varnel {
 
 void MotorVarnel::CalcularNombresFichero() {
-    // operator/ adds a separator only where the folder lacks one (a root folder).
-    const std::filesystem::path carpeta = ventana_.CarpetaIntercambio();
+    // operator/ adds a separator only where the folder lacks one (a root
+    // folder); on Windows every separator becomes a backslash.
+    std::filesystem::path carpeta = ventana_.CarpetaIntercambio();
+    carpeta.make_preferred();
     NombreFicheroSitna = carpeta / "Sitna-Descargar.txt";
     NombreFicheroOziWp = carpeta / "Sitna-OziWp.txt";
     NombreFicheroOziTrack = carpeta / "Sitna-OziTrack.txt";
@@ -79,7 +83,7 @@ void MotorVarnel::Ejecutar(Hacia hacia, Trabajo trabajo, const char* textoMedio,
         return;
     }
     ventana_.PonerTextoMensajes("Generados " + std::to_string(Contador.Valor()) + textoMedio +
-                                (this->*resumen).string());
+                                TextoRuta(this->*resumen));
 }
 
 void MotorVarnel::InformarError(const ErrorEjecucion& e, const std::filesystem::path& entrada) {
@@ -87,7 +91,7 @@ void MotorVarnel::InformarError(const ErrorEjecucion& e, const std::filesystem::
     const std::string texto = e.Texto();
     ventana_.PonerTextoMensajes(texto);
     if (e.Codigo() == codigo::ArchivoNoEncontrado)
-        ventana_.PonerTextoMensajes(ventana_.TextoMensajes() + " " + entrada.string());
+        ventana_.PonerTextoMensajes(ventana_.TextoMensajes() + " " + TextoRuta(entrada));
     ventana_.MostrarMensajeModal(texto);
 }
 
@@ -109,8 +113,7 @@ void MotorVarnel::AbrirEntrada(const std::filesystem::path& ruta) {
 void MotorVarnel::AbrirSalida(const std::filesystem::path& ruta) {
     // An output that is the input under another name (a link) would be emptied
     // before it is read: refuse it rather than lose the user's file.
-    std::error_code ec;
-    if (NumFichEntrada && std::filesystem::equivalent(NumFichEntrada->Ruta(), ruta, ec))
+    if (NumFichEntrada && MismoFichero(NumFichEntrada->Ruta(), ruta))
         throw ErrorEjecucion(codigo::AccesoRuta);
     NumFichSalida = std::make_unique<EscritorTexto>(ruta);
 }

@@ -5,6 +5,8 @@
 #include <system_error>
 
 #include "cp1252.h"
+#include "native_file.h"
+#include "path_text.h"
 #include "run_error.h"
 
 namespace varnel {
@@ -36,9 +38,7 @@ LectorLineas::LectorLineas(const fs::path& ruta) : ruta_(ruta), bufer_(kBufer) {
     if (estado.type() == fs::file_type::not_found) LanzarSistema(ENOENT, ruta);
     if (estado.type() != fs::file_type::regular) throw ErrorEjecucion(codigo::AccesoRuta);
 
-    errno = 0;
-    fichero_ = std::fopen(ruta.c_str(), "rb");
-    if (!fichero_) LanzarSistema(errno ? errno : EIO, ruta);
+    fichero_ = AbrirParaLeer(ruta);
 }
 
 LectorLineas::~LectorLineas() {
@@ -51,7 +51,7 @@ void LectorLineas::Cerrar() {
 }
 
 std::string LectorLineas::DescribirLinea() const {
-    return " (línea " + std::to_string(numeroLinea_) + " de " + ruta_.string() + ")";
+    return " (línea " + std::to_string(numeroLinea_) + " de " + TextoRuta(ruta_) + ")";
 }
 
 bool LectorLineas::Rellenar() {
@@ -116,13 +116,7 @@ EscritorTexto::EscritorTexto(const fs::path& ruta) : ruta_(ruta), bufer_(kBufer)
     if (tipo == fs::file_type::directory || tipo == fs::file_type::fifo || tipo == fs::file_type::socket)
         throw ErrorEjecucion(codigo::AccesoRuta);
 
-    errno = 0;
-    fichero_ = std::fopen(ruta.c_str(), "wb");
-    if (!fichero_) {
-        // Nothing is missing but the folder (or a link's target folder).
-        if (errno == ENOENT) throw ErrorEjecucion(codigo::RutaNoEncontrada);
-        LanzarSistema(errno ? errno : EIO, ruta);
-    }
+    fichero_ = AbrirParaEscribir(ruta);
     std::setvbuf(fichero_, bufer_.data(), _IOFBF, bufer_.size());
 }
 

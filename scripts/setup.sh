@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Varnel needs to build, test and run.
 # Only what is missing is installed; runs apt-get as root or through sudo.
+# `setup.sh windows` adds what the Windows cross build and Wine need.
 set -euo pipefail
 
 paquetes=(
@@ -11,6 +12,9 @@ paquetes=(
   clang libclang-rt-14-dev
   xvfb xauth x11-utils xdotool imagemagick time python3
 )
+if [ "${1:-}" = windows ]; then
+  paquetes+=(g++-mingw-w64-x86-64-posix googletest wine64)
+fi
 
 faltan=()
 for p in "${paquetes[@]}"; do

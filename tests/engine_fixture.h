@@ -14,7 +14,7 @@ class MotorTest : public ::testing::Test {
 protected:
     MotorTest() { ventana.carpeta = dir.Ruta(); }
 
-    std::string Ruta(const char* nombre) const { return (dir / nombre).string(); }
+    std::string Ruta(const char* nombre) const { return Utf8(dir / nombre); }
     std::string Leer(const char* nombre) const { return LeerBytes(dir / nombre); }
     void Poner(const char* nombre, const std::string& bytes) const { EscribirBytes(dir / nombre, bytes); }
     bool Existe(const char* nombre) const { return std::filesystem::exists(dir / nombre); }

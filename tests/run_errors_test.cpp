@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include "engine_fixture.h"
 
@@ -10,15 +11,17 @@ namespace {
 
 using ErroresTest = MotorTest;
 
+constexpr const char* kSinDiscoLleno = "Windows no tiene un /dev/full";
+
 TEST_F(ErroresTest, DiscoLlenoEsUnErrorNuncaUnResumen) {
-    std::filesystem::create_symlink("/dev/full", dir / "Sitna-OziWp.txt");
+    if (!CrearEnlaceADiscoLleno(dir / "Sitna-OziWp.txt")) GTEST_SKIP() << kSinDiscoLleno;
     ventana.porta = ListaSitna(3);
     motor.cmdSitnaWpOzi();
     EsperarError("Error:61 Disco lleno", "Error:61 Disco lleno");
 }
 
 TEST_F(ErroresTest, DiscoLlenoAlEscribirLaListaDejaLaCajaConLoLeido) {
-    std::filesystem::create_symlink("/dev/full", dir / "Sitna-Descargar.txt");
+    if (!CrearEnlaceADiscoLleno(dir / "Sitna-Descargar.txt")) GTEST_SKIP() << kSinDiscoLleno;
     Poner("Sitna-OziTrack.txt", DatoDePrueba("ozitrack-3.txt"));
     motor.cmdTrackOziSitna();
     EsperarError("Error:61 Disco lleno", "Error:61 Disco lleno");
@@ -45,13 +48,14 @@ TEST_F(ErroresTest, SalidaQueEsUnaCarpetaEs75) {
 }
 
 TEST_F(ErroresTest, EntradaQueEsUnaTuberiaEs75SinBloquear) {
-    ASSERT_EQ(::mkfifo((dir / "Sitna-OziTrack.txt").c_str(), 0600), 0);
+    if (!CrearTuberia(dir / "Sitna-OziTrack.txt")) GTEST_SKIP() << "Windows no tiene tuberías con nombre";
     Poner("Sitna-Descargar.txt", "anterior");
     motor.cmdTrackOziSitna();
     EsperarError("Error:75 Error de acceso a la ruta o el archivo", "Error:75 Error de acceso a la ruta o el archivo");
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "anterior");
 }
 
+#ifndef _WIN32
 // Root writes anywhere, so the read-only check runs as an unprivileged user
 // in a child process; the child's exit code is the run's error code.
 void ComoUsuarioSinPrivilegios(const std::filesystem::path& carpeta) {
@@ -78,6 +82,7 @@ TEST_F(ErroresTest, CarpetaDeSoloLecturaEs70) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(ComoUsuarioSinPrivilegios(carpeta), ::testing::ExitedWithCode(70), "");
 }
+#endif
 
 }  // namespace
 }  // namespace varnel::prueba

@@ -193,16 +193,5 @@ TEST_F(SitnaAOziTest, OtraCarpetaEnLaSiguienteEjecucion) {
     EXPECT_EQ(motor.NombreFicheroMapsource, otra / "Sitna-Mapsource.txt");
 }
 
-TEST_F(SitnaAOziTest, CarpetaRaizNoDoblaElSeparador) {
-    ventana.carpeta = "/";
-    motor.CalcularNombresFichero();
-    EXPECT_EQ(motor.NombreFicheroSitna.string(), "/Sitna-Descargar.txt");
-    EXPECT_EQ(motor.NombreFicheroOziWp.string(), "/Sitna-OziWp.txt");
-    EXPECT_EQ(motor.NombreFicheroOziTrack.string(), "/Sitna-OziTrack.txt");
-    ventana.carpeta = "/tmp/";
-    motor.CalcularNombresFichero();
-    EXPECT_EQ(motor.NombreFicheroMapsource.string(), "/tmp/Sitna-Mapsource.txt");
-}
-
 }  // namespace
 }  // namespace varnel::prueba

@@ -5,6 +5,9 @@
 
 namespace varnel::prueba {
 
+// Creates a folder of a new name under the system's temporary folder.
+std::filesystem::path CrearCarpetaUnica(const std::string& prefijo);
+
 // A fresh folder under the system's temporary folder, removed at the end.
 class CarpetaTemporal {
 public:
@@ -13,17 +16,27 @@ public:
     CarpetaTemporal(const CarpetaTemporal&) = delete;
     CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
     const std::filesystem::path& Ruta() const { return ruta_; }
-    std::filesystem::path operator/(const std::string& nombre) const { return ruta_ / nombre; }
+    std::filesystem::path operator/(const std::filesystem::path& nombre) const { return ruta_ / nombre; }
 
 private:
     std::filesystem::path ruta_;
 };
+
+// A path from UTF-8 text, and back: narrow strings are not UTF-8 on Windows.
+std::filesystem::path RutaUtf8(const std::string& utf8);
+std::string Utf8(const std::filesystem::path& ruta);
 
 std::string LeerBytes(const std::filesystem::path& ruta);
 void EscribirBytes(const std::filesystem::path& ruta, const std::string& bytes);
 // A file of the committed test data (tests/data).
 std::string DatoDePrueba(const std::string& nombre);
 std::filesystem::path RutaDatoDePrueba(const std::string& nombre);
+
+// Hostile files that not every system has: each returns false where this one
+// has no such thing (or the test cannot make it), so the test can skip.
+bool CrearTuberia(const std::filesystem::path& ruta);
+bool CrearEnlaceADiscoLleno(const std::filesystem::path& enlace);
+bool CrearEnlaceSimbolico(const std::filesystem::path& destino, const std::filesystem::path& enlace);
 
 // n SITNA points 600000+i, 4700000+i as list lines with `fin` after each.
 std::string ListaSitna(int n, const std::string& fin = "\r\n");

@@ -280,7 +280,12 @@ OpcionGarmin FrmVarnel::OpcionSeleccionada() const {
 }
 
 std::filesystem::path FrmVarnel::CarpetaIntercambio() const {
-    return std::filesystem::path(QFile::encodeName(QDir::toNativeSeparators(dirList_->Carpeta())).toStdString());
+#ifdef _WIN32
+    // Built from the wide path itself, never from an 8-bit form of it.
+    return std::filesystem::path(QDir::toNativeSeparators(dirList_->Carpeta()).toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(dirList_->Carpeta()).toStdString());
+#endif
 }
 
 void FrmVarnel::Pitido() { pitido_(); }

@@ -11,6 +11,7 @@
 #include "line_source.h"
 #include "record_reader.h"
 #include "run_error.h"
+#include "test_support.h"
 #include "text_files.h"
 #include "varnel_engine.h"
 
@@ -21,11 +22,7 @@ namespace fs = std::filesystem;
 using Puntos = std::vector<std::string>;  // "easting,northing" in the list file's formats
 
 const fs::path& Carpeta() {
-    static const fs::path carpeta = [] {
-        std::string plantilla = (fs::temp_directory_path() / "varnel-fuzz-XXXXXX").string();
-        if (!::mkdtemp(plantilla.data())) std::abort();
-        return fs::path(plantilla);
-    }();
+    static const fs::path carpeta = CrearCarpetaUnica("varnel-fuzz-");
     return carpeta;
 }
 

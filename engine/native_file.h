@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace varnel {
+
+// Exchange files are opened by path on every platform, always in binary mode,
+// so a CR LF goes to the file exactly once. A failure to open is thrown as an
+// ErrorEjecucion carrying the run-time code of the system's failure.
+
+// Opens an existing file for reading.
+std::FILE* AbrirParaLeer(const std::filesystem::path& ruta);
+
+// Opens a file for writing: an existing one is emptied, a missing one created.
+// A missing file here can only mean a missing folder, so that is error 76.
+std::FILE* AbrirParaEscribir(const std::filesystem::path& ruta);
+
+// True when both paths name one file (one is a link to the other, say).
+bool MismoFichero(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// The C library's last failure (errno) as an error code.
+std::error_code UltimoFalloC();
+
+// Maps an operating-system failure on `ruta` to a run-time error code: errno
+// values, and on Windows the system's own error codes as well.
+int CodigoDeFalloSistema(const std::error_code& ec, const std::filesystem::path& ruta);
+
+}  // namespace varnel

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs a command with a private, throw-away Wine prefix: WINEPREFIX in a
+# temporary folder, drive T: mapped to a scratch folder, Wine's own messages
+# off. Without a display it runs under Xvfb. The prefix is removed at the end.
+# Usage: scripts/with-wine.sh COMMAND [ARGS...]
+set -euo pipefail
+
+wine=$(command -v wine64 || true)
+[ -n "$wine" ] || wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || { echo "No está Wine ($wine): ejecute scripts/setup.sh windows" >&2; exit 1; }
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+
+temporal=$(mktemp -d "${TMPDIR:-/tmp}/varnel-wine-XXXXXX")
+export WINEPREFIX="$temporal/prefijo" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+limpiar() {
+  WINEPREFIX="$WINEPREFIX" "$wineserver" -k >/dev/null 2>&1 || true
+  rm -rf "$temporal"
+}
+trap limpiar EXIT
+
+if [ -z "${DISPLAY:-}" ] && [ "${VARNEL_XVFB:-}" != 1 ]; then
+  # Wine wants a display for anything with a window: give it a virtual one.
+  VARNEL_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+fi
+
+"$wine" wineboot -i >/dev/null 2>&1
+mkdir -p "$temporal/unidad-t"
+ln -sfn "$temporal/unidad-t" "$WINEPREFIX/dosdevices/t:"
+"$@"
