@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: all setup build run test test-asan test-windows bench clean
+.PHONY: all setup build run test test-asan test-windows lint bench clean
 
 all: build
 
@@ -23,6 +23,9 @@ test-asan: setup
 
 test-windows:
 	@scripts/test-windows.sh
+
+lint: build
+	@scripts/lint.sh
 
 bench: build
 	build/default/bench/varnel_engine_bench

@@ -1,12 +1,11 @@
-// Each conversion end to end: files in a temporary folder, a null window.
+// Each conversion end to end: files in a temporary folder, a recording window.
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
-#include "null_window.h"
+#include "fake_window.h"
+#include "test_support.h"
 #include "varnel_engine.h"
 
 namespace varnel::banco {
@@ -14,16 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path CarpetaBanco() {
-    static const fs::path carpeta = [] {
-        std::string plantilla = (fs::temp_directory_path() / "varnel-banco-XXXXXX").string();
-        if (!::mkdtemp(plantilla.data())) std::abort();
-        return fs::path(plantilla);
-    }();
+    static const fs::path carpeta = prueba::CrearCarpetaUnica("varnel-banco-");
     return carpeta;
-}
-
-void Escribir(const fs::path& ruta, const std::string& bytes) {
-    std::ofstream(ruta, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 std::string Caja(int n) {
@@ -56,49 +47,49 @@ std::string FicheroMapsource(int n) {
 }
 
 template <void (MotorVarnel::*Boton)()>
-void Ejecutar(benchmark::State& state, VentanaNula& ventana, const std::string& cajaInicial) {
+void Ejecutar(benchmark::State& state, prueba::VentanaFalsa& ventana, const std::string& cajaInicial) {
     MotorVarnel motor(ventana);
     for (auto _ : state) {
         ventana.porta = cajaInicial;
         (motor.*Boton)();
         benchmark::DoNotOptimize(ventana.mensajes.data());
     }
-    if (ventana.errores) state.SkipWithError(ventana.mensajes.c_str());
+    if (!ventana.modales.empty()) state.SkipWithError(ventana.mensajes.c_str());
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 void BM_SitnaWpOzi_Caja(benchmark::State& state) {
-    VentanaNula v;
+    prueba::VentanaFalsa v;
     v.carpeta = CarpetaBanco();
     Ejecutar<&MotorVarnel::cmdSitnaWpOzi>(state, v, Caja(static_cast<int>(state.range(0))));
 }
 
 void BM_SitnaTrackOzi_Fichero(benchmark::State& state) {
-    VentanaNula v;
+    prueba::VentanaFalsa v;
     v.carpeta = CarpetaBanco();
     v.descargar = false;
-    Escribir(v.carpeta / "Sitna-Descargar.txt", Caja(static_cast<int>(state.range(0))) + "\r\n");
+    prueba::EscribirBytes(v.carpeta / "Sitna-Descargar.txt", Caja(static_cast<int>(state.range(0))) + "\r\n");
     Ejecutar<&MotorVarnel::cmdSitnaTrackOzi>(state, v, "");
 }
 
 void BM_WpOziSitna(benchmark::State& state) {
-    VentanaNula v;
+    prueba::VentanaFalsa v;
     v.carpeta = CarpetaBanco();
-    Escribir(v.carpeta / "Sitna-OziWp.txt", FicheroWaypoints(static_cast<int>(state.range(0))));
+    prueba::EscribirBytes(v.carpeta / "Sitna-OziWp.txt", FicheroWaypoints(static_cast<int>(state.range(0))));
     Ejecutar<&MotorVarnel::cmdWpOziSitna>(state, v, "");
 }
 
 void BM_TrackOziSitna(benchmark::State& state) {
-    VentanaNula v;
+    prueba::VentanaFalsa v;
     v.carpeta = CarpetaBanco();
-    Escribir(v.carpeta / "Sitna-OziTrack.txt", FicheroTrack(static_cast<int>(state.range(0))));
+    prueba::EscribirBytes(v.carpeta / "Sitna-OziTrack.txt", FicheroTrack(static_cast<int>(state.range(0))));
     Ejecutar<&MotorVarnel::cmdTrackOziSitna>(state, v, "");
 }
 
 void BM_MapsourceSitna(benchmark::State& state) {
-    VentanaNula v;
+    prueba::VentanaFalsa v;
     v.carpeta = CarpetaBanco();
-    Escribir(v.carpeta / "Sitna-Mapsource.txt", FicheroMapsource(static_cast<int>(state.range(0))));
+    prueba::EscribirBytes(v.carpeta / "Sitna-Mapsource.txt", FicheroMapsource(static_cast<int>(state.range(0))));
     Ejecutar<&MotorVarnel::cmdMapsourceSitna>(state, v, "");
 }
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "null_window.h"
+#include "fake_window.h"
 #include "varnel_engine.h"
 
 int main(int argc, char* argv[]) {
@@ -15,20 +15,26 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "uso: %s <carpeta> <wp-ozi|track-ozi|ozi-wp|ozi-track|mapsource>\n", argv[0]);
         return 2;
     }
-    varnel::banco::VentanaNula ventana;
+    varnel::prueba::VentanaFalsa ventana;
     ventana.carpeta = argv[1];
     ventana.descargar = false;
     varnel::MotorVarnel motor(ventana);
     const char* c = argv[2];
     const auto inicio = std::chrono::steady_clock::now();
-    if (!std::strcmp(c, "wp-ozi")) motor.cmdSitnaWpOzi();
-    else if (!std::strcmp(c, "track-ozi")) motor.cmdSitnaTrackOzi();
-    else if (!std::strcmp(c, "ozi-wp")) motor.cmdWpOziSitna();
-    else if (!std::strcmp(c, "ozi-track")) motor.cmdTrackOziSitna();
-    else if (!std::strcmp(c, "mapsource")) motor.cmdMapsourceSitna();
-    else return 2;
+    if (!std::strcmp(c, "wp-ozi"))
+        motor.cmdSitnaWpOzi();
+    else if (!std::strcmp(c, "track-ozi"))
+        motor.cmdSitnaTrackOzi();
+    else if (!std::strcmp(c, "ozi-wp"))
+        motor.cmdWpOziSitna();
+    else if (!std::strcmp(c, "ozi-track"))
+        motor.cmdTrackOziSitna();
+    else if (!std::strcmp(c, "mapsource"))
+        motor.cmdMapsourceSitna();
+    else
+        return 2;
     const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - inicio;
     std::fprintf(stderr, "conversión: %.2f ms\n", ms.count());
     std::printf("%s\n", ventana.mensajes.c_str());
-    return ventana.errores ? 1 : 0;
+    return ventana.modales.empty() ? 0 : 1;
 }

@@ -15,16 +15,13 @@
 
 #include "folder_list.h"
 #include "main_window.h"
+#include "test_support.h"
 
 namespace {
 namespace fs = std::filesystem;
 
 fs::path Carpeta() {
-    static const fs::path carpeta = [] {
-        std::string plantilla = (fs::temp_directory_path() / "varnel-banco-ventana-XXXXXX").string();
-        if (!::mkdtemp(plantilla.data())) std::abort();
-        return fs::path(plantilla);
-    }();
+    static const fs::path carpeta = varnel::prueba::CrearCarpetaUnica("varnel-banco-ventana-");
     return carpeta;
 }
 

@@ -46,12 +46,25 @@ Valor ValorDeCampo(const CampoCrudo& campo) {
     return Valor::Texto(std::string(campo.texto));
 }
 
-std::vector<Valor> CamposComa(std::string_view linea) {
-    std::vector<Valor> campos;
+Lectura LeerRegistroComas(std::string_view linea, FormaRegistro forma, Valor& x, Valor& y) {
+    if (LineaEnBlanco(linea)) return Lectura::LineaIgnorada;
     RecorridoCampos recorrido(linea);
     CampoCrudo campo;
-    while (recorrido.Siguiente(campo)) campos.push_back(ValorDeCampo(campo));
-    return campos;
+    CampoCrudo campoX;
+    CampoCrudo campoY;
+    std::size_t n = 0;
+    while (n < forma.camposMinimos && recorrido.Siguiente(campo)) {
+        if (n == forma.campoX) campoX = campo;
+        if (n == forma.campoY) campoY = campo;
+        ++n;
+    }
+    if (n < forma.camposMinimos) return Lectura::NoEsPunto;
+    Valor vx = ValorDeCampo(campoX);
+    Valor vy = ValorDeCampo(campoY);
+    if (!vx.ComoNumero() || !vy.ComoNumero()) return Lectura::NoEsPunto;
+    x = std::move(vx);
+    y = std::move(vy);
+    return Lectura::Punto;
 }
 
 }  // namespace varnel

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 #include <string_view>
-#include <vector>
 
+#include "line_reading.h"
 #include "value.h"
 
 namespace varnel {
@@ -33,10 +33,20 @@ private:
 // a number is that number.
 Valor ValorDeCampo(const CampoCrudo& campo);
 
-// Every field of a line as values.
-std::vector<Valor> CamposComa(std::string_view linea);
-
 // True when the line holds nothing but blanks.
 bool LineaEnBlanco(std::string_view linea);
+
+// Which comma fields of a record hold the point (0-based), and how many
+// fields a record needs at least.
+struct FormaRegistro {
+    std::size_t camposMinimos;
+    std::size_t campoX;
+    std::size_t campoY;
+};
+
+// A record of comma fields: blank lines carry no point; a line with too few
+// fields, or whose easting or northing is not a number, is not a point.
+// Fields after the ones the record needs are ignored.
+Lectura LeerRegistroComas(std::string_view linea, FormaRegistro forma, Valor& x, Valor& y);
 
 }  // namespace varnel

@@ -11,7 +11,6 @@ namespace varnel {
 class Contador16 {
 public:
     constexpr Contador16() = default;
-    constexpr explicit Contador16(std::int16_t v) : valor_(v) {}
 
     constexpr std::int16_t Valor() const { return valor_; }
     void Poner(std::int16_t v) { valor_ = v; }

@@ -7,6 +7,13 @@ namespace varnel {
 
 // Exchange files are Windows-1252; everything inside the program is UTF-8.
 
+// True when every byte is ASCII, the same in both encodings.
+inline bool EsAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 // Every byte decodes; the five unassigned bytes map to the C1 control of the
 // same value, as Windows does.
 std::string Cp1252AUtf8(std::string_view bytes);

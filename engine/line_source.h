@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace varnel {
 
@@ -14,20 +12,6 @@ public:
     virtual bool SiguienteLinea(std::string& linea) = 0;
     // Names the last line read for an error report: " (línea N de ...)".
     virtual std::string DescribirLinea() const = 0;
-};
-
-// The lines of a text held in memory (the Cuadro Descargar box). Lines end at
-// CR LF, LF or a lone CR.
-class LineasTexto : public FuenteLineas {
-public:
-    explicit LineasTexto(std::string_view texto) : texto_(texto) {}
-    bool SiguienteLinea(std::string& linea) override;
-    std::string DescribirLinea() const override;
-
-private:
-    std::string_view texto_;
-    std::size_t pos_ = 0;
-    std::int64_t numeroLinea_ = 0;
 };
 
 }  // namespace varnel

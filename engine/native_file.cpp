@@ -79,9 +79,8 @@ std::FILE* AbrirWindows(const fs::path& ruta, DWORD acceso, DWORD disposicion, i
                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const int c = CodigoDeWindows(::GetLastError(), ruta);
-        throw ErrorEjecucion(c == codigo::ArchivoNoEncontrado && disposicion == CREATE_ALWAYS
-                                 ? codigo::RutaNoEncontrada
-                                 : c);
+        throw ErrorEjecucion(c == codigo::ArchivoNoEncontrado && disposicion == CREATE_ALWAYS ? codigo::RutaNoEncontrada
+                                                                                              : c);
     }
     const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(h), banderasC | _O_BINARY);
     if (fd == -1) {
@@ -108,6 +107,10 @@ int CodigoDeFalloSistema(const std::error_code& ec, const fs::path& ruta) {
 #endif
     if (ec.category() != std::generic_category() && ec.category() != std::system_category()) return codigo::ErrorEs;
     return CodigoDeErrno(ec.value(), ruta);
+}
+
+void LanzarFalloSistema(const std::error_code& ec, const fs::path& ruta) {
+    throw ErrorEjecucion(CodigoDeFalloSistema(ec, ruta));
 }
 
 std::FILE* AbrirParaLeer(const fs::path& ruta) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -23,6 +24,12 @@ bool MismoFichero(const std::filesystem::path& a, const std::filesystem::path& b
 
 // The C library's last failure (errno) as an error code.
 std::error_code UltimoFalloC();
+
+// Throws the run-time error for a system failure on `ruta`.
+[[noreturn]] void LanzarFalloSistema(const std::error_code& ec, const std::filesystem::path& ruta);
+
+// Buffer size of the exchange file streams.
+inline constexpr std::size_t kBuferFichero = std::size_t{64} * 1024;
 
 // Maps an operating-system failure on `ruta` to a run-time error code: errno
 // values, and on Windows the system's own error codes as well.

@@ -35,6 +35,12 @@ std::string Encabezado(int c) {
 ErrorEjecucion::ErrorEjecucion(int c, std::string detalle)
     : std::runtime_error(Encabezado(c)), codigo_(c), detalle_(std::move(detalle)) {}
 
+ErrorEjecucion ErrorEjecucion::SobreFichero(int c, std::string rutaUtf8) {
+    ErrorEjecucion e(c);
+    e.fichero_ = std::move(rutaUtf8);
+    return e;
+}
+
 std::string ErrorEjecucion::Texto() const {
     std::string s = Encabezado(codigo_);
     s += ' ';

@@ -26,19 +26,23 @@ std::string DescripcionError(int codigo);
 // True for every code a conversion run may report.
 bool EsCodigoConocido(int codigo);
 
-// A run-time error: the code, and an optional text that follows the
-// description (for example " (línea 3 de /x/Sitna-OziWp.txt)").
+// A run-time error: the code, an optional text that follows the description
+// (for example " (línea 3 de /x/Sitna-OziWp.txt)"), and optionally the file
+// it concerns, which the messages box names after the text.
 class ErrorEjecucion : public std::runtime_error {
 public:
     explicit ErrorEjecucion(int codigo, std::string detalle = {});
+    static ErrorEjecucion SobreFichero(int codigo, std::string rutaUtf8);
     int Codigo() const noexcept { return codigo_; }
     const std::string& Detalle() const noexcept { return detalle_; }
+    const std::string& Fichero() const noexcept { return fichero_; }
     // "Error:" + code + " " + description + detail.
     std::string Texto() const;
 
 private:
     int codigo_;
     std::string detalle_;
+    std::string fichero_;
 };
 
 }  // namespace varnel

@@ -1,9 +1,17 @@
 #include "sitna_list.h"
 
-namespace varnel {
+#include "comma_fields.h"
 
-std::string LineaListaSitna(const Valor& x, const Valor& y) {
-    return FormatoCeros(x, 6) + "," + FormatoCeros(y, 7) + "\r\n";
+namespace varnel::lista_sitna {
+
+Lectura LeerLinea(std::string_view linea, Valor& x, Valor& y) { return LeerRegistroComas(linea, {2, 0, 1}, x, y); }
+
+std::string LineaFichero(const Valor& x, const Valor& y) {
+    std::string linea = FormatoCeros(x, 6);
+    linea += ',';
+    linea += FormatoCeros(y, 7);
+    linea += "\r\n";
+    return linea;
 }
 
 void AnadirEntradaCaja(std::string& caja, std::int16_t& primeraEntrada, const Valor& x, const Valor& y) {
@@ -14,4 +22,4 @@ void AnadirEntradaCaja(std::string& caja, std::int16_t& primeraEntrada, const Va
     caja += y.ComoTexto();
 }
 
-}  // namespace varnel
+}  // namespace varnel::lista_sitna

@@ -2,17 +2,24 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "value.h"
+#include "line_reading.h"
 
-namespace varnel {
+namespace varnel::lista_sitna {
 
-// One line of "Sitna-Descargar.txt": easting as "000000", a comma, northing
-// as "0000000", CR LF.
-std::string LineaListaSitna(const Valor& x, const Valor& y);
+// The SITNA point list, as "Sitna-Descargar.txt" and as the Cuadro Descargar
+// box: one "easting,northing" line per point.
+
+// A line of the file or the box: blank lines carry no point, fields after
+// the northing are ignored.
+Lectura LeerLinea(std::string_view linea, Valor& x, Valor& y);
+
+// One line of the file: easting as "000000", a comma, northing as "0000000", CR LF.
+std::string LineaFichero(const Valor& x, const Valor& y);
 
 // Appends one entry to the box text: CR LF before every entry but the first
 // (`primeraEntrada` is -1 until the first one is in), then the values as read.
 void AnadirEntradaCaja(std::string& caja, std::int16_t& primeraEntrada, const Valor& x, const Valor& y);
 
-}  // namespace varnel
+}  // namespace varnel::lista_sitna

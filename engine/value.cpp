@@ -62,13 +62,18 @@ std::optional<double> LeerNumero(std::string_view t) {
 
 std::string TextoNumero(double n) {
     if (n == 0) return "0";  // also -0
-    if (std::nearbyint(n) == n && std::fabs(n) < 1e15) {
-        char buf[32];
-        const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(n));
-        return std::string(buf, r.ptr);
+    char buf[400];
+    if (std::nearbyint(n) == n) {
+        if (std::fabs(n) < 1e15) {
+            const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(n));
+            return std::string(buf, r.ptr);
+        }
+        // Every digit of a large whole number, never an exponent.
+        const int largo = std::snprintf(buf, sizeof buf, "%.0f", n);
+        return std::string(buf, static_cast<std::size_t>(largo));
     }
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, n);
+    // The shortest text that reads back the same, in plain decimals.
+    const auto r = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::fixed);
     return std::string(buf, r.ptr);
 }
 

@@ -14,7 +14,6 @@ public:
     static Valor Texto(std::string t) { return Valor(std::move(t)); }
     static Valor Numero(double n) { return Valor(n); }
 
-    bool EsTexto() const { return std::holds_alternative<std::string>(dato_); }
     // The number this value stands for: the number itself, or text that reads as one.
     std::optional<double> ComoNumero() const;
     // How the value reads as text: text unchanged, a number in plain digits
@@ -34,8 +33,9 @@ private:
 // Anything else, or a value out of range, is not a number.
 std::optional<double> LeerNumero(std::string_view texto);
 
-// The plain text of a number: whole numbers without fraction or exponent,
-// others in the shortest form that reads back the same.
+// The plain text of a number, never with an exponent: whole numbers as their
+// digits, others in the shortest decimals that read back the same, with a
+// full stop.
 std::string TextoNumero(double n);
 
 // The "000000"/"0000000" formats: rounded half away from zero to a whole

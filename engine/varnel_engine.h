@@ -5,39 +5,24 @@
 #include <memory>
 #include <string>
 
+#include "conversion.h"
 #include "counter16.h"
+#include "line_reader.h"
+#include "line_reading.h"
 #include "run_error.h"
-#include "text_files.h"
+#include "text_writer.h"
 #include "value.h"
 #include "window_ops.h"
 
 namespace varnel {
 
-// The state the conversions share and the five conversion runs. The main
-// window owns one and calls a handler per conversion button.
-class MotorVarnel {
-public:
-    explicit MotorVarnel(OperacionesVentana& ventana) : ventana_(ventana) {}
-    MotorVarnel(const MotorVarnel&) = delete;
-    MotorVarnel& operator=(const MotorVarnel&) = delete;
-
-    // Conversion buttons.
-    void cmdSitnaWpOzi();
-    void cmdSitnaTrackOzi();
-    void cmdWpOziSitna();
-    void cmdTrackOziSitna();
-    void cmdMapsourceSitna();
-
-    void CalcularNombresFichero();
-    void EscribirWaypointOzi();
-    void EscribirTrackpointOzi();
-
+// The values the conversions share, kept by the main window between runs
+// under the names the program's design gives them.
+struct EstadoCompartido {
     std::filesystem::path NombreFicheroSitna;
     std::filesystem::path NombreFicheroOziWp;
     std::filesystem::path NombreFicheroOziTrack;
     std::filesystem::path NombreFicheroMapsource;
-    std::unique_ptr<LectorLineas> NumFichEntrada;
-    std::unique_ptr<EscritorTexto> NumFichSalida;
     Contador16 Contador;
     Valor CoordX;
     Valor CoordY;
@@ -45,34 +30,50 @@ public:
     std::string FormatoGarmin;
     std::string NombrePunto;
     std::string ComentarioPunto;
+};
+
+// The five conversion runs over one shared state. The main window owns one
+// and calls a handler per conversion button.
+class MotorVarnel {
+public:
+    explicit MotorVarnel(OperacionesVentana& ventana) : ventana_(ventana) {}
+    MotorVarnel(const MotorVarnel&) = delete;
+    MotorVarnel& operator=(const MotorVarnel&) = delete;
+
+    // Conversion buttons.
+    void cmdSitnaWpOzi() { Ejecutar(conversiones::SitnaWpOzi); }
+    void cmdSitnaTrackOzi() { Ejecutar(conversiones::SitnaTrackOzi); }
+    void cmdWpOziSitna() { Ejecutar(conversiones::WpOziSitna); }
+    void cmdTrackOziSitna() { Ejecutar(conversiones::TrackOziSitna); }
+    void cmdMapsourceSitna() { Ejecutar(conversiones::MapsourceSitna); }
+
+    // One conversion run: counter, "Espere....", paths, the points, closing
+    // the files, then the summary or the error report.
+    void Ejecutar(const Conversion& conversion);
+
+    // The four exchange paths from the folder the window shows.
+    void CalcularNombresFichero();
+
+    const EstadoCompartido& Estado() const { return estado_; }
 
 private:
-    enum class Hacia { Ozi, Sitna };
-    using Trabajo = void (MotorVarnel::*)();
-    using Ruta = std::filesystem::path MotorVarnel::*;
-
-    // The run frame: counter, "Espere....", paths, the conversion's work,
-    // closing the files, then the summary or the error report.
-    void Ejecutar(Hacia hacia, Trabajo trabajo, const char* textoMedio, Ruta resumen, Ruta entrada);
+    const std::filesystem::path& Ruta(FicheroIntercambio fichero) const;
+    void Convertir(const Conversion& conversion);
     void InformarError(const ErrorEjecucion& e, const std::filesystem::path& entrada);
     void CerrarFicheros();
     void AbrirEntrada(const std::filesystem::path& ruta);
     void AbrirSalida(const std::filesystem::path& ruta);
 
-    // Work of each conversion, between opening and closing the files.
-    void LeerListaSitna(void (MotorVarnel::*porPunto)());
-    void TrabajoSitnaWpOzi();
-    void TrabajoSitnaTrackOzi();
-    void TrabajoWpOziSitna();
-    void TrabajoTrackOziSitna();
-    void TrabajoMapsourceSitna();
-    void ConvertirOziASitna(const std::filesystem::path& entrada, bool waypoints);
-    void EscribirPuntoLista(std::int16_t& primeraEntrada);
+    // Per-point steps, called by a run only.
+    void EscribirWaypointOzi();
+    void EscribirTrackpointOzi();
+    void EscribirPuntoLista(const Conversion& conversion, std::int16_t& primeraEntrada);
 
     OperacionesVentana& ventana_;
-    bool rellenaCaja_ = false;
+    EstadoCompartido estado_;
+    std::unique_ptr<LectorLineas> NumFichEntrada;
+    std::unique_ptr<EscritorTexto> NumFichSalida;
     std::string caja_;  // the box text a run towards SITNA builds, handed over once
-    std::int16_t primeraEntradaRun_ = -1;
 };
 
 }  // namespace varnel

@@ -3,21 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "fake_window.h"
 #include "test_support.h"
 #include "varnel_engine.h"
 
-namespace varnel::prueba {
+namespace varnel {
+
+inline void PrintTo(const Conversion& c, std::ostream* os) { *os << c.boton; }
+
+namespace prueba {
+
+// Names a case of a suite run over the conversions after its button.
+inline std::string NombreDeConversion(const ::testing::TestParamInfo<Conversion>& info) {
+    return std::string(info.param.boton);
+}
 
 class MotorTest : public ::testing::Test {
 protected:
     MotorTest() { ventana.carpeta = dir.Ruta(); }
 
-    std::string Ruta(const char* nombre) const { return Utf8(dir / nombre); }
-    std::string Leer(const char* nombre) const { return LeerBytes(dir / nombre); }
-    void Poner(const char* nombre, const std::string& bytes) const { EscribirBytes(dir / nombre, bytes); }
-    bool Existe(const char* nombre) const { return std::filesystem::exists(dir / nombre); }
+    std::string Ruta(std::string_view nombre) const { return Utf8(dir / nombre); }
+    std::string Leer(std::string_view nombre) const { return LeerBytes(dir / nombre); }
+    void Poner(std::string_view nombre, const std::string& bytes) const { EscribirBytes(dir / nombre, bytes); }
+    bool Existe(std::string_view nombre) const { return std::filesystem::exists(dir / nombre); }
 
     // The error report: one beep, the messages box and the modal text.
     void EsperarError(const std::string& mensajes, const std::string& modal) const {
@@ -37,4 +47,5 @@ protected:
     MotorVarnel motor{ventana};
 };
 
-}  // namespace varnel::prueba
+}  // namespace prueba
+}  // namespace varnel

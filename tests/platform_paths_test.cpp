@@ -21,17 +21,19 @@ struct CasoCarpeta {
     const char* oziWp;    // NombreFicheroOziWp as the summary shows it
 };
 
+void PrintTo(const CasoCarpeta& c, std::ostream* os) { *os << c.carpeta; }
+
 class NombresFicheroTest : public MotorTest, public ::testing::WithParamInterface<CasoCarpeta> {};
 
 TEST_P(NombresFicheroTest, UnSoloSeparadorAntesDelNombre) {
     ventana.carpeta = RutaUtf8(GetParam().carpeta);
     motor.CalcularNombresFichero();
-    EXPECT_EQ(Utf8(motor.NombreFicheroOziWp), GetParam().oziWp);
+    EXPECT_EQ(Utf8(motor.Estado().NombreFicheroOziWp), GetParam().oziWp);
     const std::string carpeta = GetParam().oziWp;
     const std::string base = carpeta.substr(0, carpeta.size() - std::string("Sitna-OziWp.txt").size());
-    EXPECT_EQ(Utf8(motor.NombreFicheroSitna), base + "Sitna-Descargar.txt");
-    EXPECT_EQ(Utf8(motor.NombreFicheroOziTrack), base + "Sitna-OziTrack.txt");
-    EXPECT_EQ(Utf8(motor.NombreFicheroMapsource), base + "Sitna-Mapsource.txt");
+    EXPECT_EQ(Utf8(motor.Estado().NombreFicheroSitna), base + "Sitna-Descargar.txt");
+    EXPECT_EQ(Utf8(motor.Estado().NombreFicheroOziTrack), base + "Sitna-OziTrack.txt");
+    EXPECT_EQ(Utf8(motor.Estado().NombreFicheroMapsource), base + "Sitna-Mapsource.txt");
 }
 
 #ifdef _WIN32
@@ -83,35 +85,30 @@ TEST_F(RutasTest, LineaErroneaNombraElFicheroEnUtf8) {
     EscribirBytes(carpeta / "Sitna-OziTrack.txt", "Datum,European 1950\r\nTP,UTM,30T,abc,4745678,,,1,,,,,,\r\n");
     ventana.carpeta = carpeta;
     motor.cmdTrackOziSitna();
-    EXPECT_EQ(ventana.mensajes, "Error:13 No coinciden los tipos (línea 2 de " + Utf8(carpeta / "Sitna-OziTrack.txt") + ")");
+    EXPECT_EQ(ventana.mensajes,
+              "Error:13 No coinciden los tipos (línea 2 de " + Utf8(carpeta / "Sitna-OziTrack.txt") + ")");
 }
 
-// Each conversion, its input, and the output that must end every line in CR LF once.
-struct ConversionBinaria {
-    const char* nombre;
-    void (MotorVarnel::*boton)();
-    const char* entrada;
-    const char* salida;
-    const char* dato;  // golden input from tests/data
-};
+// A golden input for each conversion.
+const char* DatoDeEntrada(FicheroIntercambio entrada) {
+    switch (entrada) {
+    case FicheroIntercambio::ListaSitna: return "sitna-3.txt";
+    case FicheroIntercambio::WaypointsOzi: return "oziwp-3-N.txt";
+    case FicheroIntercambio::TrackOzi: return "ozitrack-3.txt";
+    case FicheroIntercambio::Mapsource: return "mapsource-gpsbabel-60.txt";
+    }
+    return "";
+}
 
-const ConversionBinaria kBinarias[] = {
-    {"SitnaWpOzi", &MotorVarnel::cmdSitnaWpOzi, "Sitna-Descargar.txt", "Sitna-OziWp.txt", "sitna-3.txt"},
-    {"SitnaTrackOzi", &MotorVarnel::cmdSitnaTrackOzi, "Sitna-Descargar.txt", "Sitna-OziTrack.txt", "sitna-3.txt"},
-    {"WpOziSitna", &MotorVarnel::cmdWpOziSitna, "Sitna-OziWp.txt", "Sitna-Descargar.txt", "oziwp-3-N.txt"},
-    {"TrackOziSitna", &MotorVarnel::cmdTrackOziSitna, "Sitna-OziTrack.txt", "Sitna-Descargar.txt", "ozitrack-3.txt"},
-    {"MapsourceSitna", &MotorVarnel::cmdMapsourceSitna, "Sitna-Mapsource.txt", "Sitna-Descargar.txt",
-     "mapsource-gpsbabel-60.txt"},
-};
-
-class SalidaBinariaTest : public MotorTest, public ::testing::WithParamInterface<ConversionBinaria> {};
+// Every output ends every line in CR LF, once.
+class SalidaBinariaTest : public MotorTest, public ::testing::WithParamInterface<Conversion> {};
 
 TEST_P(SalidaBinariaTest, CadaLineaTerminaEnUnSoloCrLf) {
     ventana.descargar = false;
-    Poner(GetParam().entrada, DatoDePrueba(GetParam().dato));
-    (motor.*GetParam().boton)();
+    Poner(Formato(GetParam().entrada).nombre, DatoDePrueba(DatoDeEntrada(GetParam().entrada)));
+    motor.Ejecutar(GetParam());
     ASSERT_EQ(ventana.pitidos, 0) << ventana.mensajes;
-    const std::string bytes = Leer(GetParam().salida);
+    const std::string bytes = Leer(Formato(GetParam().salida).nombre);
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     EXPECT_EQ(bytes.find("\r\r"), std::string::npos);
@@ -122,8 +119,7 @@ TEST_P(SalidaBinariaTest, CadaLineaTerminaEnUnSoloCrLf) {
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), crLf);
 }
 
-INSTANTIATE_TEST_SUITE_P(Conversiones, SalidaBinariaTest, ::testing::ValuesIn(kBinarias),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Conversiones, SalidaBinariaTest, ::testing::ValuesIn(conversiones::Todas), NombreDeConversion);
 
 #ifdef _WIN32
 

@@ -15,8 +15,8 @@ TEST_F(SitnaAOziTest, WaypointsDesdeFicheroSonExactos) {
     EXPECT_EQ(Leer("Sitna-OziWp.txt"), DatoDePrueba("oziwp-3-N.txt"));
     EsperarResumen("Generados 3 Waypoints en " + Ruta("Sitna-OziWp.txt"));
     EXPECT_EQ(ventana.porta, "");  // file mode empties the box
-    EXPECT_EQ(motor.NombrePunto, "SIT003");
-    EXPECT_EQ(motor.ComentarioPunto, "SITNA Punto 003");
+    EXPECT_EQ(motor.Estado().NombrePunto, "SIT003");
+    EXPECT_EQ(motor.Estado().ComentarioPunto, "SITNA Punto 003");
 }
 
 TEST_F(SitnaAOziTest, TrackDesdeFicheroEsExacto) {
@@ -35,6 +35,8 @@ struct CasoOpcion {
     char codigo;
 };
 
+void PrintTo(const CasoOpcion& c, std::ostream* os) { *os << c.codigo; }
+
 class OpcionGarminTest : public MotorTest, public ::testing::WithParamInterface<CasoOpcion> {};
 
 TEST_P(OpcionGarminTest, ElUltimoCampoEsElCodigoDeLaOpcion) {
@@ -49,13 +51,16 @@ TEST_P(OpcionGarminTest, ElUltimoCampoEsElCodigoDeLaOpcion) {
 INSTANTIATE_TEST_SUITE_P(Opciones, OpcionGarminTest,
                          ::testing::Values(CasoOpcion{OpcionGarmin::Option1, 'N'},
                                            CasoOpcion{OpcionGarmin::Option2, 'S'},
-                                           CasoOpcion{OpcionGarmin::Option3, 'C'}));
+                                           CasoOpcion{OpcionGarmin::Option3, 'C'}),
+                         [](const auto& info) { return std::string(1, info.param.codigo); });
 
 // The box is read line by line: every line end, widths and a trailing blank line.
 struct CasoCaja {
     const char* nombre;
     std::string caja;
 };
+
+void PrintTo(const CasoCaja& c, std::ostream* os) { *os << c.nombre; }
 
 class CajaTest : public MotorTest, public ::testing::WithParamInterface<CasoCaja> {};
 
@@ -73,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCaja{"crlf_final", "612345,4745678\r\n612400,4745700\r\n99999,4700001\r\n"},
                       CasoCaja{"lf", "612345,4745678\n612400,4745700\n99999,4700001\n"},
                       CasoCaja{"cr", "612345,4745678\r612400,4745700\r99999,4700001"},
-                      CasoCaja{"blancos", " 612345 , 4745678 \r\n\r\n  \r\n612400,4745700,extra\r\n099999,4700001\r\n\r\n"}),
+                      CasoCaja{"blancos",
+                               " 612345 , 4745678 \r\n\r\n  \r\n612400,4745700,extra\r\n099999,4700001\r\n\r\n"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(SitnaAOziTest, CajaVaciaYFicheroVacioDanSoloLaCabecera) {
@@ -108,7 +114,7 @@ TEST_F(SitnaAOziTest, ElWaypoint31768DesbordaAntesDeEscribirse) {
     EsperarError("Error:6 Desbordamiento", "Error:6 Desbordamiento");
     const std::string f = Leer("Sitna-OziWp.txt");
     EXPECT_EQ(std::count(f.begin(), f.end(), '\n'), 1 + 31767);
-    EXPECT_EQ(motor.Contador.Valor(), 31768);
+    EXPECT_EQ(motor.Estado().Contador.Valor(), 31768);
 }
 
 TEST_F(SitnaAOziTest, ElPunto32768DesbordaElContador) {
@@ -118,7 +124,7 @@ TEST_F(SitnaAOziTest, ElPunto32768DesbordaElContador) {
     EsperarError("Error:6 Desbordamiento", "Error:6 Desbordamiento");
     const std::string f = Leer("Sitna-OziTrack.txt");
     EXPECT_EQ(std::count(f.begin(), f.end(), '\n'), 1 + 32767);
-    EXPECT_EQ(motor.Contador.Valor(), 32767);
+    EXPECT_EQ(motor.Estado().Contador.Valor(), 32767);
 
     ventana = VentanaFalsa{};
     ventana.carpeta = dir.Ruta();
@@ -169,8 +175,9 @@ TEST_F(SitnaAOziTest, TresValoresPorLineaNoDesplazanLosPuntos) {
 TEST_F(SitnaAOziTest, FraccionesSeRedondeanYLasCifrasDeMasSeEscriben) {
     ventana.porta = "612345.5,4745678.49\r\n1234567,12345678";
     motor.cmdSitnaTrackOzi();
-    EXPECT_EQ(Leer("Sitna-OziTrack.txt"), "Datum,European 1950\r\nTP,UTM,30T,612346,4745678,,,1,,,,,,\r\n"
-                                          "TP,UTM,30T,1234567,12345678,,,0,,,,,,\r\n");
+    EXPECT_EQ(Leer("Sitna-OziTrack.txt"),
+              "Datum,European 1950\r\nTP,UTM,30T,612346,4745678,,,1,,,,,,\r\n"
+              "TP,UTM,30T,1234567,12345678,,,0,,,,,,\r\n");
 }
 
 TEST_F(SitnaAOziTest, OrdenDeLaEjecucion) {
@@ -189,8 +196,8 @@ TEST_F(SitnaAOziTest, OtraCarpetaEnLaSiguienteEjecucion) {
     ventana.carpeta = otra.Ruta();
     motor.cmdSitnaWpOzi();
     EXPECT_TRUE(std::filesystem::exists(otra / "Sitna-OziWp.txt"));
-    EXPECT_EQ(motor.NombreFicheroSitna, otra / "Sitna-Descargar.txt");
-    EXPECT_EQ(motor.NombreFicheroMapsource, otra / "Sitna-Mapsource.txt");
+    EXPECT_EQ(motor.Estado().NombreFicheroSitna, otra / "Sitna-Descargar.txt");
+    EXPECT_EQ(motor.Estado().NombreFicheroMapsource, otra / "Sitna-Mapsource.txt");
 }
 
 }  // namespace

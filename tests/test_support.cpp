@@ -20,7 +20,7 @@ fs::path CrearCarpetaUnica(const std::string& prefijo) {
     for (int intento = 0; intento < 100; ++intento) {
         char sufijo[17];
         std::snprintf(sufijo, sizeof sufijo, "%016llx", static_cast<unsigned long long>(azar()));
-        const auto ruta = base / (prefijo + sufijo);
+        auto ruta = base / (prefijo + sufijo);
         if (fs::create_directory(ruta)) return ruta;
     }
     throw std::runtime_error("no se puede crear una carpeta temporal");

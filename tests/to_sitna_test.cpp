@@ -73,6 +73,8 @@ struct CasoMapsource {
     int lineaError;
 };
 
+void PrintTo(const CasoMapsource& c, std::ostream* os) { *os << c.nombre; }
+
 class MapsourceTest : public MotorTest, public ::testing::WithParamInterface<CasoMapsource> {};
 
 TEST_P(MapsourceTest, Lineas) {
@@ -83,24 +85,25 @@ TEST_P(MapsourceTest, Lineas) {
         EXPECT_EQ(ventana.pitidos, 0) << ventana.mensajes;
         EXPECT_EQ(Leer("Sitna-Descargar.txt"), c.lista);
     } else {
-        EXPECT_EQ(ventana.mensajes, "Error:13 No coinciden los tipos (línea " + std::to_string(c.lineaError) +
-                                        " de " + Ruta("Sitna-Mapsource.txt") + ")");
+        EXPECT_EQ(ventana.mensajes, "Error:13 No coinciden los tipos (línea " + std::to_string(c.lineaError) + " de " +
+                                        Ruta("Sitna-Mapsource.txt") + ")");
         EXPECT_EQ(Leer("Sitna-Descargar.txt"), c.lista);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, MapsourceTest,
-    ::testing::Values(
-        CasoMapsource{"zona_junta", "Trackpoint\t30T 612345 4745678\t\n", "612345,4745678\r\n", 0},
-        CasoMapsource{"lf_y_cr", "Track\tA\nTrackpoint\t30 T 1 2\rTrackpoint\t30 T 612345 4745678", "000001,0000002\r\n612345,4745678\r\n", 0},
-        CasoMapsource{"minusculas", "trackpoint\t30 T 612345 4745678\n", "", 0},
-        CasoMapsource{"sin_puntos", "Grid\tUTM\r\n\r\nHeader\tPosition\r\n", "", 0},
-        CasoMapsource{"cinco_cifras", "Trackpoint\t30 T 99999 4745678\t\r\n", "099999,4745678\r\n", 0},
-        CasoMapsource{"sin_tab", "Trackpoint 30 T 612345 4745678\r\n", "", 1},
-        CasoMapsource{"letras", "Trackpoint\t30 T 612345 4745678\r\nTrackpoint\t30 T 61234x 4745678\r\n", "612345,4745678\r\n", 2},
-        CasoMapsource{"sin_zona", "Trackpoint\t612345 4745678\r\n", "", 1},
-        CasoMapsource{"zona_mala", "Trackpoint\tN42 49.080 612345\r\n", "", 1}),
+    ::testing::Values(CasoMapsource{"zona_junta", "Trackpoint\t30T 612345 4745678\t\n", "612345,4745678\r\n", 0},
+                      CasoMapsource{"lf_y_cr", "Track\tA\nTrackpoint\t30 T 1 2\rTrackpoint\t30 T 612345 4745678",
+                                    "000001,0000002\r\n612345,4745678\r\n", 0},
+                      CasoMapsource{"minusculas", "trackpoint\t30 T 612345 4745678\n", "", 0},
+                      CasoMapsource{"sin_puntos", "Grid\tUTM\r\n\r\nHeader\tPosition\r\n", "", 0},
+                      CasoMapsource{"cinco_cifras", "Trackpoint\t30 T 99999 4745678\t\r\n", "099999,4745678\r\n", 0},
+                      CasoMapsource{"sin_tab", "Trackpoint 30 T 612345 4745678\r\n", "", 1},
+                      CasoMapsource{"letras", "Trackpoint\t30 T 612345 4745678\r\nTrackpoint\t30 T 61234x 4745678\r\n",
+                                    "612345,4745678\r\n", 2},
+                      CasoMapsource{"sin_zona", "Trackpoint\t612345 4745678\r\n", "", 1},
+                      CasoMapsource{"zona_mala", "Trackpoint\tN42 49.080 612345\r\n", "", 1}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(HaciaSitnaTest, MapsourceSinFicheroEs53) {
@@ -131,6 +134,8 @@ struct CasoOzi {
     std::string lista;
     int lineaError;  // 0: summary
 };
+
+void PrintTo(const CasoOzi& c, std::ostream* os) { *os << c.nombre; }
 
 class OziASitnaTest : public MotorTest, public ::testing::WithParamInterface<CasoOzi> {};
 
@@ -163,19 +168,26 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoOzi{"wp_lf", true, "Datum,European 1950\n" + kWp1 + "\n" + kWp2 + "\n", kLista2, 0},
         CasoOzi{"wp_sin_cabecera", true, kWp1 + "\r\n" + kWp2 + "\r\n", kLista2, 0},
-        CasoOzi{"wp_linea_blanca_final", true, "Datum,European 1950\r\n" + kWp1 + "\r\n" + kWp2 + "\r\n\r\n  \r\n", kLista2, 0},
-        CasoOzi{"wp_seis_campos", true, "Datum,European 1950\r\nWP,UTM,A,30T,612345,4745678\r\nWP,UTM,B,30T,612400,4745700", kLista2, 0},
-        CasoOzi{"wp_nombre_entre_comillas", true, "Datum,European 1950\r\nWP,UTM,\"A,B\",30T,612345,4745678,x\r\n", "612345,4745678\r\n", 0},
-        CasoOzi{"wp_corto", true, "Datum,European 1950\r\n" + kWp1 + "\r\nWP,UTM,SIT,30T,612400\r\n" + kWp2 + "\r\n", "612345,4745678\r\n", 3},
+        CasoOzi{"wp_linea_blanca_final", true, "Datum,European 1950\r\n" + kWp1 + "\r\n" + kWp2 + "\r\n\r\n  \r\n",
+                kLista2, 0},
+        CasoOzi{"wp_seis_campos", true,
+                "Datum,European 1950\r\nWP,UTM,A,30T,612345,4745678\r\nWP,UTM,B,30T,612400,4745700", kLista2, 0},
+        CasoOzi{"wp_nombre_entre_comillas", true, "Datum,European 1950\r\nWP,UTM,\"A,B\",30T,612345,4745678,x\r\n",
+                "612345,4745678\r\n", 0},
+        CasoOzi{"wp_corto", true, "Datum,European 1950\r\n" + kWp1 + "\r\nWP,UTM,SIT,30T,612400\r\n" + kWp2 + "\r\n",
+                "612345,4745678\r\n", 3},
         CasoOzi{"wp_nombre_con_coma", true, "Datum,European 1950\r\nWP,UTM,A,B,30T,612345,4745678\r\n", "", 2},
         CasoOzi{"wp_solo_cabecera", true, "Datum,European 1950\r\n", "", 0},
         CasoOzi{"wp_solo_blancos", true, "\r\n\r\n", "", 0},
         CasoOzi{"tp_cr", false, "Datum,European 1950\r" + kTp1 + "\r" + kTp2 + "\r", kLista2, 0},
         CasoOzi{"tp_sin_cabecera", false, kTp1 + "\n" + kTp2, kLista2, 0},
-        CasoOzi{"tp_cinco_campos", false, "Datum,European 1950\r\nTP,UTM,30T,612345,4745678\r\nTP,UTM,30T,612400,4745700\r\n", kLista2, 0},
-        CasoOzi{"tp_varios_tracks", false, "x\r\n" + kTp1 + "\r\n" + kTp1 + "\r\n", "612345,4745678\r\n612345,4745678\r\n", 0},
+        CasoOzi{"tp_cinco_campos", false,
+                "Datum,European 1950\r\nTP,UTM,30T,612345,4745678\r\nTP,UTM,30T,612400,4745700\r\n", kLista2, 0},
+        CasoOzi{"tp_varios_tracks", false, "x\r\n" + kTp1 + "\r\n" + kTp1 + "\r\n",
+                "612345,4745678\r\n612345,4745678\r\n", 0},
         CasoOzi{"tp_segunda_cabecera", false, "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n" + kTp1, "", 2},
-        CasoOzi{"tp_vacio_el_norte", false, "Datum,European 1950\r\n" + kTp1 + "\r\nTP,UTM,30T,612345,,,,0\r\n", "612345,4745678\r\n", 3}),
+        CasoOzi{"tp_vacio_el_norte", false, "Datum,European 1950\r\n" + kTp1 + "\r\nTP,UTM,30T,612345,,,,0\r\n",
+                "612345,4745678\r\n", 3}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(HaciaSitnaTest, FicheroOziVacioEs62TrasVaciarLaLista) {
@@ -202,6 +214,13 @@ TEST_F(HaciaSitnaTest, ValoresFraccionariosEnLaCajaConPunto) {
     motor.cmdTrackOziSitna();
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "612346,4745678\r\n");
     EXPECT_EQ(ventana.porta, "612345.5,4745678.25");
+}
+
+TEST_F(HaciaSitnaTest, NumerosSinExponenteEnLaCaja) {
+    Poner("Sitna-OziWp.txt", "Datum,European 1950\r\nWP,UTM,A,30T,1000000000000000,0.0001,,,x,\x87,N\r\n");
+    motor.cmdWpOziSitna();
+    EXPECT_EQ(ventana.porta, "1000000000000000,0.0001");
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), "1000000000000000,0000000\r\n");
 }
 
 // Every round trip: SITNA -> Ozi -> SITNA gives back the same list and box.
@@ -233,7 +252,8 @@ TEST_P(IdaYVueltaTest, LaListaVuelveIgual) {
     EXPECT_EQ(Leer(waypoints ? "Sitna-OziWp.txt" : "Sitna-OziTrack.txt"), ozi);
 }
 
-INSTANTIATE_TEST_SUITE_P(WaypointsYTrack, IdaYVueltaTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(WaypointsYTrack, IdaYVueltaTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "waypoints" : "track"; });
 
 }  // namespace
 }  // namespace varnel::prueba

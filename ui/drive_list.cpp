@@ -15,9 +15,9 @@ QStringList Unidades() {
     for (const QFileInfo& d : QDir::drives()) raices << d.absolutePath();
 #else
     static const QSet<QByteArray> kSistemasInternos = {
-        "proc",   "sysfs",    "devtmpfs", "devpts",     "cgroup",  "cgroup2",  "securityfs", "pstore",
-        "debugfs", "tracefs", "configfs", "fusectl",    "mqueue",  "hugetlbfs", "bpf",       "autofs",
-        "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs", "ramfs", "selinuxfs", "tmpfs"};
+        "proc",        "sysfs",    "devtmpfs",   "devpts",  "cgroup", "cgroup2",   "securityfs", "pstore",
+        "debugfs",     "tracefs",  "configfs",   "fusectl", "mqueue", "hugetlbfs", "bpf",        "autofs",
+        "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs",    "ramfs",  "selinuxfs", "tmpfs"};
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
         const QString raiz = v.rootPath();
         if (!v.isValid() || !v.isReady() || kSistemasInternos.contains(v.fileSystemType())) continue;

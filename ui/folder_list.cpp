@@ -63,7 +63,7 @@ void ListaCarpetas::Rellenar() {
 
     // The chain from the root down to the current folder.
     QStringList cadena;
-    for (QDir d(carpeta_);; ) {
+    for (QDir d(carpeta_);;) {
         cadena.prepend(d.absolutePath());
         if (d.isRoot() || !d.cdUp()) break;
     }

@@ -5,20 +5,12 @@
 
 #include "artwork.h"
 #include "fonts.h"
+#include "placement.h"
 #include "texts.h"
 #include "twips.h"
 
 namespace varnel {
 namespace {
-
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect r, const QFont& fuente) {
-    auto* l = new QLabel(texto, padre);
-    l->setObjectName(QLatin1String(nombre));
-    l->setTextFormat(Qt::PlainText);
-    l->setGeometry(r);
-    l->setFont(fuente);
-    return l;
-}
 
 // A help text: wrapped at word boundaries, on the tooltip colour, thin border.
 QLabel* Texto(QWidget* padre, const char* nombre, QRect r) {

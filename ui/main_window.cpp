@@ -22,6 +22,7 @@
 #include "fonts.h"
 #include "help_window.h"
 #include "link_label.h"
+#include "placement.h"
 #include "texts.h"
 #include "twips.h"
 #include "varnel_button.h"
@@ -29,16 +30,7 @@
 namespace varnel {
 namespace {
 
-template <class W>
-W* Colocar(W* w, const char* nombre, QRect twips, const QFont& fuente) {
-    w->setObjectName(QLatin1String(nombre));
-    w->setGeometry(twips);
-    w->setFont(fuente);
-    return w;
-}
-
-BotonVarnel* BotonConversion(QWidget* padre, const char* nombre, const QString& texto, QRect r,
-                             const QString& ayuda) {
+BotonVarnel* BotonConversion(QWidget* padre, const char* nombre, const QString& texto, QRect r, const QString& ayuda) {
     auto* b = Colocar(new BotonVarnel(texto, padre), nombre, r, FuenteNormal());
     b->setToolTip(ayuda);
     return b;
@@ -52,12 +44,6 @@ BotonVarnel* BotonDibujo(QWidget* padre, const char* nombre, const char* dibujo,
     b->setToolTip(ayuda);
     b->setAccessibleName(ayuda);
     return b;
-}
-
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect r, const QFont& fuente) {
-    auto* l = Colocar(new QLabel(texto, padre), nombre, r, fuente);
-    l->setTextFormat(Qt::PlainText);
-    return l;
 }
 
 // The box holds CR LF between lines for the engine; the widget holds '\n'.
@@ -95,7 +81,8 @@ FrmAyuda* FrmVarnel::Ayuda() const { return frmAyuda_.data(); }
 
 void FrmVarnel::CrearControles() {
     // Created first so that it lies behind the two buttons and the check box it frames.
-    Frame3_ = Colocar(new QGroupBox(textos::kUsarCuadro, this), "Frame3", RectTwips(120, 0, 3375, 1215), FuenteNormal());
+    Frame3_ =
+        Colocar(new QGroupBox(textos::kUsarCuadro, this), "Frame3", RectTwips(120, 0, 3375, 1215), FuenteNormal());
 
     cmdSitnaWpOzi_ = BotonConversion(this, "cmdSitnaWpOzi", textos::kCmdSitnaWpOzi, RectTwips(240, 240, 1815, 375),
                                      textos::kAyudaT1);
@@ -137,35 +124,37 @@ void FrmVarnel::CrearControles() {
 
     Frame1_ = Colocar(new QGroupBox(textos::kFormatoGarmin, this), "Frame1", RectTwips(2400, 3480, 2295, 1335),
                       FuenteNormal());
-    Option1_ = Colocar(new QRadioButton(textos::kOption1, Frame1_), "Option1", RectTwips(120, 360, 1695, 255),
-                       FuenteNormal());
-    Option2_ = Colocar(new QRadioButton(textos::kOption2, Frame1_), "Option2", RectTwips(120, 660, 1695, 255),
-                       FuenteNormal());
-    Option3_ = Colocar(new QRadioButton(textos::kOption3, Frame1_), "Option3", RectTwips(120, 960, 2055, 255),
-                       FuenteNormal());
+    Option1_ =
+        Colocar(new QRadioButton(textos::kOption1, Frame1_), "Option1", RectTwips(120, 360, 1695, 255), FuenteNormal());
+    Option2_ =
+        Colocar(new QRadioButton(textos::kOption2, Frame1_), "Option2", RectTwips(120, 660, 1695, 255), FuenteNormal());
+    Option3_ =
+        Colocar(new QRadioButton(textos::kOption3, Frame1_), "Option3", RectTwips(120, 960, 2055, 255), FuenteNormal());
     Option1_->setChecked(true);
 
     Etiqueta(this, "Label4", textos::kCarpetaIntercambio, RectTwips(4080, 0, 2415, 255), FuenteNegrita());
     Etiqueta(this, "Label5", textos::kCuadroDescargar, RectTwips(360, 3240, 2055, 255), FuenteNegrita());
     Etiqueta(this, "Label6", textos::kMensajes, RectTwips(2520, 2520, 1455, 255), FuenteNegrita());
 
-    Frame2_ = Colocar(new QGroupBox(textos::kEnlaces, this), "Frame2", RectTwips(2400, 4800, 3975, 975), FuenteNormal());
+    Frame2_ =
+        Colocar(new QGroupBox(textos::kEnlaces, this), "Frame2", RectTwips(2400, 4800, 3975, 975), FuenteNormal());
     Etiqueta(Frame2_, "Label1_0", textos::kEmailAutor, RectTwips(120, 240, 975, 255), FuenteNormal());
     Etiqueta(Frame2_, "Label1_1", textos::kSitna, RectTwips(480, 600, 615, 255), FuenteNormal());
     QFont subrayada = FuenteNormal();
     subrayada.setUnderline(true);
     lblLink_[0] = Colocar(new EtiquetaEnlace(textos::kCorreoAutor, Frame2_), "lblLink_0",
                           RectTwips(1080, 240, 2055, 255), subrayada);
-    lblLink_[1] = Colocar(new EtiquetaEnlace(textos::kWebSitna, Frame2_), "lblLink_1",
-                          RectTwips(1080, 600, 2655, 255), subrayada);
+    lblLink_[1] = Colocar(new EtiquetaEnlace(textos::kWebSitna, Frame2_), "lblLink_1", RectTwips(1080, 600, 2655, 255),
+                          subrayada);
 }
 
 void FrmVarnel::OrdenTabulacion() {
     // Labels and frames take no focus; the option group is one stop, on the selected option.
-    const QList<QWidget*> orden = {cmdSitnaWpOzi_, cmdSitnaTrackOzi_, cmdWpOziSitna_, cmdTrackOziSitna_,
-                                   cmdMapsourceSitna_, mnuCopiar_, mnuPegar_, cmdAyuda_, cmdSalir_,
-                                   DrvList_, dirList_, txtMensajes_, txtPorta_, ChkDescargar_,
-                                   Option1_, Option2_, Option3_};
+    const QList<QWidget*> orden = {
+        cmdSitnaWpOzi_, cmdSitnaTrackOzi_, cmdWpOziSitna_, cmdTrackOziSitna_, cmdMapsourceSitna_,
+        mnuCopiar_,     mnuPegar_,         cmdAyuda_,      cmdSalir_,         DrvList_,
+        dirList_,       txtMensajes_,      txtPorta_,      ChkDescargar_,     Option1_,
+        Option2_,       Option3_};
     for (qsizetype i = 0; i + 1 < orden.size(); ++i) setTabOrder(orden[i], orden[i + 1]);
 }
 
@@ -183,9 +172,8 @@ void FrmVarnel::Conectar() {
     connect(dirList_, &ListaCarpetas::carpetaCambiada, DrvList_, &ListaUnidades::MostrarUnidadDe);
     // The option group is one Tab stop, on the selected option, however it got selected.
     for (QRadioButton* opcion : {Option1_, Option2_, Option3_}) {
-        connect(opcion, &QRadioButton::toggled, this, [opcion](bool marcada) {
-            opcion->setFocusPolicy(marcada ? Qt::StrongFocus : Qt::ClickFocus);
-        });
+        connect(opcion, &QRadioButton::toggled, this,
+                [opcion](bool marcada) { opcion->setFocusPolicy(marcada ? Qt::StrongFocus : Qt::ClickFocus); });
         opcion->setFocusPolicy(opcion->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     }
     connect(lblLink_[0], &EtiquetaEnlace::pulsada, this, [this] { AbrirEnlace(0); });
@@ -206,7 +194,7 @@ void FrmVarnel::CambiarUnidad(const QString& raiz) {
 }
 
 void FrmVarnel::Copiar() {
-    txtMensajes_->setCursorPosition(std::min<int>(9999, txtMensajes_->text().size()));
+    txtMensajes_->setCursorPosition(static_cast<int>(std::min<qsizetype>(9999, txtMensajes_->text().size())));
     QTextCursor cursor = txtPorta_->textCursor();
     cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     txtPorta_->setTextCursor(cursor);
@@ -248,9 +236,7 @@ void FrmVarnel::AbrirEnlace(int indice) {
 
 // Window operations.
 
-void FrmVarnel::PonerTextoMensajes(const std::string& texto) {
-    txtMensajes_->setText(QString::fromUtf8(texto));
-}
+void FrmVarnel::PonerTextoMensajes(const std::string& texto) { txtMensajes_->setText(QString::fromUtf8(texto)); }
 
 std::string FrmVarnel::TextoMensajes() const { return txtMensajes_->text().toStdString(); }
 

@@ -3,16 +3,15 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
+#include "exchange_file.h"
 #include "fake_window.h"
-#include "line_source.h"
-#include "record_reader.h"
+#include "line_reader.h"
+#include "point_reader.h"
 #include "run_error.h"
 #include "test_support.h"
-#include "text_files.h"
+#include "text_lines.h"
 #include "varnel_engine.h"
 
 namespace varnel::prueba {
@@ -26,24 +25,15 @@ const fs::path& Carpeta() {
     return carpeta;
 }
 
-std::string Leer(const fs::path& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-void Escribir(const fs::path& ruta, std::string_view bytes) {
-    std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 void Limpiar() {
     for (const char* n : {"Sitna-Descargar.txt", "Sitna-OziWp.txt", "Sitna-OziTrack.txt", "Sitna-Mapsource.txt"})
         fs::remove(Carpeta() / n);
 }
 
-Puntos Leidos(FuenteLineas& fuente, FormaRegistro forma, bool conCabecera) {
+Puntos Leidos(FuenteLineas& fuente, FicheroIntercambio fichero) {
     Puntos p;
-    LectorRegistros lector(fuente, forma, conCabecera);
+    const FormatoFichero& formato = Formato(fichero);
+    LectorPuntos lector(fuente, formato.leerLinea, formato.primeraLineaCabecera);
     Valor x;
     Valor y;
     while (lector.Siguiente(x, y)) p.push_back(FormatoCeros(x, 6) + "," + FormatoCeros(y, 7));
@@ -51,13 +41,12 @@ Puntos Leidos(FuenteLineas& fuente, FormaRegistro forma, bool conCabecera) {
 }
 
 // A file's points, or an error text when its own reader refuses it.
-std::optional<Puntos> PuntosDeFichero(const fs::path& ruta, FormaRegistro forma, bool conCabecera,
-                                      std::string& fallo) {
+std::optional<Puntos> PuntosDeFichero(const fs::path& ruta, FicheroIntercambio fichero, std::string& fallo) {
     try {
         LectorLineas f(ruta);
-        return Leidos(f, forma, conCabecera);
+        return Leidos(f, fichero);
     } catch (const ErrorEjecucion& e) {
-        fallo = ruta.filename().string() + " no se relee: " + e.Texto();
+        fallo = Utf8(ruta.filename()) + " no se relee: " + e.Texto();
         return std::nullopt;
     }
 }
@@ -65,7 +54,7 @@ std::optional<Puntos> PuntosDeFichero(const fs::path& ruta, FormaRegistro forma,
 std::optional<Puntos> PuntosDeTexto(const std::string& texto, std::string& fallo) {
     try {
         LineasTexto t(texto);
-        return Leidos(t, kRegistroSitna, false);
+        return Leidos(t, FicheroIntercambio::ListaSitna);
     } catch (const ErrorEjecucion& e) {
         fallo = "el cuadro no se relee: " + e.Texto();
         return std::nullopt;
@@ -88,8 +77,7 @@ std::optional<std::string> Final(const VentanaFalsa& v, int& contados) {
     return std::nullopt;
 }
 
-std::optional<std::string> Comparar(const Puntos& obtenidos, int contados, const Puntos& esperados,
-                                    const char* que) {
+std::optional<std::string> Comparar(const Puntos& obtenidos, int contados, const Puntos& esperados, const char* que) {
     if (static_cast<int>(obtenidos.size()) != contados)
         return std::string(que) + ": " + std::to_string(obtenidos.size()) + " puntos, el resumen dice " +
                std::to_string(contados);
@@ -106,11 +94,11 @@ std::optional<std::string> HaciaOzi(bool deCaja, std::string_view datos) {
     try {
         if (deCaja) {
             LineasTexto t(datos);
-            esperados = Leidos(t, kRegistroSitna, false);
+            esperados = Leidos(t, FicheroIntercambio::ListaSitna);
         } else {
-            Escribir(lista, datos);
+            EscribirBytes(lista, std::string(datos));
             LectorLineas f(lista);
-            esperados = Leidos(f, kRegistroSitna, false);
+            esperados = Leidos(f, FicheroIntercambio::ListaSitna);
         }
     } catch (const ErrorEjecucion&) {
         entradaValida = false;
@@ -127,11 +115,12 @@ std::optional<std::string> HaciaOzi(bool deCaja, std::string_view datos) {
         if (auto f = Final(v, contados)) return f;
         if (deCaja && v.porta != datos) return "el cuadro cambió en modo cuadro";
         if (!deCaja && !v.porta.empty()) return "el cuadro no se vació en modo fichero";
-        if (!deCaja && Leer(lista) != datos) return "la lista de entrada cambió";
+        if (!deCaja && LeerBytes(lista) != datos) return "la lista de entrada cambió";
         if (contados < 0) continue;
         if (!entradaValida) return "resumen para una entrada que su lector rechaza";
         const fs::path salida = Carpeta() / (waypoints ? "Sitna-OziWp.txt" : "Sitna-OziTrack.txt");
-        auto leidos = PuntosDeFichero(salida, waypoints ? kRegistroWaypointOzi : kRegistroTrackOzi, true, fallo);
+        auto leidos =
+            PuntosDeFichero(salida, waypoints ? FicheroIntercambio::WaypointsOzi : FicheroIntercambio::TrackOzi, fallo);
         if (!leidos) return fallo;
         if (auto f = Comparar(*leidos, contados, esperados, salida.filename().string().c_str())) return f;
     }
@@ -144,7 +133,7 @@ std::optional<std::string> HaciaSitna(Objetivo objetivo, std::string_view datos)
                          : objetivo == Objetivo::TrackOzi   ? "Sitna-OziTrack.txt"
                                                             : "Sitna-Mapsource.txt";
     const fs::path entrada = Carpeta() / nombre;
-    Escribir(entrada, datos);
+    EscribirBytes(entrada, std::string(datos));
     VentanaFalsa v;
     v.carpeta = Carpeta();
     v.porta = "anterior";
@@ -158,10 +147,10 @@ std::optional<std::string> HaciaSitna(Objetivo objetivo, std::string_view datos)
 
     int contados = 0;
     if (auto f = Final(v, contados)) return f;
-    if (Leer(entrada) != datos) return "la entrada cambió";
+    if (LeerBytes(entrada) != datos) return "la entrada cambió";
     if (v.porta == "anterior") return "el cuadro no se vació";
     std::string fallo;
-    auto deFichero = PuntosDeFichero(Carpeta() / "Sitna-Descargar.txt", kRegistroSitna, false, fallo);
+    auto deFichero = PuntosDeFichero(Carpeta() / "Sitna-Descargar.txt", FicheroIntercambio::ListaSitna, fallo);
     if (!deFichero) return contados < 0 ? std::nullopt : std::optional<std::string>(fallo);
     auto deCaja = PuntosDeTexto(v.porta, fallo);
     if (!deCaja) return fallo;
@@ -175,9 +164,10 @@ std::optional<std::string> HaciaSitna(Objetivo objetivo, std::string_view datos)
     }
     if (auto f = Comparar(*deFichero, contados, *deCaja, "Sitna-Descargar.txt")) return f;
     if (objetivo != Objetivo::Mapsource) {
-        auto esperados = PuntosDeFichero(entrada, objetivo == Objetivo::WaypointsOzi ? kRegistroWaypointOzi
-                                                                                     : kRegistroTrackOzi,
-                                         true, fallo);
+        auto esperados = PuntosDeFichero(
+            entrada,
+            objetivo == Objetivo::WaypointsOzi ? FicheroIntercambio::WaypointsOzi : FicheroIntercambio::TrackOzi,
+            fallo);
         if (!esperados) return "resumen para una entrada que su lector rechaza";
         if (auto f = Comparar(*deFichero, contados, *esperados, "Sitna-Descargar.txt")) return f;
     }

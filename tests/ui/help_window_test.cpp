@@ -66,8 +66,7 @@ TEST_F(VentanaTest, AyudaDejaLaVentanaPrincipalSinEntrada) {
     bool bloqueada = false;
     QTimer::singleShot(0, [&] {
         // While the help window is up, the main window takes no clicks.
-        bloqueada = QApplication::activeModalWidget() != nullptr &&
-                    QApplication::activeModalWidget() != &w;
+        bloqueada = QApplication::activeModalWidget() != nullptr && QApplication::activeModalWidget() != &w;
         // Through the window system, as a real click comes.
         QPushButton* b = Boton("cmdMapsourceSitna");
         QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, b->mapTo(&w, b->rect().center()));

@@ -38,6 +38,7 @@ struct CasoControl {
 };
 
 // The designed layout, in pixels at 15 twips each.
+// clang-format off
 const CasoControl kControles[] = {
     {"cmdSitnaWpOzi", {16, 16, 121, 25}, "&SITNA a Wp Ozi", 8.25, false, "De \"Sitna-Descargar.txt\" a  \"Sitna-OziWp.txt\""},
     {"cmdSitnaTrackOzi", {16, 48, 121, 25}, "S&ITNA a Track Ozi", 8.25, false, "De \"Sitna-Descargar.txt\" a  \"Sitna-OziTrack.txt\""},
@@ -67,6 +68,9 @@ const CasoControl kControles[] = {
     {"lblLink_1", {72, 40, 177, 17}, "https://idena.navarra.es/navegar/", 8.25, false, ""},
     {"Frame3", {8, 0, 225, 81}, "Usar Cuadro Descargar en lugar de ficheros", 8.25, false, ""},
 };
+// clang-format on
+
+void PrintTo(const CasoControl& c, std::ostream* os) { *os << c.nombre; }
 
 class DisenoTest : public VentanaTest, public ::testing::WithParamInterface<CasoControl> {};
 
@@ -139,10 +143,12 @@ std::vector<std::string> RecorridoTab(QWidget* desde, int pasos, Qt::Key tecla =
 }
 
 TEST_F(VentanaTest, OrdenDeTabulacionCompleto) {
+    // clang-format off
     const std::vector<std::string> esperado = {
         "cmdSitnaTrackOzi", "cmdWpOziSitna", "cmdTrackOziSitna", "cmdMapsourceSitna", "mnuCopiar", "mnuPegar",
         "cmdAyuda", "cmdSalir", "DrvList", "dirList", "txtMensajes", "txtPorta", "ChkDescargar", "Option1",
         "cmdSitnaWpOzi"};
+    // clang-format on
     EXPECT_EQ(RecorridoTab(Control("cmdSitnaWpOzi"), 15), esperado);
 
     // The option group is one stop, on the selected option; Shift+Tab goes back.
@@ -165,6 +171,8 @@ struct CasoTecla {
     const char* prefijo;  // start of the message the run leaves
 };
 
+void PrintTo(const CasoTecla& c, std::ostream* os) { *os << c.boton; }
+
 class TeclasTest : public VentanaTest, public ::testing::WithParamInterface<CasoTecla> {};
 
 TEST_P(TeclasTest, AltYLaLetraPulsaElBotonYLeDaElFoco) {
@@ -183,14 +191,13 @@ TEST_P(TeclasTest, IntroYEspacioPulsanElBotonConFoco) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Botones, TeclasTest,
-    ::testing::Values(CasoTecla{Qt::Key_S, "cmdSitnaWpOzi", "Generados 0 Waypoints en "},
-                      CasoTecla{Qt::Key_I, "cmdSitnaTrackOzi", "Generados 0 Puntos de Track en "},
-                      CasoTecla{Qt::Key_W, "cmdWpOziSitna", "Error:53 "},
-                      CasoTecla{Qt::Key_T, "cmdTrackOziSitna", "Error:53 "},
-                      CasoTecla{Qt::Key_M, "cmdMapsourceSitna", "Error:53 "}),
-    [](const auto& info) { return std::string(info.param.boton); });
+INSTANTIATE_TEST_SUITE_P(Botones, TeclasTest,
+                         ::testing::Values(CasoTecla{Qt::Key_S, "cmdSitnaWpOzi", "Generados 0 Waypoints en "},
+                                           CasoTecla{Qt::Key_I, "cmdSitnaTrackOzi", "Generados 0 Puntos de Track en "},
+                                           CasoTecla{Qt::Key_W, "cmdWpOziSitna", "Error:53 "},
+                                           CasoTecla{Qt::Key_T, "cmdTrackOziSitna", "Error:53 "},
+                                           CasoTecla{Qt::Key_M, "cmdMapsourceSitna", "Error:53 "}),
+                         [](const auto& info) { return std::string(info.param.boton); });
 
 TEST_F(VentanaTest, RedimensionarNoMueveNada) {
     const QRect antes = Control("cmdSalir")->geometry();

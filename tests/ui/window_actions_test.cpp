@@ -117,8 +117,7 @@ TEST_F(VentanaTest, CarpetaResaltadaConUnClicEsLaDeLaConversion) {
     const auto items = Carpetas()->findItems("destino", Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1);
     Carpetas()->setFocus(Qt::MouseFocusReason);
-    QTest::mouseClick(Carpetas()->viewport(), Qt::LeftButton, {},
-                      Carpetas()->visualItemRect(items[0]).center());
+    QTest::mouseClick(Carpetas()->viewport(), Qt::LeftButton, {}, Carpetas()->visualItemRect(items[0]).center());
     EXPECT_EQ(Carpetas()->Resaltada(), RutaQ("destino"));
     EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));  // a click only highlights
 

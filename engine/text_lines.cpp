@@ -1,4 +1,4 @@
-#include "line_source.h"
+#include "text_lines.h"
 
 namespace varnel {
 

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "line_source.h"
@@ -19,15 +18,13 @@ public:
     // Refuses anything that is not a regular file (or a link to one) with
     // error 75 before opening it, so a named pipe never blocks the window.
     explicit LectorLineas(const std::filesystem::path& ruta);
-    ~LectorLineas();
+    ~LectorLineas() override;
     LectorLineas(const LectorLineas&) = delete;
     LectorLineas& operator=(const LectorLineas&) = delete;
 
     // The next line into `linea`; false when nothing is left.
     bool SiguienteLinea(std::string& linea) override;
     std::string DescribirLinea() const override;
-    // 1-based number of the last line delivered.
-    std::int64_t NumeroLinea() const { return numeroLinea_; }
     const std::filesystem::path& Ruta() const { return ruta_; }
     void Cerrar();
 
@@ -43,29 +40,6 @@ private:
     std::size_t fin_ = 0;
     bool saltarLf_ = false;  // the last line ended in CR: a following LF belongs to it
     std::int64_t numeroLinea_ = 0;
-};
-
-// An exchange file open for writing (emptied or created). Every write is
-// checked, the final flush and close included; text is UTF-8 and goes to the
-// file as Windows-1252.
-class EscritorTexto {
-public:
-    explicit EscritorTexto(const std::filesystem::path& ruta);
-    ~EscritorTexto();
-    EscritorTexto(const EscritorTexto&) = delete;
-    EscritorTexto& operator=(const EscritorTexto&) = delete;
-
-    void Escribir(std::string_view utf8);
-    // Bytes that are already in the file's code page (plain ASCII, say).
-    void EscribirBytes(std::string_view bytes);
-    void Cerrar();
-
-private:
-    [[noreturn]] void Fallo(int err);
-
-    std::filesystem::path ruta_;
-    std::FILE* fichero_ = nullptr;
-    std::vector<char> bufer_;
 };
 
 }  // namespace varnel

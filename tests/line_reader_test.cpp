@@ -3,10 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "line_source.h"
+#include "line_reader.h"
 #include "run_error.h"
 #include "test_support.h"
-#include "text_files.h"
+#include "text_lines.h"
+#include "text_writer.h"
 
 namespace varnel {
 namespace {
@@ -25,6 +26,8 @@ struct CasoLineas {
     std::vector<std::string> lineas;
 };
 
+void PrintTo(const CasoLineas& c, std::ostream* os) { *os << ::testing::PrintToString(c.texto); }
+
 class FinesDeLineaTest : public ::testing::TestWithParam<CasoLineas> {};
 
 TEST_P(FinesDeLineaTest, FicheroYCuadroCortanIgual) {
@@ -37,12 +40,13 @@ TEST_P(FinesDeLineaTest, FicheroYCuadroCortanIgual) {
     EXPECT_EQ(TodasLasLineas(caja), c.lineas);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, FinesDeLineaTest,
-    ::testing::Values(CasoLineas{"", {}}, CasoLineas{"a", {"a"}}, CasoLineas{"a\r\nb\r\n", {"a", "b"}},
-                      CasoLineas{"a\nb\n", {"a", "b"}}, CasoLineas{"a\rb\r", {"a", "b"}},
-                      CasoLineas{"a\r\n\r\nb", {"a", "", "b"}}, CasoLineas{"a\n\rb", {"a", "", "b"}},
-                      CasoLineas{"\r\n", {""}}, CasoLineas{"a\r\r\nb", {"a", "", "b"}}));
+INSTANTIATE_TEST_SUITE_P(Casos, FinesDeLineaTest,
+                         ::testing::Values(CasoLineas{"", {}}, CasoLineas{"a", {"a"}},
+                                           CasoLineas{"a\r\nb\r\n", {"a", "b"}}, CasoLineas{"a\nb\n", {"a", "b"}},
+                                           CasoLineas{"a\rb\r", {"a", "b"}}, CasoLineas{"a\r\n\r\nb", {"a", "", "b"}},
+                                           CasoLineas{"a\n\rb", {"a", "", "b"}}, CasoLineas{"\r\n", {""}},
+                                           CasoLineas{"a\r\r\nb", {"a", "", "b"}}),
+                         [](const auto& info) { return "caso" + std::to_string(info.index); });
 
 TEST(LectorLineasTest, UnCrAlFinalDelBuferSeJuntaConSuLf) {
     CarpetaTemporal dir;

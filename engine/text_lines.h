@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "line_source.h"
+
+namespace varnel {
+
+// The lines of a text held in memory (the Cuadro Descargar box). Lines end at
+// CR LF, LF or a lone CR.
+class LineasTexto : public FuenteLineas {
+public:
+    explicit LineasTexto(std::string_view texto) : texto_(texto) {}
+    bool SiguienteLinea(std::string& linea) override;
+    std::string DescribirLinea() const override;
+
+private:
+    std::string_view texto_;
+    std::size_t pos_ = 0;
+    std::int64_t numeroLinea_ = 0;
+};
+
+}  // namespace varnel

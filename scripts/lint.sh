@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The tree's conventions, checked: every C++ file formatted as .clang-format
+# says, and clang-tidy (the checks in .clang-tidy) silent over the engine, the
+# windows, the program, the tests and the benchmarks. Exits non-zero on any
+# finding. Uses the compilation database of the default build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+[ -f build/default/compile_commands.json ] || cmake --preset default >/dev/null
+
+fuentes=$(git ls-files '*.cpp' '*.h')
+echo "clang-format: $(echo "$fuentes" | wc -l) ficheros"
+clang-format --dry-run --Werror $fuentes
+
+informe=$(mktemp)
+trap 'rm -f "$informe"' EXIT
+git ls-files 'engine/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
+  xargs -P "$(nproc)" -n 4 clang-tidy -p build/default --quiet >"$informe" 2>/dev/null || true
+avisos=$(grep -c 'warning:' "$informe" || true)
+echo "clang-tidy: $avisos avisos"
+if [ "$avisos" -ne 0 ]; then
+  grep -A3 'warning:' "$informe" >&2
+  exit 1
+fi

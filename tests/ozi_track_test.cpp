@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "format_cases.h"
+#include "ozi_track.h"
+
+namespace varnel::prueba {
+namespace {
+
+class LineaTrackTest : public ::testing::TestWithParam<CasoLinea> {};
+
+TEST_P(LineaTrackTest, Lee) { ComprobarLinea(track_ozi::LeerLinea, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Lineas, LineaTrackTest,
+    ::testing::Values(CasoLinea{"TP,UTM,30T,612345,4745678,,,1,,,,,,", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"TP,UTM,30T,612345,4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"x,y,z,1000000000000000,0.0001", Lectura::Punto, "1000000000000000", "0.0001"},
+                      CasoLinea{"  ", Lectura::LineaIgnorada},
+                      CasoLinea{"OziExplorer Track Point File Version 2.1", Lectura::NoEsPunto},
+                      CasoLinea{"TP,UTM,30T,612345,,,,0", Lectura::NoEsPunto}),
+    NombreDeCaso);
+
+TEST(TrackOziTest, PrimerRegistroYSiguientes) {
+    const Valor x = Valor::Numero(612345);
+    const Valor y = Valor::Texto("745678");
+    EXPECT_EQ(track_ozi::Registro(x, y, true), "TP,UTM,30T,612345,0745678,,,1,,,,,,\r\n");
+    EXPECT_EQ(track_ozi::Registro(x, y, false), "TP,UTM,30T,612345,0745678,,,0,,,,,,\r\n");
+}
+
+}  // namespace
+}  // namespace varnel::prueba

@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "format_cases.h"
+#include "ozi_waypoints.h"
+
+namespace varnel::prueba {
+namespace {
+
+class LineaWaypointTest : public ::testing::TestWithParam<CasoLinea> {};
+
+TEST_P(LineaWaypointTest, Lee) { ComprobarLinea(waypoints_ozi::LeerLinea, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Lineas, LineaWaypointTest,
+    ::testing::Values(CasoLinea{"WP,UTM,SIT001,30T,612345,4745678,,,SITNA Punto 001,\u2021,N", Lectura::Punto, "612345",
+                                "4745678"},
+                      CasoLinea{"WP,UTM,A,30T,612345,4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"WP,UTM,\"A,B\",30T,12345,4745678,x", Lectura::Punto, "12345", "4745678"},
+                      CasoLinea{"", Lectura::LineaIgnorada}, CasoLinea{"Datum,European 1950", Lectura::NoEsPunto},
+                      CasoLinea{"WP,UTM,SIT,30T,612400", Lectura::NoEsPunto},
+                      CasoLinea{"WP,UTM,A,B,30T,612345,4745678", Lectura::NoEsPunto}),
+    NombreDeCaso);
+
+TEST(WaypointsOziTest, RegistroExactoConLaMarca0x87) {
+    EXPECT_EQ(waypoints_ozi::Registro(Valor::Texto("12345"), Valor::Numero(4745678), "SIT001", "SITNA Punto 001", "C"),
+              "WP,UTM,SIT001,30T,012345,4745678,,,SITNA Punto 001,\x87,C\r\n");
+}
+
+TEST(WaypointsOziTest, TresCifrasSonElNumeroModulo1000) {
+    EXPECT_EQ(waypoints_ozi::TresCifras(1001), "001");
+    EXPECT_EQ(waypoints_ozi::TresCifras(1999), "999");
+    EXPECT_EQ(waypoints_ozi::TresCifras(2000), "000");
+    EXPECT_EQ(waypoints_ozi::TresCifras(32767), "767");
+}
+
+}  // namespace
+}  // namespace varnel::prueba

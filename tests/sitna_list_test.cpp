@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "format_cases.h"
+#include "sitna_list.h"
+
+namespace varnel::prueba {
+namespace {
+
+class LineaSitnaTest : public ::testing::TestWithParam<CasoLinea> {};
+
+TEST_P(LineaSitnaTest, Lee) { ComprobarLinea(lista_sitna::LeerLinea, GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Lineas, LineaSitnaTest,
+    ::testing::Values(CasoLinea{"612345,4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{" 99999 , 4700001 ,extra", Lectura::Punto, "99999", "4700001"},
+                      CasoLinea{"612345.5,4745678", Lectura::Punto, "612345.5", "4745678"},
+                      CasoLinea{"\"612345\",4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"", Lectura::LineaIgnorada}, CasoLinea{" \t ", Lectura::LineaIgnorada},
+                      CasoLinea{"612345", Lectura::NoEsPunto}, CasoLinea{"612345;4745678", Lectura::NoEsPunto},
+                      CasoLinea{"x,4745678", Lectura::NoEsPunto}, CasoLinea{"612345,", Lectura::NoEsPunto}),
+    NombreDeCaso);
+
+TEST(ListaSitnaTest, LineaDelFicheroConCerosYCrLf) {
+    EXPECT_EQ(lista_sitna::LineaFichero(Valor::Numero(612345), Valor::Numero(4745678)), "612345,4745678\r\n");
+    EXPECT_EQ(lista_sitna::LineaFichero(Valor::Texto("99999"), Valor::Texto("745678")), "099999,0745678\r\n");
+    EXPECT_EQ(lista_sitna::LineaFichero(Valor::Numero(1234567), Valor::Numero(12345678)), "1234567,12345678\r\n");
+}
+
+TEST(ListaSitnaTest, EntradasDeLaCajaSinCrLfFinal) {
+    std::string caja;
+    std::int16_t primera = -1;
+    lista_sitna::AnadirEntradaCaja(caja, primera, Valor::Texto("99999"), Valor::Numero(4745678));
+    EXPECT_EQ(caja, "99999,4745678");
+    EXPECT_EQ(primera, 0);
+    lista_sitna::AnadirEntradaCaja(caja, primera, Valor::Numero(612345.5), Valor::Numero(1e15));
+    EXPECT_EQ(caja, "99999,4745678\r\n612345.5,1000000000000000");
+}
+
+}  // namespace
+}  // namespace varnel::prueba
