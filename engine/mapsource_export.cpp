@@ -43,8 +43,8 @@ bool LeerPosicionUtm(std::string_view campo, Valor& x, Valor& y) {
     const auto este = p[n - 2];
     const auto norte = p[n - 1];
     if (!zona || !LeerNumero(este) || !LeerNumero(norte)) return false;
-    x = Valor::Texto(std::string(este));
-    y = Valor::Texto(std::string(norte));
+    x.PonerTexto(este);
+    y.PonerTexto(norte);
     return true;
 }
 

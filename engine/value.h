@@ -13,6 +13,13 @@ public:
     Valor() = default;
     static Valor Texto(std::string t) { return Valor(std::move(t)); }
     static Valor Numero(double n) { return Valor(n); }
+    // Makes the value this text, reusing the value's own buffer.
+    void PonerTexto(std::string_view t) {
+        if (auto* s = std::get_if<std::string>(&dato_))
+            s->assign(t);
+        else
+            dato_.emplace<std::string>(t);
+    }
 
     // The number this value stands for: the number itself, or text that reads as one.
     std::optional<double> ComoNumero() const;

@@ -42,6 +42,14 @@ TEST(LeerNumeroTest, AceptaSoloNumerosDecimalesCompletos) {
         EXPECT_FALSE(LeerNumero(no).has_value()) << no;
 }
 
+TEST(ValorTest, PonerTextoSustituyeNumeroOTexto) {
+    Valor v = Valor::Numero(5);
+    v.PonerTexto("612345");
+    EXPECT_EQ(v, Valor::Texto("612345"));
+    v.PonerTexto("99");
+    EXPECT_EQ(v, Valor::Texto("99"));
+}
+
 struct CasoTexto {
     double numero;
     const char* texto;
