@@ -6,7 +6,7 @@ set -euo pipefail
 
 paquetes=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n openbox
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   clang libclang-rt-14-dev clang-format clang-tidy

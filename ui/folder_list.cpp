@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
+#include "enter_key.h"
+
 namespace varnel {
 namespace {
 
@@ -101,7 +103,7 @@ void ListaCarpetas::focusOutEvent(QFocusEvent* e) {
 }
 
 void ListaCarpetas::keyPressEvent(QKeyEvent* e) {
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+    if (EsIntro(e)) {
         Confirmar();
         return;
     }

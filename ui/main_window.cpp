@@ -64,6 +64,7 @@ FrmVarnel::FrmVarnel(QWidget* padre) : QWidget(padre) {
 
     mostrarMensaje_ = [this](const QString& texto) {
         QMessageBox caja(QMessageBox::NoIcon, textos::kTituloPrograma, texto, QMessageBox::Ok, this);
+        caja.button(QMessageBox::Ok)->setIcon(QIcon());  // some styles put a tick on it
         caja.exec();
     };
     pitido_ = [] { QApplication::beep(); };
@@ -236,7 +237,15 @@ void FrmVarnel::AbrirEnlace(int indice) {
 
 // Window operations.
 
-void FrmVarnel::PonerTextoMensajes(const std::string& texto) { txtMensajes_->setText(QString::fromUtf8(texto)); }
+void FrmVarnel::PonerTextoMensajes(const std::string& texto) {
+    const QString t = QString::fromUtf8(texto);
+    txtMensajes_->setText(t);
+    // Read from its start ("Error:53 ...", "Generados ..."); a text wider than
+    // the box is whole in its tooltip.
+    txtMensajes_->setCursorPosition(0);
+    const int ancho = txtMensajes_->contentsRect().width() - 8;
+    txtMensajes_->setToolTip(txtMensajes_->fontMetrics().horizontalAdvance(t) > ancho ? t : QString());
+}
 
 std::string FrmVarnel::TextoMensajes() const { return txtMensajes_->text().toStdString(); }
 

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QShortcutEvent>
 
+#include "enter_key.h"
+
 namespace varnel {
 
 bool BotonVarnel::event(QEvent* e) {
@@ -17,8 +19,8 @@ bool BotonVarnel::event(QEvent* e) {
 }
 
 void BotonVarnel::keyPressEvent(QKeyEvent* e) {
-    // Outside a dialog QPushButton ignores Enter.
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+    // Outside a dialog QPushButton ignores Enter, the keypad's too.
+    if (EsIntro(e)) {
         click();
         return;
     }

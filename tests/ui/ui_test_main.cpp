@@ -2,9 +2,12 @@
 
 #include <QApplication>
 
+#include "spanish_qt.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    varnel::CargarTextosQtEnEspanol(app);  // as the program does
     return RUN_ALL_TESTS();
 }
