@@ -7,6 +7,21 @@
 #include <QStorageInfo>
 
 namespace varnel {
+
+bool EsUnidadDeUsuario(const QString& raiz, const QByteArray& tipo) {
+    static const QSet<QByteArray> kSistemasInternos = {
+        "proc",      "sysfs",   "devtmpfs",    "devpts",      "cgroup",         "cgroup2", "securityfs",
+        "pstore",    "debugfs", "tracefs",     "configfs",    "fusectl",        "mqueue",  "hugetlbfs",
+        "bpf",       "autofs",  "binfmt_misc", "efivarfs",    "rpc_pipefs",     "nsfs",    "ramfs",
+        "selinuxfs", "tmpfs",   "squashfs",    "fuse.portal", "fuse.gvfsd-fuse"};
+    if (kSistemasInternos.contains(tipo)) return false;
+    // System areas, unless removable media mounted below them.
+    if (raiz.startsWith(QLatin1String("/run/media/"))) return true;
+    for (const char* sistema : {"/proc", "/sys", "/dev", "/run", "/boot", "/snap", "/var/lib", "/var/snap"})
+        if (raiz == QLatin1String(sistema) || raiz.startsWith(QLatin1String(sistema) + QLatin1Char('/'))) return false;
+    return true;
+}
+
 namespace {
 
 QStringList Unidades() {
@@ -14,19 +29,9 @@ QStringList Unidades() {
 #ifdef Q_OS_WIN
     for (const QFileInfo& d : QDir::drives()) raices << d.absolutePath();
 #else
-    static const QSet<QByteArray> kSistemasInternos = {
-        "proc",        "sysfs",    "devtmpfs",   "devpts",  "cgroup", "cgroup2",   "securityfs", "pstore",
-        "debugfs",     "tracefs",  "configfs",   "fusectl", "mqueue", "hugetlbfs", "bpf",        "autofs",
-        "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs",    "ramfs",  "selinuxfs", "tmpfs"};
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
         const QString raiz = v.rootPath();
-        if (!v.isValid() || !v.isReady() || kSistemasInternos.contains(v.fileSystemType())) continue;
-        // System areas, unless removable media mounted below them.
-        if ((raiz.startsWith(QLatin1String("/proc")) || raiz.startsWith(QLatin1String("/sys")) ||
-             raiz.startsWith(QLatin1String("/dev")) || raiz.startsWith(QLatin1String("/run")) ||
-             raiz.startsWith(QLatin1String("/boot"))) &&
-            !raiz.startsWith(QLatin1String("/run/media/")))
-            continue;
+        if (!v.isValid() || !v.isReady() || !EsUnidadDeUsuario(raiz, v.fileSystemType())) continue;
         const QFileInfo info(raiz);
         if (!info.isDir() || !info.isReadable() || !info.isExecutable()) continue;
         raices << raiz;
@@ -40,9 +45,28 @@ QStringList Unidades() {
 
 }  // namespace
 
-ListaUnidades::ListaUnidades(QWidget* padre) : QComboBox(padre) {
-    for (const QString& raiz : Unidades()) addItem(QDir::toNativeSeparators(raiz), raiz);
+ListaUnidades::ListaUnidades(QWidget* padre) : QComboBox(padre), fuente_(Unidades) {
+    Rellenar();
     connect(this, &QComboBox::currentIndexChanged, this, [this](int) { emit unidadElegida(Unidad()); });
+}
+
+void ListaUnidades::PonerFuente(std::function<QStringList()> fuente) {
+    fuente_ = std::move(fuente);
+    Rellenar();
+}
+
+void ListaUnidades::Rellenar() {
+    // The drive shown stays chosen; nothing is reported.
+    const QString elegida = Unidad();
+    const QSignalBlocker bloqueo(this);
+    clear();
+    for (const QString& raiz : fuente_()) addItem(QDir::toNativeSeparators(raiz), raiz);
+    setCurrentIndex(findData(elegida));
+}
+
+void ListaUnidades::showPopup() {
+    Rellenar();
+    QComboBox::showPopup();
 }
 
 void ListaUnidades::MostrarUnidadDe(const QString& ruta) {

@@ -1,11 +1,14 @@
 #include "folder_list.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
+#include "artwork.h"
 #include "enter_key.h"
 
 namespace varnel {
@@ -42,6 +45,15 @@ ListaCarpetas::ListaCarpetas(QWidget* padre) : QListWidget(padre) {
             [this](QListWidgetItem* item) { PonerCarpeta(item->data(kRolRuta).toString()); });
 }
 
+void ListaCarpetas::PonerCarpetaInicial(const QString& ruta) {
+    if (PonerCarpeta(ruta)) return;
+    const QFileInfo info(ruta);
+    if (!info.isDir()) return;
+    carpeta_ = QDir::cleanPath(info.absoluteFilePath());
+    Rellenar();  // the path down to it; its subfolders cannot be read
+    emit carpetaCambiada(carpeta_);
+}
+
 bool ListaCarpetas::PonerCarpeta(const QString& ruta) {
     const QFileInfo info(ruta);
     if (ruta.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable()) return false;
@@ -60,8 +72,9 @@ QString ListaCarpetas::Resaltada() const {
 
 void ListaCarpetas::Rellenar() {
     clear();
-    const QIcon abierta = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon cerrada = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    // Our own pictures: the styles' open and closed folders can look alike.
+    static const QIcon abierta = Dibujo(QStringLiteral("folder-open"));
+    static const QIcon cerrada = Dibujo(QStringLiteral("folder-closed"));
 
     // The chain from the root down to the current folder.
     QStringList cadena;
@@ -78,8 +91,14 @@ void ListaCarpetas::Rellenar() {
         item->setData(kRolNivel, nivel++);
         actual = item;
     }
-    const auto subcarpetas =
-        QDir(carpeta_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    // Sorted as a Spanish reader expects: case aside, "Ávila" with the A's.
+    auto subcarpetas = QDir(carpeta_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    QCollator orden(QLocale(QLocale::Spanish, QLocale::Spain));
+    orden.setCaseSensitivity(Qt::CaseInsensitive);
+    orden.setNumericMode(true);
+    std::stable_sort(subcarpetas.begin(), subcarpetas.end(), [&orden](const QFileInfo& a, const QFileInfo& b) {
+        return orden.compare(a.fileName(), b.fileName()) < 0;
+    });
     for (const QFileInfo& sub : subcarpetas) {
         auto* item = new QListWidgetItem(cerrada, sub.fileName(), this);
         item->setData(kRolRuta, QDir::cleanPath(sub.absoluteFilePath()));
@@ -87,6 +106,24 @@ void ListaCarpetas::Rellenar() {
     }
     setCurrentItem(actual);
     scrollToItem(actual);
+    AjustarAyudas();
+}
+
+void ListaCarpetas::AjustarAyudas() {
+    // A name the list cuts short is whole in its row's tooltip.
+    const int ancho = viewport()->width();
+    const QFontMetrics fm(font());
+    for (int i = 0; i < count(); ++i) {
+        QListWidgetItem* item = this->item(i);
+        const int necesita =
+            kSangria * item->data(kRolNivel).toInt() + iconSize().width() + 8 + fm.horizontalAdvance(item->text());
+        item->setToolTip(necesita > ancho ? item->text() : QString());
+    }
+}
+
+void ListaCarpetas::resizeEvent(QResizeEvent* e) {
+    QListWidget::resizeEvent(e);
+    AjustarAyudas();
 }
 
 void ListaCarpetas::Confirmar() {
@@ -97,8 +134,11 @@ void ListaCarpetas::Confirmar() {
 }
 
 void ListaCarpetas::focusOutEvent(QFocusEvent* e) {
-    // Runs before the click that took the focus away is carried out.
-    Confirmar();
+    // Runs before the click that took the focus away is carried out. Another
+    // program, a menu or a tooltip taking the focus is no choice of a folder.
+    const Qt::FocusReason razon = e->reason();
+    if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason && razon != Qt::MenuBarFocusReason)
+        Confirmar();
     QListWidget::focusOutEvent(e);
 }
 

@@ -8,7 +8,8 @@ namespace varnel {
 // The folder list: the root, the folders down to the current folder, the
 // current folder (open) and its subfolders, indented by depth. A click or the
 // arrow keys only move the highlight; a double click or Enter enters a folder;
-// losing the keyboard focus makes the highlighted folder the current one.
+// the focus moving to another control of the window makes the highlighted
+// folder the current one (another program or a popup taking it does not).
 class ListaCarpetas : public QListWidget {
     Q_OBJECT
 public:
@@ -19,6 +20,9 @@ public:
     // Makes `ruta` the current folder; false, with nothing changed, when it
     // cannot be listed.
     bool PonerCarpeta(const QString& ruta);
+    // The working folder at start: current even when it cannot be listed, so
+    // that the runs use its absolute path.
+    void PonerCarpetaInicial(const QString& ruta);
     // The folder of the highlighted entry.
     QString Resaltada() const;
 
@@ -31,6 +35,8 @@ protected:
 
 private:
     void Rellenar();
+    void AjustarAyudas();
+    void resizeEvent(QResizeEvent* e) override;
     void Confirmar();
 
     QString carpeta_;

@@ -8,6 +8,7 @@
 #include "placement.h"
 #include "texts.h"
 #include "twips.h"
+#include "window_centring.h"
 
 namespace varnel {
 namespace {
@@ -60,6 +61,20 @@ FrmAyuda::FrmAyuda(QWidget* padre)
     Etiqueta(this, "Label1", textos::kCreditoAutor, RectTwips(4440, 120, 2655, 255), FuenteNormal());
 }
 
+void FrmAyuda::CentrarSobrePadre() {
+    const QWidget* principal = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!principal) return;
+    // Our frame is not known before the first showing: the main window's,
+    // from the same window manager, stands in for it.
+    const QRect marcoPrincipal = principal->frameGeometry();
+    const QRect clientePrincipal = principal->geometry();
+    const QSize marco = MargenesMarco(this).isNull() ? size() + (marcoPrincipal.size() - clientePrincipal.size())
+                                                     : frameGeometry().size();
+    QRect r(QPoint(0, 0), marco);
+    r.moveCenter(marcoPrincipal.center());
+    move(r.topLeft());
+}
+
 void FrmAyuda::Mostrar() {
     // Set, never appended: every showing gets the same texts.
     LblDescargar2_->setText(ConSaltos(textos::TextoAyudaDescargar()));
@@ -67,6 +82,11 @@ void FrmAyuda::Mostrar() {
     lblMapsource2_->setText(ConSaltos(textos::TextoAyudaMapsource()));
     lblVarnel2_->setText(ConSaltos(textos::TextoAyudaVarnel()));
     OKButton_->setFocus(Qt::OtherFocusReason);
+    CentrarSobrePadre();
+    if (!centradaConMarco_) {
+        centradaConMarco_ = true;
+        CentrarOtraVezConMarco(this, [this] { CentrarSobrePadre(); });
+    }
     exec();
 }
 

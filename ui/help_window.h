@@ -18,7 +18,11 @@ public:
     void Mostrar();
 
 private:
+    // Centred on the main window, title bars included, from the first showing.
+    void CentrarSobrePadre();
+
     QPushButton* OKButton_ = nullptr;
+    bool centradaConMarco_ = false;
     QLabel* LblDescargar2_ = nullptr;
     QLabel* lblOzi2_ = nullptr;
     QLabel* lblMapsource2_ = nullptr;

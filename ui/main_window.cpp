@@ -14,18 +14,22 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
+#include "accessibility.h"
 #include "artwork.h"
 #include "drive_list.h"
 #include "folder_list.h"
 #include "fonts.h"
+#include "group_frame.h"
 #include "help_window.h"
 #include "link_label.h"
 #include "placement.h"
 #include "texts.h"
 #include "twips.h"
 #include "varnel_button.h"
+#include "window_centring.h"
 
 namespace varnel {
 namespace {
@@ -56,6 +60,7 @@ QString ALineasDelCuadro(QString t) {
 }  // namespace
 
 FrmVarnel::FrmVarnel(QWidget* padre) : QWidget(padre) {
+    InstalarAccesibilidad();
     setObjectName(QStringLiteral("frmVarnel"));
     setWindowTitle(textos::kTituloVentana);
     setWindowIcon(Dibujo(QStringLiteral("varnel")));
@@ -83,7 +88,7 @@ FrmAyuda* FrmVarnel::Ayuda() const { return frmAyuda_.data(); }
 void FrmVarnel::CrearControles() {
     // Created first so that it lies behind the two buttons and the check box it frames.
     Frame3_ =
-        Colocar(new QGroupBox(textos::kUsarCuadro, this), "Frame3", RectTwips(120, 0, 3375, 1215), FuenteNormal());
+        Colocar(new MarcoVarnel(textos::kUsarCuadro, this), "Frame3", RectTwips(120, 0, 3375, 1215), FuenteNormal());
 
     cmdSitnaWpOzi_ = BotonConversion(this, "cmdSitnaWpOzi", textos::kCmdSitnaWpOzi, RectTwips(240, 240, 1815, 375),
                                      textos::kAyudaT1);
@@ -104,7 +109,9 @@ void FrmVarnel::CrearControles() {
     DrvList_ = Colocar(new ListaUnidades(this), "DrvList", RectTwips(3840, 240, 2775, 315), FuenteNormal());
     dirList_ = Colocar(new ListaCarpetas(this), "dirList", RectTwips(3840, 600, 2775, 2010),
                        Fuente(QStringLiteral("Arial"), 8.25));
-    dirList_->PonerCarpeta(QDir::currentPath());
+    dirList_->setAccessibleName(textos::kCarpetaIntercambio);
+    DrvList_->setAccessibleName(textos::kUnidad);
+    dirList_->PonerCarpetaInicial(QDir::currentPath());
     DrvList_->MostrarUnidadDe(dirList_->Carpeta());
 
     txtMensajes_ = Colocar(new QLineEdit(this), "txtMensajes", RectTwips(120, 2760, 6495, 375), FuenteNormal());
@@ -123,7 +130,7 @@ void FrmVarnel::CrearControles() {
     ChkDescargar_->setToolTip(textos::kUsarCuadro);
     ChkDescargar_->setAccessibleName(textos::kUsarCuadro);
 
-    Frame1_ = Colocar(new QGroupBox(textos::kFormatoGarmin, this), "Frame1", RectTwips(2400, 3480, 2295, 1335),
+    Frame1_ = Colocar(new MarcoVarnel(textos::kFormatoGarmin, this), "Frame1", RectTwips(2400, 3480, 2295, 1335),
                       FuenteNormal());
     Option1_ =
         Colocar(new QRadioButton(textos::kOption1, Frame1_), "Option1", RectTwips(120, 360, 1695, 255), FuenteNormal());
@@ -138,7 +145,7 @@ void FrmVarnel::CrearControles() {
     Etiqueta(this, "Label6", textos::kMensajes, RectTwips(2520, 2520, 1455, 255), FuenteNegrita());
 
     Frame2_ =
-        Colocar(new QGroupBox(textos::kEnlaces, this), "Frame2", RectTwips(2400, 4800, 3975, 975), FuenteNormal());
+        Colocar(new MarcoVarnel(textos::kEnlaces, this), "Frame2", RectTwips(2400, 4800, 3975, 975), FuenteNormal());
     Etiqueta(Frame2_, "Label1_0", textos::kEmailAutor, RectTwips(120, 240, 975, 255), FuenteNormal());
     Etiqueta(Frame2_, "Label1_1", textos::kSitna, RectTwips(480, 600, 615, 255), FuenteNormal());
     QFont subrayada = FuenteNormal();
@@ -184,9 +191,17 @@ void FrmVarnel::Conectar() {
 void FrmVarnel::CentrarEnPantalla() {
     const QScreen* pantalla = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!pantalla) return;
-    QRect r(QPoint(0, 0), size());
+    // The whole window, title bar included; move() places the frame's corner.
+    QRect r(QPoint(0, 0), size().grownBy(MargenesMarco(this)));
     r.moveCenter(pantalla->availableGeometry().center());
     move(r.topLeft());
+}
+
+void FrmVarnel::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (centradoTrasMarco_) return;
+    centradoTrasMarco_ = true;
+    CentrarOtraVezConMarco(this, [this] { CentrarEnPantalla(); });
 }
 
 void FrmVarnel::CambiarUnidad(const QString& raiz) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -58,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void CrearControles();
@@ -89,6 +92,7 @@ private:
     QGroupBox* Frame1_ = nullptr;
     QGroupBox* Frame2_ = nullptr;
     QGroupBox* Frame3_ = nullptr;
+    bool centradoTrasMarco_ = false;
     QRadioButton* Option1_ = nullptr;
     QRadioButton* Option2_ = nullptr;
     QRadioButton* Option3_ = nullptr;

@@ -37,6 +37,8 @@ inline const QString kOption1 = QStringLiteral("Nombre y Símbolo");
 inline const QString kOption2 = QStringLiteral("Sólo Símbolo");
 inline const QString kOption3 = QStringLiteral("Símbolo + Comentario");
 inline const QString kCarpetaIntercambio = QStringLiteral("Carpeta de Intercambio");
+// The drive list's name for screen readers.
+inline const QString kUnidad = QStringLiteral("Unidad");
 inline const QString kCuadroDescargar = QStringLiteral("Cuadro Descargar");
 inline const QString kMensajes = QStringLiteral("Mensajes");
 inline const QString kEnlaces = QStringLiteral("Enlaces");
