@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+#include "form.h"
+
 namespace varnel {
 
 // Positions are designed in twips; at 96 dpi a pixel is 15 twips. Qt's
@@ -11,5 +13,7 @@ inline constexpr int kTwipsPorPixel = 15;
 constexpr QRect RectTwips(int izquierda, int arriba, int ancho, int alto) {
     return {izquierda / kTwipsPorPixel, arriba / kTwipsPorPixel, ancho / kTwipsPorPixel, alto / kTwipsPorPixel};
 }
+
+constexpr QRect RectTwips(const formularios::RectTwips& r) { return RectTwips(r.izquierda, r.arriba, r.ancho, r.alto); }
 
 }  // namespace varnel

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
+#include <QString>
 
 class QLabel;
 class QPushButton;
@@ -23,10 +25,7 @@ private:
 
     QPushButton* OKButton_ = nullptr;
     bool centradaConMarco_ = false;
-    QLabel* LblDescargar2_ = nullptr;
-    QLabel* lblOzi2_ = nullptr;
-    QLabel* lblMapsource2_ = nullptr;
-    QLabel* lblVarnel2_ = nullptr;
+    QHash<QString, QLabel*> textos_;  // the four help texts, by name
 };
 
 }  // namespace varnel

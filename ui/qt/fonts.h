@@ -3,12 +3,17 @@
 #include <QFont>
 #include <QString>
 
+#include "form.h"
+
 namespace varnel {
 
 // The designed font family at its point size, or its metric-compatible free
 // stand-in where the designed one is missing ("MS Sans Serif" and "Arial":
 // Liberation Sans; "Courier New": Liberation Mono).
 QFont Fuente(const QString& familia, double puntos, bool negrita = false);
+
+// A font of the window description, underline included.
+QFont Fuente(const formularios::Fuente& fuente);
 
 inline QFont FuenteNormal() { return Fuente(QStringLiteral("MS Sans Serif"), 8.25); }
 inline QFont FuenteNegrita() { return Fuente(QStringLiteral("MS Sans Serif"), 8.25, true); }

@@ -1,5 +1,8 @@
 #include "main_window.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -25,8 +28,9 @@
 #include "group_frame.h"
 #include "help_window.h"
 #include "link_label.h"
+#include "main_form.h"
 #include "placement.h"
-#include "texts.h"
+#include "qt_text.h"
 #include "twips.h"
 #include "varnel_button.h"
 #include "window_centring.h"
@@ -34,20 +38,46 @@
 namespace varnel {
 namespace {
 
-BotonVarnel* BotonConversion(QWidget* padre, const char* nombre, const QString& texto, QRect r, const QString& ayuda) {
-    auto* b = Colocar(new BotonVarnel(texto, padre), nombre, r, FuenteNormal());
-    b->setToolTip(ayuda);
-    return b;
-}
-
-BotonVarnel* BotonDibujo(QWidget* padre, const char* nombre, const char* dibujo, int lado, QRect r,
-                         const QString& ayuda) {
-    auto* b = Colocar(new BotonVarnel(padre), nombre, r, FuenteNormal());
-    b->setIcon(Dibujo(QLatin1String(dibujo)));
-    b->setIconSize(QSize(lado, lado));
-    b->setToolTip(ayuda);
-    b->setAccessibleName(ayuda);
-    return b;
+// One control of the description as its Qt widget, placed, with its text,
+// font and tooltip; behaviour is wired afterwards.
+QWidget* Crear(const formularios::Control& c, QWidget* padre) {
+    using formularios::Tipo;
+    const QString texto = Q(c.texto);
+    QWidget* w = nullptr;
+    switch (c.tipo) {
+    case Tipo::Boton: w = new BotonVarnel(texto, padre); break;
+    case Tipo::BotonDibujo: {
+        auto* b = new BotonVarnel(padre);
+        b->setIcon(Dibujo(Q(c.dibujo)));
+        b->setIconSize(QSize(c.ladoDibujo, c.ladoDibujo));
+        b->setAccessibleName(Q(c.ayuda));
+        w = b;
+        break;
+    }
+    case Tipo::Etiqueta: {
+        auto* l = new QLabel(texto, padre);
+        l->setTextFormat(Qt::PlainText);
+        w = l;
+        break;
+    }
+    case Tipo::Enlace: w = new EtiquetaEnlace(texto, padre); break;
+    case Tipo::Marco: w = new MarcoVarnel(texto, padre); break;
+    case Tipo::Casilla: {
+        auto* b = new QCheckBox(texto, padre);
+        b->setAccessibleName(Q(c.ayuda));
+        w = b;
+        break;
+    }
+    case Tipo::Opcion: w = new QRadioButton(texto, padre); break;
+    case Tipo::TextoLinea: w = new QLineEdit(padre); break;
+    case Tipo::TextoVarias: w = new QPlainTextEdit(padre); break;
+    case Tipo::ListaUnidades: w = new ListaUnidades(padre); break;
+    case Tipo::ListaCarpetas: w = new ListaCarpetas(padre); break;
+    }
+    QFont fuente = Fuente(c.fuente);
+    Colocar(w, c.nombre.data(), RectTwips(c.rect), fuente);
+    if (!c.ayuda.empty()) w->setToolTip(Q(c.ayuda));
+    return w;
 }
 
 // The box holds CR LF between lines for the engine; the widget holds '\n'.
@@ -61,14 +91,15 @@ QString ALineasDelCuadro(QString t) {
 
 FrmVarnel::FrmVarnel(QWidget* padre) : QWidget(padre) {
     InstalarAccesibilidad();
-    setObjectName(QStringLiteral("frmVarnel"));
-    setWindowTitle(textos::kTituloVentana);
-    setWindowIcon(Dibujo(QStringLiteral("varnel")));
-    setFont(Fuente(QStringLiteral("MS Sans Serif"), 9.75));
-    resize(RectTwips(0, 0, 6720, 6510).size());
+    const formularios::Ventana& v = formularios::kPrincipal;
+    setObjectName(Q(v.nombre));
+    setWindowTitle(Q(v.titulo));
+    setWindowIcon(Dibujo(Q(v.icono)));
+    setFont(Fuente(v.fuente));
+    resize(RectTwips(0, 0, v.anchoTwips, v.altoTwips).size());
 
     mostrarMensaje_ = [this](const QString& texto) {
-        QMessageBox caja(QMessageBox::NoIcon, textos::kTituloPrograma, texto, QMessageBox::Ok, this);
+        QMessageBox caja(QMessageBox::NoIcon, Q(textos::kTituloPrograma), texto, QMessageBox::Ok, this);
         caja.button(QMessageBox::Ok)->setIcon(QIcon());  // some styles put a tick on it
         caja.exec();
     };
@@ -86,84 +117,59 @@ FrmVarnel::~FrmVarnel() = default;
 FrmAyuda* FrmVarnel::Ayuda() const { return frmAyuda_.data(); }
 
 void FrmVarnel::CrearControles() {
-    // Created first so that it lies behind the two buttons and the check box it frames.
-    Frame3_ =
-        Colocar(new MarcoVarnel(textos::kUsarCuadro, this), "Frame3", RectTwips(120, 0, 3375, 1215), FuenteNormal());
+    // In the description's order, back to front: Frame3 lies behind the two
+    // buttons and the check box it frames.
+    for (const formularios::Control& c : formularios::kControlesPrincipal) {
+        QWidget* padre = c.marco.empty() ? this : findChild<QWidget*>(Q(c.marco));
+        controles_.push_back(Crear(c, padre));
+    }
+    cmdSitnaWpOzi_ = Hijo<BotonVarnel>("cmdSitnaWpOzi");
+    cmdSitnaTrackOzi_ = Hijo<BotonVarnel>("cmdSitnaTrackOzi");
+    cmdWpOziSitna_ = Hijo<BotonVarnel>("cmdWpOziSitna");
+    cmdTrackOziSitna_ = Hijo<BotonVarnel>("cmdTrackOziSitna");
+    cmdMapsourceSitna_ = Hijo<BotonVarnel>("cmdMapsourceSitna");
+    mnuCopiar_ = Hijo<BotonVarnel>("mnuCopiar");
+    mnuPegar_ = Hijo<BotonVarnel>("mnuPegar");
+    cmdAyuda_ = Hijo<BotonVarnel>("cmdAyuda");
+    cmdSalir_ = Hijo<BotonVarnel>("cmdSalir");
+    DrvList_ = Hijo<ListaUnidades>("DrvList");
+    dirList_ = Hijo<ListaCarpetas>("dirList");
+    txtMensajes_ = Hijo<QLineEdit>("txtMensajes");
+    txtPorta_ = Hijo<QPlainTextEdit>("txtPorta");
+    ChkDescargar_ = Hijo<QCheckBox>("ChkDescargar");
+    Option1_ = Hijo<QRadioButton>("Option1");
+    Option2_ = Hijo<QRadioButton>("Option2");
+    Option3_ = Hijo<QRadioButton>("Option3");
+    Frame1_ = Hijo<QGroupBox>("Frame1");
+    Frame2_ = Hijo<QGroupBox>("Frame2");
+    Frame3_ = Hijo<QGroupBox>("Frame3");
+    lblLink_ = {Hijo<EtiquetaEnlace>("lblLink_0"), Hijo<EtiquetaEnlace>("lblLink_1")};
 
-    cmdSitnaWpOzi_ = BotonConversion(this, "cmdSitnaWpOzi", textos::kCmdSitnaWpOzi, RectTwips(240, 240, 1815, 375),
-                                     textos::kAyudaT1);
-    cmdSitnaTrackOzi_ = BotonConversion(this, "cmdSitnaTrackOzi", textos::kCmdSitnaTrackOzi,
-                                        RectTwips(240, 720, 1815, 375), textos::kAyudaT2);
-    cmdWpOziSitna_ = BotonConversion(this, "cmdWpOziSitna", textos::kCmdWpOziSitna, RectTwips(240, 1320, 1815, 375),
-                                     textos::kAyudaT3);
-    cmdTrackOziSitna_ = BotonConversion(this, "cmdTrackOziSitna", textos::kCmdTrackOziSitna,
-                                        RectTwips(240, 1800, 1815, 375), textos::kAyudaT4);
-    cmdMapsourceSitna_ = BotonConversion(this, "cmdMapsourceSitna", textos::kCmdMapsourceSitna,
-                                         RectTwips(240, 2280, 1815, 375), textos::kAyudaT5);
-
-    mnuCopiar_ = BotonDibujo(this, "mnuCopiar", "copy", 16, RectTwips(480, 5880, 495, 495), textos::kAyudaCopiar);
-    mnuPegar_ = BotonDibujo(this, "mnuPegar", "paste", 16, RectTwips(1200, 5880, 495, 495), textos::kAyudaPegar);
-    cmdAyuda_ = BotonDibujo(this, "cmdAyuda", "help", 16, RectTwips(2400, 5880, 495, 495), textos::kAyudaAyuda);
-    cmdSalir_ = BotonDibujo(this, "cmdSalir", "exit", 32, RectTwips(5760, 5880, 615, 615), textos::kAyudaSalir);
-
-    DrvList_ = Colocar(new ListaUnidades(this), "DrvList", RectTwips(3840, 240, 2775, 315), FuenteNormal());
-    dirList_ = Colocar(new ListaCarpetas(this), "dirList", RectTwips(3840, 600, 2775, 2010),
-                       Fuente(QStringLiteral("Arial"), 8.25));
-    dirList_->setAccessibleName(textos::kCarpetaIntercambio);
-    DrvList_->setAccessibleName(textos::kUnidad);
+    dirList_->setAccessibleName(Q(textos::kCarpetaIntercambio));
+    DrvList_->setAccessibleName(Q(textos::kUnidad));
     dirList_->PonerCarpetaInicial(QDir::currentPath());
     DrvList_->MostrarUnidadDe(dirList_->Carpeta());
 
-    txtMensajes_ = Colocar(new QLineEdit(this), "txtMensajes", RectTwips(120, 2760, 6495, 375), FuenteNormal());
     txtMensajes_->setReadOnly(true);
-    txtMensajes_->setAccessibleName(textos::kMensajes);
-
-    txtPorta_ = Colocar(new QPlainTextEdit(this), "txtPorta", RectTwips(120, 3480, 2175, 2295),
-                        Fuente(QStringLiteral("Courier New"), 9.75));
+    txtMensajes_->setAccessibleName(Q(textos::kMensajes));
     txtPorta_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtPorta_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtPorta_->setTabChangesFocus(true);
-    txtPorta_->setAccessibleName(textos::kCuadroDescargar);
-
-    ChkDescargar_ = Colocar(new QCheckBox(this), "ChkDescargar", RectTwips(2280, 480, 255, 375), FuenteNormal());
+    txtPorta_->setAccessibleName(Q(textos::kCuadroDescargar));
     ChkDescargar_->setChecked(true);
-    ChkDescargar_->setToolTip(textos::kUsarCuadro);
-    ChkDescargar_->setAccessibleName(textos::kUsarCuadro);
-
-    Frame1_ = Colocar(new MarcoVarnel(textos::kFormatoGarmin, this), "Frame1", RectTwips(2400, 3480, 2295, 1335),
-                      FuenteNormal());
-    Option1_ =
-        Colocar(new QRadioButton(textos::kOption1, Frame1_), "Option1", RectTwips(120, 360, 1695, 255), FuenteNormal());
-    Option2_ =
-        Colocar(new QRadioButton(textos::kOption2, Frame1_), "Option2", RectTwips(120, 660, 1695, 255), FuenteNormal());
-    Option3_ =
-        Colocar(new QRadioButton(textos::kOption3, Frame1_), "Option3", RectTwips(120, 960, 2055, 255), FuenteNormal());
     Option1_->setChecked(true);
-
-    Etiqueta(this, "Label4", textos::kCarpetaIntercambio, RectTwips(4080, 0, 2415, 255), FuenteNegrita());
-    Etiqueta(this, "Label5", textos::kCuadroDescargar, RectTwips(360, 3240, 2055, 255), FuenteNegrita());
-    Etiqueta(this, "Label6", textos::kMensajes, RectTwips(2520, 2520, 1455, 255), FuenteNegrita());
-
-    Frame2_ =
-        Colocar(new MarcoVarnel(textos::kEnlaces, this), "Frame2", RectTwips(2400, 4800, 3975, 975), FuenteNormal());
-    Etiqueta(Frame2_, "Label1_0", textos::kEmailAutor, RectTwips(120, 240, 975, 255), FuenteNormal());
-    Etiqueta(Frame2_, "Label1_1", textos::kSitna, RectTwips(480, 600, 615, 255), FuenteNormal());
-    QFont subrayada = FuenteNormal();
-    subrayada.setUnderline(true);
-    lblLink_[0] = Colocar(new EtiquetaEnlace(textos::kCorreoAutor, Frame2_), "lblLink_0",
-                          RectTwips(1080, 240, 2055, 255), subrayada);
-    lblLink_[1] = Colocar(new EtiquetaEnlace(textos::kWebSitna, Frame2_), "lblLink_1", RectTwips(1080, 600, 2655, 255),
-                          subrayada);
 }
 
 void FrmVarnel::OrdenTabulacion() {
-    // Labels and frames take no focus; the option group is one stop, on the selected option.
-    const QList<QWidget*> orden = {
-        cmdSitnaWpOzi_, cmdSitnaTrackOzi_, cmdWpOziSitna_, cmdTrackOziSitna_, cmdMapsourceSitna_,
-        mnuCopiar_,     mnuPegar_,         cmdAyuda_,      cmdSalir_,         DrvList_,
-        dirList_,       txtMensajes_,      txtPorta_,      ChkDescargar_,     Option1_,
-        Option2_,       Option3_};
-    for (qsizetype i = 0; i + 1 < orden.size(); ++i) setTabOrder(orden[i], orden[i + 1]);
+    // The description's tab indexes; labels, frames and links take no focus,
+    // and the option group is one stop, on the selected option (Conectar).
+    std::vector<std::pair<int, QWidget*>> orden;
+    for (std::size_t i = 0; i < formularios::kControlesPrincipal.size(); ++i) {
+        const int indice = formularios::kControlesPrincipal[i].indiceTab;
+        if (indice >= 0) orden.emplace_back(indice, controles_[i]);
+    }
+    std::sort(orden.begin(), orden.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i + 1 < orden.size(); ++i) setTabOrder(orden[i].second, orden[i + 1].second);
 }
 
 void FrmVarnel::Conectar() {
@@ -246,7 +252,8 @@ void FrmVarnel::closeEvent(QCloseEvent* e) {
 }
 
 void FrmVarnel::AbrirEnlace(int indice) {
-    const QUrl destino = indice == 0 ? QUrl(QStringLiteral("mailto:") + textos::kCorreoAutor) : QUrl(textos::kWebSitna);
+    const QUrl destino =
+        indice == 0 ? QUrl(QStringLiteral("mailto:") + Q(textos::kCorreoAutor)) : QUrl(Q(textos::kWebSitna));
     abrirEnlace_(destino);  // whatever the desktop makes of it, nothing is shown
 }
 

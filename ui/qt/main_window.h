@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <vector>
 
 #include <QPointer>
 #include <QWidget>
@@ -93,6 +94,12 @@ private:
     QGroupBox* Frame2_ = nullptr;
     QGroupBox* Frame3_ = nullptr;
     bool centradoTrasMarco_ = false;
+    std::vector<QWidget*> controles_;  // one per row of the description, in its order
+
+    template <class T>
+    T* Hijo(const char* nombre) const {
+        return findChild<T*>(QLatin1String(nombre));
+    }
     QRadioButton* Option1_ = nullptr;
     QRadioButton* Option2_ = nullptr;
     QRadioButton* Option3_ = nullptr;

@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "display_check.h"
 #include "main_window.h"
+#include "qt_text.h"
 #include "spanish_qt.h"
 #include "texts.h"
 
@@ -17,8 +18,8 @@ int main(int argc, char* argv[]) {
     int argcQt = argc > 0 ? 1 : 0;
     QApplication app(argcQt, argv);
     varnel::CargarTextosQtEnEspanol(app);
-    QApplication::setApplicationName(varnel::textos::kTituloPrograma);
-    QApplication::setApplicationVersion(varnel::textos::kVersion);
+    QApplication::setApplicationName(varnel::Q(varnel::textos::kTituloPrograma));
+    QApplication::setApplicationVersion(varnel::Q(varnel::textos::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("varnel"));
     QApplication::setWindowIcon(varnel::Dibujo(QStringLiteral("varnel")));
 

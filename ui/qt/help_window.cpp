@@ -5,8 +5,9 @@
 
 #include "artwork.h"
 #include "fonts.h"
+#include "help_form.h"
 #include "placement.h"
-#include "texts.h"
+#include "qt_text.h"
 #include "twips.h"
 #include "window_centring.h"
 
@@ -14,8 +15,8 @@ namespace varnel {
 namespace {
 
 // A help text: wrapped at word boundaries, on the tooltip colour, thin border.
-QLabel* Texto(QWidget* padre, const char* nombre, QRect r) {
-    auto* l = Etiqueta(padre, nombre, QString(), r, Fuente(QStringLiteral("MS Sans Serif"), 9.75));
+QLabel* Texto(QWidget* padre, const char* nombre, QRect r, const QFont& fuente) {
+    auto* l = Etiqueta(padre, nombre, QString(), r, fuente);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setFrameShape(QFrame::Box);
@@ -29,36 +30,35 @@ QLabel* Texto(QWidget* padre, const char* nombre, QRect r) {
 }
 
 // The help texts hold CR LF between pieces; a label breaks lines at '\n'.
-QString ConSaltos(QString t) { return t.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+QString ConSaltos(const std::string& t) { return Q(t).replace(QLatin1String("\r\n"), QLatin1String("\n")); }
 
 }  // namespace
 
 FrmAyuda::FrmAyuda(QWidget* padre)
     : QDialog(padre, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("frmAyuda"));
-    setWindowTitle(textos::kTituloAyuda);
-    setWindowIcon(Dibujo(QStringLiteral("globe")));
-    setFont(FuenteNormal());
-    setFixedSize(RectTwips(0, 0, 11175, 8430).size());
+    using formularios::kAyuda;
+    using formularios::Tipo;
+    setObjectName(Q(kAyuda.nombre));
+    setWindowTitle(Q(kAyuda.titulo));
+    setWindowIcon(Dibujo(Q(kAyuda.icono)));
+    setFont(Fuente(kAyuda.fuente));
+    setFixedSize(RectTwips(0, 0, kAyuda.anchoTwips, kAyuda.altoTwips).size());
     setModal(true);
 
-    OKButton_ = new QPushButton(textos::kAceptar, this);
-    OKButton_->setObjectName(QStringLiteral("OKButton"));
-    OKButton_->setGeometry(RectTwips(5040, 7920, 1215, 375));
-    OKButton_->setFont(FuenteNormal());
-    OKButton_->setDefault(true);
-    connect(OKButton_, &QPushButton::clicked, this, &QDialog::accept);
-
-    Etiqueta(this, "lblVarnel", textos::kProgramaVersion, RectTwips(1920, 120, 2415, 255), FuenteNegrita());
-    lblMapsource2_ = Texto(this, "lblMapsource2", RectTwips(240, 6840, 10680, 915));
-    Etiqueta(this, "lblMapsource", textos::kCabeceraMapsource, RectTwips(240, 6600, 1935, 255), FuenteNegrita());
-    lblOzi2_ = Texto(this, "lblOzi2", RectTwips(240, 5160, 10680, 1275));
-    Etiqueta(this, "lblOzi", textos::kCabeceraOzi, RectTwips(240, 4920, 6015, 255), FuenteNegrita());
-    Etiqueta(this, "Lbldescargar1", textos::kCabeceraDescargar, RectTwips(240, 3000, 1695, 255), FuenteNegrita());
-    lblVarnel2_ = Texto(this, "lblVarnel2", RectTwips(240, 480, 10695, 2415));
-    LblDescargar2_ = Texto(this, "LblDescargar2", RectTwips(240, 3240, 10680, 1515));
-    Etiqueta(this, "Label1", textos::kCreditoAutor, RectTwips(4440, 120, 2655, 255), FuenteNormal());
+    for (const formularios::Control& c : formularios::kControlesAyuda) {
+        const QString nombre = Q(c.nombre);
+        if (c.tipo == Tipo::Boton) {
+            OKButton_ =
+                Colocar(new QPushButton(Q(c.texto), this), c.nombre.data(), RectTwips(c.rect), Fuente(c.fuente));
+            OKButton_->setDefault(true);
+            connect(OKButton_, &QPushButton::clicked, this, &QDialog::accept);
+        } else if (c.tooltipColor) {
+            textos_[nombre] = Texto(this, c.nombre.data(), RectTwips(c.rect), Fuente(c.fuente));
+        } else {
+            Etiqueta(this, c.nombre.data(), Q(c.texto), RectTwips(c.rect), Fuente(c.fuente));
+        }
+    }
 }
 
 void FrmAyuda::CentrarSobrePadre() {
@@ -77,10 +77,10 @@ void FrmAyuda::CentrarSobrePadre() {
 
 void FrmAyuda::Mostrar() {
     // Set, never appended: every showing gets the same texts.
-    LblDescargar2_->setText(ConSaltos(textos::TextoAyudaDescargar()));
-    lblOzi2_->setText(ConSaltos(textos::TextoAyudaOzi()));
-    lblMapsource2_->setText(ConSaltos(textos::TextoAyudaMapsource()));
-    lblVarnel2_->setText(ConSaltos(textos::TextoAyudaVarnel()));
+    textos_.value(QStringLiteral("LblDescargar2"))->setText(ConSaltos(textos::TextoAyudaDescargar()));
+    textos_.value(QStringLiteral("lblOzi2"))->setText(ConSaltos(textos::TextoAyudaOzi()));
+    textos_.value(QStringLiteral("lblMapsource2"))->setText(ConSaltos(textos::TextoAyudaMapsource()));
+    textos_.value(QStringLiteral("lblVarnel2"))->setText(ConSaltos(textos::TextoAyudaVarnel()));
     OKButton_->setFocus(Qt::OtherFocusReason);
     CentrarSobrePadre();
     if (!centradaConMarco_) {

@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 
+#include "qt_text.h"
+
 namespace varnel {
 
 QFont Fuente(const QString& familia, double puntos, bool negrita) {
@@ -14,6 +16,12 @@ QFont Fuente(const QString& familia, double puntos, bool negrita) {
     f.setPointSizeF(puntos);
     f.setBold(negrita);
     f.setStyleHint(familia.contains(QLatin1String("Courier")) ? QFont::TypeWriter : QFont::SansSerif);
+    return f;
+}
+
+QFont Fuente(const formularios::Fuente& fuente) {
+    QFont f = Fuente(Q(fuente.familia), fuente.puntos, fuente.negrita);
+    f.setUnderline(fuente.subrayada);
     return f;
 }
 

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string_view>
+
+// The windows as designed, for every toolkit: standard C++ only, texts in
+// UTF-8. Each toolkit renders these tables and wires the behaviour.
+namespace varnel::formularios {
+
+enum class Tipo {
+    Boton,          // a push button with text and an access key ("&")
+    BotonDibujo,    // a push button showing a picture
+    Etiqueta,       // plain text, never takes the focus
+    Enlace,         // a label shown as a link, opens its target on a click
+    Marco,          // a frame (group box) with its caption on its border
+    Casilla,        // a check box
+    Opcion,         // an option (radio) button; a frame's options form one group
+    TextoLinea,     // a one-line text box
+    TextoVarias,    // a multi-line text box, vertical scroll bar only
+    ListaUnidades,  // the drive list
+    ListaCarpetas,  // the folder list
+};
+
+// A rectangle in twips (1440 to the inch, 15 to the pixel at 96 dpi), from
+// the client area's top left corner or from the enclosing frame's.
+struct RectTwips {
+    int izquierda;
+    int arriba;
+    int ancho;
+    int alto;
+};
+
+inline constexpr int kTwipsPorPixel = 15;
+
+struct Fuente {
+    std::string_view familia;
+    double puntos;
+    bool negrita = false;
+    bool subrayada = false;
+};
+
+inline constexpr Fuente kNormal{"MS Sans Serif", 8.25};
+inline constexpr Fuente kNegrita{"MS Sans Serif", 8.25, true};
+inline constexpr Fuente kSubrayada{"MS Sans Serif", 8.25, false, true};
+
+// One control, as the design table gives it.
+struct Control {
+    std::string_view nombre;
+    Tipo tipo;
+    std::string_view texto;  // caption; empty for none
+    std::string_view ayuda;  // tooltip; for a picture button also its accessible name
+    RectTwips rect;
+    Fuente fuente = kNormal;
+    std::string_view marco = {};   // the enclosing frame's name; empty: the window
+    int indiceTab = -1;            // Tab order among the controls that take the focus; -1: none
+    std::string_view dibujo = {};  // the picture of a picture button (artwork name)
+    int ladoDibujo = 0;            // its side in pixels
+    bool azul = false;             // a link's colour: red 0, green 0, blue 255
+    bool tooltipColor = false;     // on the system's tooltip background (help texts)
+};
+
+struct Ventana {
+    std::string_view nombre;
+    std::string_view titulo;
+    int anchoTwips;  // client area
+    int altoTwips;
+    Fuente fuente;
+    std::string_view icono;  // artwork name
+};
+
+}  // namespace varnel::formularios
