@@ -54,12 +54,7 @@ QWidget* Crear(const formularios::Control& c, QWidget* padre) {
         w = b;
         break;
     }
-    case Tipo::Etiqueta: {
-        auto* l = new QLabel(texto, padre);
-        l->setTextFormat(Qt::PlainText);
-        w = l;
-        break;
-    }
+    case Tipo::Etiqueta: return Etiqueta(padre, c.nombre.data(), texto, RectTwips(c.rect), Fuente(c.fuente));
     case Tipo::Enlace: w = new EtiquetaEnlace(texto, padre); break;
     case Tipo::Marco: w = new MarcoVarnel(texto, padre); break;
     case Tipo::Casilla: {
