@@ -30,44 +30,47 @@ marco() {  # marco <window id>: x y w h of the whole window, frame included
   echo $((x - izq)) $((y - arr)) $((w + izq + der)) $((h + arr + aba))
 }
 centro() { echo $(($1 + $3 / 2)) $(($2 + $4 / 2)); }
+cerca() { [ $(($1 - $2)) -le 1 ] && [ $(($2 - $1)) -le 1 ]; }  # within one pixel
+
+esperar() {  # esperar <title regex>: the id of the visible window with that title
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.1
+  done
+  echo "no apareció la ventana «$1»" >&2
+  exit 1
+}
 
 fallos=0
+comprobar() {  # comprobar <label> <window id> <expected centre x> <y>: prints and counts a miss
+  local x y w h cx cy
+  read -r x y w h <<<"$(marco "$2")"
+  read -r cx cy <<<"$(centro "$x" "$y" "$w" "$h")"
+  echo "$1: marco ${w}x${h} en ($x,$y), centro ($cx,$cy), esperado ($3,$4)"
+  if ! cerca "$cx" "$3" || ! cerca "$cy" "$4"; then
+    echo "  NO está centrada" >&2
+    fallos=$((fallos + 1))
+  fi
+}
+
 for estilo in fusion windows; do
   carpeta=$(mktemp -d)
   (cd "$carpeta" && QT_STYLE_OVERRIDE=$estilo "$programa" >/dev/null 2>&1) &
   app=$!
-  id=
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "Traspaso datos entre" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
-  [ -n "$id" ] || { echo "la ventana no apareció" >&2; exit 1; }
+  id=$(esperar "Traspaso datos entre")
   sleep 1
-  read -r x y w h <<<"$(marco "$id")"
-  read -r cx cy <<<"$(centro "$x" "$y" "$w" "$h")"
-  echo "$estilo: ventana principal con marco ${w}x${h} en ($x,$y), centro ($cx,$cy); pantalla 1024x768"
-  if [ $((cx - 512)) -gt 1 ] || [ $((512 - cx)) -gt 1 ] || [ $((cy - 384)) -gt 1 ] || [ $((384 - cy)) -gt 1 ]; then
-    echo "  NO está centrada" >&2; fallos=$((fallos + 1))
-  fi
+  comprobar "$estilo, ventana principal" "$id" 512 384
   import -window root "$salida/principal-$estilo.png"
 
   # The help button, by its designed place: 2400,5880 twips + half its 495 size.
   xdotool mousemove --window "$id" $(((2400 + 247) / 15)) $(((5880 + 247) / 15)) click 1
-  ayuda=
-  for _ in $(seq 50); do
-    ayuda=$(xdotool search --onlyvisible --name "^Varnel Ayuda$" 2>/dev/null | head -1 || true)
-    [ -n "$ayuda" ] && break
-    sleep 0.1
-  done
-  [ -n "$ayuda" ] || { echo "la ayuda no apareció" >&2; exit 1; }
+  ayuda=$(esperar "^Varnel Ayuda$")
   sleep 0.5
-  read -r ax ay aw ah <<<"$(marco "$ayuda")"
-  read -r acx acy <<<"$(centro "$ax" "$ay" "$aw" "$ah")"
-  echo "$estilo: ayuda con marco ${aw}x${ah} en ($ax,$ay), centro ($acx,$acy)"
-  if [ $((acx - cx)) -gt 1 ] || [ $((cx - acx)) -gt 1 ] || [ $((acy - cy)) -gt 1 ] || [ $((cy - acy)) -gt 1 ]; then
-    echo "  la ayuda NO está centrada sobre la ventana principal" >&2; fallos=$((fallos + 1))
-  fi
+  read -r x y w h <<<"$(marco "$id")"
+  read -r cx cy <<<"$(centro "$x" "$y" "$w" "$h")"
+  comprobar "$estilo, ayuda sobre la principal" "$ayuda" "$cx" "$cy"
   import -window root "$salida/ayuda-$estilo.png"
   kill $app; wait $app 2>/dev/null || true
   rm -rf "$carpeta"
