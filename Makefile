@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: all setup build run test test-asan test-windows lint bench clean
+.PHONY: all setup build run test test-asan test-windows lint package test-package bench clean
 
 all: build
 
@@ -23,6 +23,13 @@ test-asan: setup
 
 test-windows:
 	@scripts/test-windows.sh
+
+# The Debian package, dist/varnel_1.00-1_amd64.deb.
+package: build
+	cd build/default && cpack -G DEB
+
+test-package: package
+	@scripts/test-package.sh
 
 lint: build
 	@scripts/lint.sh

@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     varnel::CargarTextosQtEnEspanol(app);
     QApplication::setApplicationName(varnel::Q(varnel::textos::kTituloPrograma));
     QApplication::setApplicationVersion(varnel::Q(varnel::textos::kVersion));
-    QApplication::setDesktopFileName(QStringLiteral("varnel"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.varnel"));
     QApplication::setWindowIcon(varnel::Dibujo(QStringLiteral("varnel")));
 
     varnel::FrmVarnel ventana;

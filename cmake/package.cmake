@@ -1,0 +1,20 @@
+# The Debian package: make package writes dist/varnel_1.00-1_amd64.deb.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME varnel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Equipo Varnel")
+set(CPACK_PACKAGE_CONTACT "Equipo Varnel <varnel@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Traspaso de puntos GPS entre SITNA, OziExplorer y MapSource")
+set(CPACK_PACKAGE_DESCRIPTION "Varnel convierte listas de puntos GPS entre el visor SITNA de Navarra, \
+OziExplorer y Garmin MapSource (UTM, datum European 1950, zona 30T).")
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_SOURCE_DIR}/dist)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Libraries from the binary itself, and the Spanish Qt texts the program loads.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+include(CPack)

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Checks the Debian package that `make package` writes, without installing it
+# into this system: its control fields, its exact contents, its menu entry and
+# software-centre metadata (validators silent, names agreeing), and the program
+# unpacked into a temporary root starting until its window appears (Xvfb).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+deb=dist/varnel_1.00-1_amd64.deb
+[ -f "$deb" ] || { echo "No está $deb: make package" >&2; exit 1; }
+fallos=0
+fallo() { echo "FALLO: $*" >&2; fallos=$((fallos + 1)); }
+
+# Control fields.
+[ "$(dpkg-deb -f "$deb" Package)" = varnel ] || fallo "Package"
+[ "$(dpkg-deb -f "$deb" Version)" = 1.00-1 ] || fallo "Version"
+[ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fallo "Architecture"
+depende=$(dpkg-deb -f "$deb" Depends)
+for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-translations-l10n; do
+  grep -q "\b$d\b" <<<"$depende" || fallo "Depends sin $d: $depende"
+done
+
+# Contents, exactly.
+id=org.example.varnel
+esperado=$(
+  echo ./usr/bin/varnel
+  echo ./usr/share/applications/$id.desktop
+  for lado in 16 22 24 32 48 64 128 256; do echo ./usr/share/icons/hicolor/${lado}x${lado}/apps/$id.png; done
+  echo ./usr/share/icons/hicolor/scalable/apps/$id.svg
+  echo ./usr/share/metainfo/$id.metainfo.xml
+)
+contenido=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}')
+diff <(sort <<<"$esperado") <(sort <<<"$contenido") || fallo "contenido distinto del esperado"
+
+raiz=$(mktemp -d)
+trap 'rm -rf "$raiz"; kill $app $xvfb 2>/dev/null || true' EXIT
+app= xvfb=
+dpkg -x "$deb" "$raiz"
+
+# Metadata: validators silent, hints and pedantic notes included; names agree.
+escritorio=$raiz/usr/share/applications/$id.desktop
+metainfo=$raiz/usr/share/metainfo/$id.metainfo.xml
+salida=$(desktop-file-validate "$escritorio" 2>&1) || fallo "desktop-file-validate: $salida"
+[ -z "$salida" ] || fallo "desktop-file-validate dice: $salida"
+salida=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) || fallo "appstreamcli: $salida"
+grep -qE '^[EWIP]:' <<<"$salida" && fallo "appstreamcli dice: $salida"
+grep -qx "Icon=$id" "$escritorio" || fallo "Icon= no es $id"
+grep -q "<id>$id</id>" "$metainfo" || fallo "el id de metainfo no es $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fallo "launchable"
+grep -qx "Exec=varnel" "$escritorio" || fallo "Exec="
+
+# The unpacked program starts and shows its window.
+pantalla=:$((90 + RANDOM % 100))
+Xvfb "$pantalla" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do xdpyinfo -display "$pantalla" >/dev/null 2>&1 && break; sleep 0.1; done
+(cd "$raiz" && DISPLAY=$pantalla exec "$raiz/usr/bin/varnel" >/dev/null 2>&1) &
+app=$!
+ventana=
+for _ in $(seq 100); do
+  ventana=$(DISPLAY=$pantalla xdotool search --onlyvisible --name "^Traspaso datos entre  SITNA-OziExplorer$" 2>/dev/null | head -1 || true)
+  [ -n "$ventana" ] && break
+  sleep 0.1
+done
+[ -n "$ventana" ] || fallo "la ventana del programa desempaquetado no apareció"
+
+echo "paquete: $(stat -c %s "$deb") bytes; $(wc -l <<<"$contenido") ficheros; $fallos fallos"
+[ "$fallos" -eq 0 ]
