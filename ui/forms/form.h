@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string_view>
 
 // The windows as designed, for every toolkit: standard C++ only, texts in
@@ -66,5 +68,26 @@ struct Ventana {
     Fuente fuente;
     std::string_view icono;  // artwork name
 };
+
+// A control's rectangle from the window's client area: a control inside a
+// frame is placed from the frame's corner.
+constexpr RectTwips EnVentana(std::span<const Control> tabla, const Control& c) {
+    RectTwips r = c.rect;
+    if (c.marco.empty()) return r;
+    for (const Control& m : tabla) {
+        if (m.nombre != c.marco) continue;
+        r.izquierda += m.rect.izquierda;
+        r.arriba += m.rect.arriba;
+        break;
+    }
+    return r;
+}
+
+// The position of a control in its table, or -1.
+constexpr int Indice(std::span<const Control> tabla, std::string_view nombre) {
+    for (std::size_t i = 0; i < tabla.size(); ++i)
+        if (tabla[i].nombre == nombre) return static_cast<int>(i);
+    return -1;
+}
 
 }  // namespace varnel::formularios
