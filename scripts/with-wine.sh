@@ -23,6 +23,14 @@ if [ -z "${DISPLAY:-}" ] && [ "${VARNEL_XVFB:-}" != 1 ]; then
   VARNEL_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 fi
 
+if [ "${VARNEL_XVFB:-}" = 1 ] && command -v openbox >/dev/null; then
+  # A window manager on the virtual display: without one Wine waits two
+  # seconds for every window it hides or destroys, and windows get no frame.
+  openbox >/dev/null 2>&1 &
+  gestor=$!
+  trap 'kill "$gestor" 2>/dev/null || true; limpiar' EXIT
+fi
+
 "$wine" wineboot -i >/dev/null 2>&1
 mkdir -p "$temporal/unidad-t"
 ln -sfn "$temporal/unidad-t" "$WINEPREFIX/dosdevices/t:"

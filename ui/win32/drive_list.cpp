@@ -7,7 +7,8 @@ namespace varnel::win {
 namespace {
 
 std::wstring RaizDe(const std::wstring& carpeta) {
-    if (carpeta.size() >= 2 && carpeta[1] == L':') return {static_cast<wchar_t>(std::towupper(carpeta[0])), L':', L'\\'};
+    if (carpeta.size() >= 2 && carpeta[1] == L':')
+        return {static_cast<wchar_t>(std::towupper(carpeta[0])), L':', L'\\'};
     return {};
 }
 
@@ -66,7 +67,7 @@ void ListaUnidades::MostrarUnidadDe(const std::wstring& carpeta) {
 std::wstring ListaUnidades::Unidad() const {
     const LRESULT i = SendMessageW(combo_, CB_GETCURSEL, 0, 0);
     return i >= 0 && static_cast<std::size_t>(i) < raices_.size() ? raices_[static_cast<std::size_t>(i)]
-                                                                   : std::wstring();
+                                                                  : std::wstring();
 }
 
 void ListaUnidades::Notificacion(WORD codigo) {

@@ -56,8 +56,9 @@ std::vector<std::wstring> Subcarpetas(const std::wstring& ruta) {
         nombres.emplace_back(nombre);
     } while (FindNextFileW(h, &datos));
     FindClose(h);
-    std::stable_sort(nombres.begin(), nombres.end(),
-                     [](const std::wstring& a, const std::wstring& b) { return StrCmpLogicalW(a.c_str(), b.c_str()) < 0; });
+    std::stable_sort(nombres.begin(), nombres.end(), [](const std::wstring& a, const std::wstring& b) {
+        return StrCmpLogicalW(a.c_str(), b.c_str()) < 0;
+    });
     return nombres;
 }
 
@@ -140,7 +141,8 @@ void ListaCarpetas::Rellenar(bool conSubcarpetas) {
 
     SendMessageW(lista_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(lista_, LB_RESETCONTENT, 0, 0);
-    for (const Entrada& e : entradas_) SendMessageW(lista_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.nombre.c_str()));
+    for (const Entrada& e : entradas_)
+        SendMessageW(lista_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.nombre.c_str()));
     SendMessageW(lista_, LB_SETCURSEL, actual, 0);
     SendMessageW(lista_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(lista_, nullptr, TRUE);

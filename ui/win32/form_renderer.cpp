@@ -47,8 +47,8 @@ Clase ClaseDe(Tipo tipo) {
     case Tipo::TextoLinea: return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case Tipo::TextoVarias:
         // No word wrap: long lines scroll sideways, with no scroll bar for it.
-        return {WC_EDITW, ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL |
-                              WS_TABSTOP,
+        return {WC_EDITW,
+                ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
                 WS_EX_CLIENTEDGE};
     case Tipo::ListaUnidades: return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
     case Tipo::ListaCarpetas:
@@ -174,8 +174,7 @@ void RenderizadorFormulario::PonerDibujo(std::size_t fila, UINT dpi) {
     HICON icono = CargarIcono(c.dibujo, MulDiv(c.ladoDibujo, static_cast<int>(dpi), 96));
     if (!icono) return;
     iconos_.push_back(icono);
-    auto anterior =
-        SendMessageW(controles_[fila], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icono));
+    auto anterior = SendMessageW(controles_[fila], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icono));
     if (anterior) {
         std::erase(iconos_, reinterpret_cast<HICON>(anterior));
         DestroyIcon(reinterpret_cast<HICON>(anterior));

@@ -35,8 +35,8 @@ void FrmAyuda::Crear() {
     RegistrarClase(&FrmAyuda::Procedimiento);
     const std::wstring titulo = Ancho(formularios::kAyuda.titulo);
     // Owned by the main window: above it, and not in the taskbar.
-    hwnd_ = CreateWindowExW(0, kClase, titulo.c_str(), kEstilo, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, principal_,
-                            nullptr, GetModuleHandleW(nullptr), this);
+    hwnd_ = CreateWindowExW(0, kClase, titulo.c_str(), kEstilo, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, principal_, nullptr,
+                            GetModuleHandleW(nullptr), this);
     // Close box only: no minimise, maximise, size or move-by-menu surprises.
     HMENU menu = GetSystemMenu(hwnd_, FALSE);
     for (UINT orden : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE}) DeleteMenu(menu, orden, MF_BYCOMMAND);
@@ -107,8 +107,8 @@ LRESULT CALLBACK FrmAyuda::Procedimiento(HWND h, UINT m, WPARAM w, LPARAM l) {
 LRESULT FrmAyuda::Mensaje(UINT m, WPARAM w, LPARAM l) {
     switch (m) {
     case WM_COMMAND:
-        if (LOWORD(w) == IDCANCEL || (formulario_ && reinterpret_cast<HWND>(l) == formulario_->Control("OKButton") &&
-                                      HIWORD(w) == BN_CLICKED)) {
+        if (LOWORD(w) == IDCANCEL ||
+            (formulario_ && reinterpret_cast<HWND>(l) == formulario_->Control("OKButton") && HIWORD(w) == BN_CLICKED)) {
             Ocultar();
             return 0;
         }

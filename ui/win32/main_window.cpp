@@ -123,13 +123,19 @@ void FrmVarnel::Colocar(UINT dpi) {
     HWND unidades = Control("DrvList");
     const RECT designado =
         Rectangulo(formularios::EnVentana(formularios::kControlesPrincipal, *formulario_.Descripcion(unidades)), dpi);
-    RECT actual;
-    GetWindowRect(unidades, &actual);
-    const LRESULT campo = SendMessageW(unidades, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    const int sobra = (designado.bottom - designado.top) - (actual.bottom - actual.top);
-    if (campo > 0 && sobra) SendMessageW(unidades, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), campo + sobra);
-    SetWindowPos(unidades, nullptr, designado.left, designado.top, designado.right - designado.left,
-                 Pixeles(3000, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(unidades, nullptr, designado.left, designado.top, designado.right - designado.left, Pixeles(3000, dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The closed height follows the selection field's; a few steps settle it
+    // (what reads back is not always what was set, so steer by our own value).
+    LRESULT campo = SendMessageW(unidades, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int paso = 0; paso < 4 && campo > 0; ++paso) {
+        RECT actual;
+        GetWindowRect(unidades, &actual);
+        const int sobra = (designado.bottom - designado.top) - (actual.bottom - actual.top);
+        if (!sobra || campo + sobra <= 0) break;
+        campo += sobra;
+        SendMessageW(unidades, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), campo);
+    }
 }
 
 void FrmVarnel::Mostrar(int comoMostrar) {
@@ -234,16 +240,26 @@ void FrmVarnel::Comando(HWND control, WORD codigo) {
         return;
     }
     if (codigo != BN_CLICKED) return;
-    if (n == "cmdSitnaWpOzi") motor_.cmdSitnaWpOzi();
-    else if (n == "cmdSitnaTrackOzi") motor_.cmdSitnaTrackOzi();
-    else if (n == "cmdWpOziSitna") motor_.cmdWpOziSitna();
-    else if (n == "cmdTrackOziSitna") motor_.cmdTrackOziSitna();
-    else if (n == "cmdMapsourceSitna") motor_.cmdMapsourceSitna();
-    else if (n == "mnuCopiar") Copiar();
-    else if (n == "mnuPegar") Pegar();
-    else if (n == "cmdAyuda") MostrarAyuda();
-    else if (n == "cmdSalir") SendMessageW(hwnd_, WM_CLOSE, 0, 0);
-    else if (c->tipo == formularios::Tipo::Opcion) OpcionesUnaParada();
+    if (n == "cmdSitnaWpOzi")
+        motor_.cmdSitnaWpOzi();
+    else if (n == "cmdSitnaTrackOzi")
+        motor_.cmdSitnaTrackOzi();
+    else if (n == "cmdWpOziSitna")
+        motor_.cmdWpOziSitna();
+    else if (n == "cmdTrackOziSitna")
+        motor_.cmdTrackOziSitna();
+    else if (n == "cmdMapsourceSitna")
+        motor_.cmdMapsourceSitna();
+    else if (n == "mnuCopiar")
+        Copiar();
+    else if (n == "mnuPegar")
+        Pegar();
+    else if (n == "cmdAyuda")
+        MostrarAyuda();
+    else if (n == "cmdSalir")
+        SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+    else if (c->tipo == formularios::Tipo::Opcion)
+        OpcionesUnaParada();
 }
 
 void FrmVarnel::OpcionesUnaParada() {
@@ -262,8 +278,7 @@ void FrmVarnel::CambiarUnidad(const std::wstring& raiz) {
     // be read (no medium, a network drive that does not answer) puts the
     // list back on the drive of the folder still shown, silently.
     std::wstring actual = RutaCompleta(raiz.substr(0, 2));
-    if (!dirList_.PonerCarpeta(actual) && !dirList_.PonerCarpeta(raiz))
-        drvList_.MostrarUnidadDe(dirList_.Carpeta());
+    if (!dirList_.PonerCarpeta(actual) && !dirList_.PonerCarpeta(raiz)) drvList_.MostrarUnidadDe(dirList_.Carpeta());
 }
 
 void FrmVarnel::Copiar() {
@@ -319,8 +334,7 @@ void FrmVarnel::MostrarAyuda() {
 }
 
 void FrmVarnel::AbrirEnlace(int indice) {
-    const std::wstring destino =
-        indice == 0 ? L"mailto:" + Ancho(textos::kCorreoAutor) : Ancho(textos::kWebSitna);
+    const std::wstring destino = indice == 0 ? L"mailto:" + Ancho(textos::kCorreoAutor) : Ancho(textos::kWebSitna);
     abrirEnlace_(destino);
 }
 

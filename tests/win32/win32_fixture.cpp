@@ -1,0 +1,71 @@
+#include "win32_fixture.h"
+
+#include "keyboard.h"
+
+namespace varnel::prueba {
+
+void Bombear() {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(m.wParam));  // for the test that waits for it
+            return;
+        }
+        if (win::ProcesarTeclado(m)) continue;
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+}
+
+void PulsarTecla(UINT tecla, bool extendida) {
+    HWND foco = GetFocus();
+    const LPARAM bits = 1 | (extendida ? (1 << 24) : 0);
+    PostMessageW(foco, WM_KEYDOWN, tecla, bits);
+    PostMessageW(foco, WM_KEYUP, tecla, bits | (1u << 30) | (1u << 31));
+    Bombear();
+}
+
+void PulsarAlt(wchar_t letra) {
+    // Alt held: the context bit of the key messages.
+    PostMessageW(GetFocus(), WM_SYSCHAR, letra, 1 | (1 << 29));
+    Bombear();
+}
+
+void Escribir(wchar_t caracter) {
+    PostMessageW(GetFocus(), WM_CHAR, caracter, 1);
+    Bombear();
+}
+
+std::string NombreConFoco(const win::FrmVarnel& ventana) {
+    const formularios::Control* c = ventana.Formulario().Descripcion(GetFocus());
+    return c ? std::string(c->nombre) : std::string("(ninguno)");
+}
+
+void VentanaWin32Test::SetUp() {
+    ventana_ = std::make_unique<win::FrmVarnel>();
+    ASSERT_TRUE(ventana_->Crear());
+    ventana_->PonerMostrarMensaje([this](const std::wstring& t) { modales_.push_back(t); });
+    ventana_->PonerPitido([this] { ++pitidos_; });
+    ventana_->PonerAbrirEnlace([this](const std::wstring& t) { enlaces_.push_back(t); });
+    ASSERT_TRUE(ventana_->Carpetas().PonerCarpeta(carpeta_.Ruta().native()));
+    ventana_->Mostrar(SW_SHOWNORMAL);
+    SetForegroundWindow(ventana_->Ventana());
+    Bombear();
+}
+
+void VentanaWin32Test::TearDown() {
+    ventana_.reset();
+    Bombear();
+    MSG m;
+    while (PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
+}
+
+void VentanaWin32Test::Pulsar(std::string_view boton) {
+    HWND h = C(boton);
+    // Down and up as a mouse click: the focus moves first.
+    PostMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    Bombear();
+}
+
+}  // namespace varnel::prueba
