@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: all setup build run test test-asan test-windows lint package test-package bench clean
+.PHONY: all setup build run test test-asan windows test-windows lint package test-package bench clean
 
 all: build
 
@@ -20,6 +20,10 @@ test-asan: setup
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+# The Windows program, dist/varnel.exe.
+windows:
+	@scripts/build-windows.sh
 
 test-windows:
 	@scripts/test-windows.sh
