@@ -14,7 +14,7 @@ paquetes=(
   librsvg2-bin dpkg-dev desktop-file-utils appstream
 )
 if [ "${1:-}" = windows ]; then
-  paquetes+=(g++-mingw-w64-x86-64-posix googletest wine64)
+  paquetes+=(g++-mingw-w64-x86-64-posix googletest wine64 nsis zip unzip)
 fi
 
 faltan=()

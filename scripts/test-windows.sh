@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Cross-builds the engine and its tests for Windows (mingw-w64) and runs them
-# under Wine. Exits non-zero when a test fails.
+# Cross-builds the Windows program, its installer and zip (make windows) and
+# every test, then runs them under Wine: the engine, the window description,
+# the resources, the windows in-process, the program started as a user
+# starts it, and the installer. Exits non-zero when a test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh windows
-cmake --preset windows
+scripts/build-windows.sh
 cmake --build --preset windows
 scripts/with-wine.sh ctest --preset windows
+scripts/test-installer.sh

@@ -1,0 +1,99 @@
+; The Windows installer: varnel.exe under Program Files\Varnel for all users
+; (or the user's own Programs folder for the current user only), a Start-menu
+; entry and an uninstaller in "Apps and features". Texts in Spanish.
+; makensis -DPROGRAMA=... -DLEAME=... -DICONO=... -DSALIDA=... installer.nsi
+Unicode true
+Target amd64-unicode
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+
+!define PRODUCTO "Varnel"
+!define VERSION "1.00"
+!define CLAVE_DESINSTALAR "Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnel"
+!define CLAVE_PROGRAMA "Software\Varnel"
+
+!define MULTIUSER_EXECUTIONLEVEL Highest
+!define MULTIUSER_MUI
+!define MULTIUSER_INSTALLMODE_COMMANDLINE
+!define MULTIUSER_USE_PROGRAMFILES64
+!define MULTIUSER_INSTALLMODE_INSTDIR "Varnel"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${CLAVE_PROGRAMA}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "Carpeta"
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${CLAVE_PROGRAMA}"
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "Modo"
+!include MultiUser.nsh
+!include MUI2.nsh
+!include x64.nsh
+
+Name "${PRODUCTO} ${VERSION}"
+OutFile "${SALIDA}"
+BrandingText "${PRODUCTO} ${VERSION}"
+
+!define MUI_ICON "${ICONO}"
+!define MUI_UNICON "${ICONO}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\varnel.exe"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\LÉAME.txt"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MULTIUSER_PAGE_INSTALLMODE
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Spanish"
+
+VIProductVersion "1.0.0.0"
+VIFileVersion "1.0.0.0"
+VIAddVersionKey /LANG=${LANG_SPANISH} "ProductName" "${PRODUCTO}"
+VIAddVersionKey /LANG=${LANG_SPANISH} "FileDescription" "Instalador de ${PRODUCTO}"
+VIAddVersionKey /LANG=${LANG_SPANISH} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_SPANISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_SPANISH} "LegalCopyright" "Equipo Varnel"
+
+Function .onInit
+  ${IfNot} ${RunningX64}
+    MessageBox MB_OK|MB_ICONSTOP "${PRODUCTO} necesita Windows de 64 bits."
+    Abort
+  ${EndIf}
+  SetRegView 64
+  !insertmacro MULTIUSER_INIT
+FunctionEnd
+
+Function un.onInit
+  SetRegView 64
+  !insertmacro MULTIUSER_UNINIT
+FunctionEnd
+
+Section "${PRODUCTO}"
+  SetOutPath "$INSTDIR"
+  File "/oname=varnel.exe" "${PROGRAMA}"
+  File "/oname=LÉAME.txt" "${LEAME}"
+  WriteUninstaller "$INSTDIR\desinstalar.exe"
+  CreateShortcut "$SMPROGRAMS\${PRODUCTO}.lnk" "$INSTDIR\varnel.exe" "" "$INSTDIR\varnel.exe" 0
+
+  WriteRegStr SHCTX "${CLAVE_PROGRAMA}" "Carpeta" "$INSTDIR"
+  WriteRegStr SHCTX "${CLAVE_PROGRAMA}" "Modo" "$MultiUser.InstallMode"
+  WriteRegStr SHCTX "${CLAVE_DESINSTALAR}" "DisplayName" "${PRODUCTO}"
+  WriteRegStr SHCTX "${CLAVE_DESINSTALAR}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${CLAVE_DESINSTALAR}" "DisplayIcon" "$INSTDIR\varnel.exe"
+  WriteRegStr SHCTX "${CLAVE_DESINSTALAR}" "Publisher" "Equipo Varnel"
+  WriteRegStr SHCTX "${CLAVE_DESINSTALAR}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${CLAVE_DESINSTALAR}" "UninstallString" '"$INSTDIR\desinstalar.exe" /$MultiUser.InstallMode'
+  WriteRegStr SHCTX "${CLAVE_DESINSTALAR}" "QuietUninstallString" '"$INSTDIR\desinstalar.exe" /$MultiUser.InstallMode /S'
+  WriteRegDWORD SHCTX "${CLAVE_DESINSTALAR}" "NoModify" 1
+  WriteRegDWORD SHCTX "${CLAVE_DESINSTALAR}" "NoRepair" 1
+  WriteRegDWORD SHCTX "${CLAVE_DESINSTALAR}" "EstimatedSize" ${TAMANO_KB}
+SectionEnd
+
+Section "Uninstall"
+  Delete "$INSTDIR\varnel.exe"
+  Delete "$INSTDIR\LÉAME.txt"
+  Delete "$INSTDIR\desinstalar.exe"
+  RMDir "$INSTDIR"
+  Delete "$SMPROGRAMS\${PRODUCTO}.lnk"
+  DeleteRegKey SHCTX "${CLAVE_DESINSTALAR}"
+  DeleteRegKey SHCTX "${CLAVE_PROGRAMA}"
+SectionEnd
