@@ -21,6 +21,7 @@ SetCompressor /SOLID lzma
 !define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "Carpeta"
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${CLAVE_PROGRAMA}"
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "Modo"
+!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "Su cuenta no tiene permisos para instalar $(^Name) para todos los usuarios de este ordenador."
 !include MultiUser.nsh
 !include MUI2.nsh
 !include x64.nsh
@@ -37,6 +38,9 @@ BrandingText "${PRODUCTO} ${VERSION}"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 
 !insertmacro MUI_PAGE_WELCOME
+; NSIS's own Spanish text has a typo here ("Instación").
+!define MULTIUSER_INSTALLMODEPAGE_TEXT_ALLUSERS "Instalación para todos los usuarios de este ordenador"
+!define MULTIUSER_INSTALLMODEPAGE_TEXT_CURRENTUSER "Instalación solo para mí"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
