@@ -31,6 +31,10 @@ if [ "${VARNEL_XVFB:-}" = 1 ] && command -v openbox >/dev/null; then
   trap 'kill "$gestor" 2>/dev/null || true; limpiar' EXIT
 fi
 
+# The server kept running between programs: otherwise each test program
+# would wait for Wine to start again (about ten seconds each).
+mkdir -p "$WINEPREFIX"
+"$wineserver" -p
 "$wine" wineboot -i >/dev/null 2>&1
 mkdir -p "$temporal/unidad-t"
 ln -sfn "$temporal/unidad-t" "$WINEPREFIX/dosdevices/t:"
