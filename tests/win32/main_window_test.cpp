@@ -228,3 +228,32 @@ TEST_F(VentanaWin32Test, TabEnElCuadroPasaAlSiguiente) {
 
 }  // namespace
 }  // namespace varnel::prueba
+
+namespace varnel::prueba {
+namespace {
+
+// Moved to a monitor of another DPI: every control where the description
+// puts it at that DPI, fonts to match, the client area scaled.
+TEST_F(VentanaWin32Test, OtroDpiLoColocaTodoDeNuevo) {
+    constexpr UINT kDpi = 144;
+    HWND v = ventana_->Ventana();
+    RECT r;
+    GetWindowRect(v, &r);
+    const SIZE s = win::TamanoExterior(win::Pixeles(6720, kDpi), win::Pixeles(6510, kDpi),
+                                       static_cast<DWORD>(GetWindowLongPtrW(v, GWL_STYLE)), 0, kDpi);
+    RECT sugerido{r.left, r.top, r.left + s.cx, r.top + s.cy};
+    SendMessageW(v, WM_DPICHANGED, MAKEWPARAM(kDpi, kDpi), reinterpret_cast<LPARAM>(&sugerido));
+    for (const char* nombre : {"cmdSalir", "txtPorta", "Option3", "lblLink_1"}) {
+        const formularios::Control& c = formularios::kControlesPrincipal[static_cast<std::size_t>(
+            formularios::Indice(formularios::kControlesPrincipal, nombre))];
+        const RECT esperado = win::Rectangulo(formularios::EnVentana(formularios::kControlesPrincipal, c), kDpi);
+        const RECT visto = EnCliente(C(nombre));
+        EXPECT_TRUE(EqualRect(&visto, &esperado)) << nombre;
+        LOGFONTW lf{};
+        GetObjectW(ventana_->Formulario().FuenteDe(nombre), sizeof lf, &lf);
+        EXPECT_EQ(lf.lfHeight, -std::lround(c.fuente.puntos * kDpi / 72.0)) << nombre;
+    }
+}
+
+}  // namespace
+}  // namespace varnel::prueba
