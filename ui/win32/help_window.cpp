@@ -32,7 +32,7 @@ FrmAyuda::~FrmAyuda() {
 }
 
 void FrmAyuda::Crear() {
-    RegistrarClase(&FrmAyuda::Procedimiento);
+    RegistrarClase(&ProcedimientoDe<FrmAyuda>);
     const std::wstring titulo = Ancho(formularios::kAyuda.titulo);
     // Owned by the main window: above it, and not in the taskbar.
     hwnd_ = CreateWindowExW(0, kClase, titulo.c_str(), kEstilo, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, principal_, nullptr,
@@ -85,23 +85,6 @@ void FrmAyuda::Ocultar() {
     EnableWindow(principal_, TRUE);
     ShowWindow(hwnd_, SW_HIDE);
     SetActiveWindow(principal_);
-}
-
-LRESULT CALLBACK FrmAyuda::Procedimiento(HWND h, UINT m, WPARAM w, LPARAM l) {
-    if (m == WM_NCCREATE) {
-        auto* datos = reinterpret_cast<CREATESTRUCTW*>(l);
-        SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(datos->lpCreateParams));
-        static_cast<FrmAyuda*>(datos->lpCreateParams)->hwnd_ = h;
-    }
-    auto* self = reinterpret_cast<FrmAyuda*>(GetWindowLongPtrW(h, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(h, m, w, l);
-    const LRESULT r = self->Mensaje(m, w, l);
-    if (m == WM_NCDESTROY) {
-        SetWindowLongPtrW(h, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        self->formulario_.reset();
-    }
-    return r;
 }
 
 LRESULT FrmAyuda::Mensaje(UINT m, WPARAM w, LPARAM l) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "form_renderer.h"
+#include "window_procedure.h"
 
 // The help window frmAyuda: fixed frame, close box only, not in the
 // taskbar, modal over the main window and centred on it. "Aceptar" (or Esc)
@@ -28,8 +29,10 @@ public:
 private:
     void Crear();
     void Ocultar();
-    static LRESULT CALLBACK Procedimiento(HWND h, UINT m, WPARAM w, LPARAM l);
+    template <class>
+    friend LRESULT CALLBACK ProcedimientoDe(HWND, UINT, WPARAM, LPARAM);
     LRESULT Mensaje(UINT m, WPARAM w, LPARAM l);
+    void AlDestruir() { formulario_.reset(); }
 
     HWND principal_;
     HWND hwnd_ = nullptr;

@@ -62,7 +62,7 @@ bool FrmVarnel::Crear() {
     clase.cbSize = sizeof clase;
     if (!GetClassInfoExW(GetModuleHandleW(nullptr), kClase, &clase)) {
         clase.cbSize = sizeof clase;
-        clase.lpfnWndProc = &FrmVarnel::Procedimiento;
+        clase.lpfnWndProc = &ProcedimientoDe<FrmVarnel>;
         clase.hInstance = GetModuleHandleW(nullptr);
         clase.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         clase.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -142,22 +142,6 @@ void FrmVarnel::Mostrar(int comoMostrar) {
     ShowWindow(hwnd_, comoMostrar);
     UpdateWindow(hwnd_);
     SetFocus(Control("cmdSitnaWpOzi"));
-}
-
-LRESULT CALLBACK FrmVarnel::Procedimiento(HWND h, UINT m, WPARAM w, LPARAM l) {
-    if (m == WM_NCCREATE) {
-        auto* datos = reinterpret_cast<CREATESTRUCTW*>(l);
-        SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(datos->lpCreateParams));
-        static_cast<FrmVarnel*>(datos->lpCreateParams)->hwnd_ = h;
-    }
-    auto* self = reinterpret_cast<FrmVarnel*>(GetWindowLongPtrW(h, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(h, m, w, l);
-    const LRESULT r = self->Mensaje(m, w, l);
-    if (m == WM_NCDESTROY) {
-        SetWindowLongPtrW(h, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-    }
-    return r;
 }
 
 LRESULT FrmVarnel::Mensaje(UINT m, WPARAM w, LPARAM l) {

@@ -12,6 +12,7 @@
 #include "help_window.h"
 #include "varnel_engine.h"
 #include "window_ops.h"
+#include "window_procedure.h"
 
 // The main window frmVarnel for Windows: five conversion buttons, the
 // exchange folder, the Cuadro Descargar box with the clipboard, links, help
@@ -57,8 +58,10 @@ public:
     void MostrarMensajeModal(const std::string& texto) override;
 
 private:
-    static LRESULT CALLBACK Procedimiento(HWND h, UINT m, WPARAM w, LPARAM l);
+    template <class>
+    friend LRESULT CALLBACK ProcedimientoDe(HWND, UINT, WPARAM, LPARAM);
     LRESULT Mensaje(UINT m, WPARAM w, LPARAM l);
+    void AlDestruir() {}
     void Comando(HWND control, WORD codigo);
     void Colocar(UINT dpi);
     void PrepararControles();
