@@ -237,6 +237,7 @@ TEST_F(VentanaWin32Test, SubcarpetasComoLasOrdenaElExplorador) {
     ASSERT_TRUE(ventana_->Carpetas().PonerCarpeta(carpeta_.Ruta().native()));
     std::vector<std::string> vistas;
     const auto subs = win::Subcarpetas(carpeta_.Ruta().native());
+    vistas.reserve(subs.size());
     for (const auto& s : subs) vistas.push_back(win::Utf8(s));
     EXPECT_EQ(vistas, (std::vector<std::string>{"a2", "a10", "Ávila", "b"}));
     // Root, the folders down to the current one, it, then its subfolders.

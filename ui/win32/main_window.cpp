@@ -24,7 +24,7 @@ LRESULT CALLBACK SubclasePorta(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWO
         LRESULT r = DefSubclassProc(h, m, w, l);
         const MSG* msg = reinterpret_cast<const MSG*>(l);
         if (msg && msg->message == WM_KEYDOWN && (msg->wParam == VK_TAB || msg->wParam == VK_ESCAPE))
-            r &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+            r &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);  // DLGC_WANTALLKEYS is also DLGC_WANTMESSAGE
         return r;
     }
     case WM_KEYDOWN:
@@ -308,7 +308,8 @@ void FrmVarnel::Pegar() {
     // Lines as the box holds them, CR LF, whatever the other program used.
     texto = ConCrLf(texto);
     SetWindowTextW(porta, texto.c_str());
-    SendMessageW(porta, EM_SETSEL, texto.size(), texto.size());
+    const auto fin = static_cast<LPARAM>(texto.size());
+    SendMessageW(porta, EM_SETSEL, static_cast<WPARAM>(fin), fin);
     SendMessageW(porta, EM_SCROLLCARET, 0, 0);
 }
 

@@ -10,7 +10,8 @@ namespace varnel::win {
 template <class Ventana>
 LRESULT CALLBACK ProcedimientoDe(HWND h, UINT m, WPARAM w, LPARAM l) {
     if (m == WM_NCCREATE) {
-        auto* objeto = static_cast<Ventana*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        const auto* creacion = reinterpret_cast<CREATESTRUCTW*>(l);  // NOLINT(performance-no-int-to-ptr)
+        auto* objeto = static_cast<Ventana*>(creacion->lpCreateParams);
         SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(objeto));
         objeto->hwnd_ = h;
     }
