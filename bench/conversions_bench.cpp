@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "fake_window.h"
-#include "test_support.h"
-#include "varnel_engine.h"
+#include "engine/varnel_engine.h"
+#include "tests/fake_window.h"
+#include "tests/test_support.h"
 
 namespace varnel::banco {
 namespace {

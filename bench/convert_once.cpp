@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "fake_window.h"
-#include "varnel_engine.h"
+#include "engine/varnel_engine.h"
+#include "tests/fake_window.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {

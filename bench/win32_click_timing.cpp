@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <string>
 
-#include "main_window.h"
-#include "test_support.h"
+#include "tests/test_support.h"
+#include "ui/win32/main_window.h"
 
 namespace {
 

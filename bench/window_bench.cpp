@@ -13,9 +13,9 @@
 #include <memory>
 #include <string>
 
-#include "folder_list.h"
-#include "main_window.h"
-#include "test_support.h"
+#include "tests/test_support.h"
+#include "ui/qt/folder_list.h"
+#include "ui/qt/main_window.h"
 
 namespace {
 namespace fs = std::filesystem;

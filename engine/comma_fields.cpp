@@ -1,4 +1,4 @@
-#include "comma_fields.h"
+#include "engine/comma_fields.h"
 
 #include <string>
 

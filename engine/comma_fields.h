@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "line_reading.h"
-#include "value.h"
+#include "engine/line_reading.h"
+#include "engine/value.h"
 
 namespace varnel {
 

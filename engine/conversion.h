@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "exchange_file.h"
+#include "engine/exchange_file.h"
 
 namespace varnel {
 

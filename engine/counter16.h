@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "run_error.h"
+#include "engine/run_error.h"
 
 namespace varnel {
 

@@ -1,9 +1,9 @@
-#include "exchange_file.h"
+#include "engine/exchange_file.h"
 
-#include "mapsource_export.h"
-#include "ozi_track.h"
-#include "ozi_waypoints.h"
-#include "sitna_list.h"
+#include "engine/mapsource_export.h"
+#include "engine/ozi_track.h"
+#include "engine/ozi_waypoints.h"
+#include "engine/sitna_list.h"
 
 namespace varnel {
 namespace {

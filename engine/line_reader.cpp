@@ -1,12 +1,12 @@
-#include "line_reader.h"
+#include "engine/line_reader.h"
 
 #include <cerrno>
 #include <system_error>
 
-#include "cp1252.h"
-#include "native_file.h"
-#include "path_text.h"
-#include "run_error.h"
+#include "engine/cp1252.h"
+#include "engine/native_file.h"
+#include "engine/path_text.h"
+#include "engine/run_error.h"
 
 namespace varnel {
 namespace fs = std::filesystem;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "line_source.h"
+#include "engine/line_source.h"
 
 namespace varnel {
 

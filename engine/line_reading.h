@@ -1,6 +1,6 @@
 #pragma once
 
-#include "value.h"
+#include "engine/value.h"
 
 namespace varnel {
 

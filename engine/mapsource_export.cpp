@@ -1,4 +1,4 @@
-#include "mapsource_export.h"
+#include "engine/mapsource_export.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "line_reading.h"
+#include "engine/line_reading.h"
 
 namespace varnel::exportacion_mapsource {
 

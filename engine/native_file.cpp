@@ -1,8 +1,8 @@
-#include "native_file.h"
+#include "engine/native_file.h"
 
 #include <cerrno>
 
-#include "run_error.h"
+#include "engine/run_error.h"
 
 #ifdef _WIN32
 #include <fcntl.h>

@@ -1,6 +1,6 @@
-#include "ozi_track.h"
+#include "engine/ozi_track.h"
 
-#include "comma_fields.h"
+#include "engine/comma_fields.h"
 
 namespace varnel::track_ozi {
 

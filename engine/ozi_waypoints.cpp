@@ -1,6 +1,6 @@
-#include "ozi_waypoints.h"
+#include "engine/ozi_waypoints.h"
 
-#include "comma_fields.h"
+#include "engine/comma_fields.h"
 
 namespace varnel::waypoints_ozi {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "line_reading.h"
+#include "engine/line_reading.h"
 
 namespace varnel::waypoints_ozi {
 

@@ -1,6 +1,6 @@
-#include "point_reader.h"
+#include "engine/point_reader.h"
 
-#include "run_error.h"
+#include "engine/run_error.h"
 
 namespace varnel {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "line_reading.h"
-#include "line_source.h"
+#include "engine/line_reading.h"
+#include "engine/line_source.h"
 
 namespace varnel {
 

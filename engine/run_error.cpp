@@ -1,4 +1,4 @@
-#include "run_error.h"
+#include "engine/run_error.h"
 
 namespace varnel {
 

@@ -1,6 +1,6 @@
-#include "sitna_list.h"
+#include "engine/sitna_list.h"
 
-#include "comma_fields.h"
+#include "engine/comma_fields.h"
 
 namespace varnel::lista_sitna {
 

@@ -1,4 +1,4 @@
-#include "text_lines.h"
+#include "engine/text_lines.h"
 
 namespace varnel {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "line_source.h"
+#include "engine/line_source.h"
 
 namespace varnel {
 

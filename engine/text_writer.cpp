@@ -1,11 +1,11 @@
-#include "text_writer.h"
+#include "engine/text_writer.h"
 
 #include <cerrno>
 #include <system_error>
 
-#include "cp1252.h"
-#include "native_file.h"
-#include "run_error.h"
+#include "engine/cp1252.h"
+#include "engine/native_file.h"
+#include "engine/run_error.h"
 
 namespace varnel {
 namespace fs = std::filesystem;

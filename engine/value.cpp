@@ -1,4 +1,4 @@
-#include "value.h"
+#include "engine/value.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,15 +1,15 @@
-#include "varnel_engine.h"
+#include "engine/varnel_engine.h"
 
 #include <new>
 #include <optional>
 
-#include "native_file.h"
-#include "ozi_track.h"
-#include "ozi_waypoints.h"
-#include "path_text.h"
-#include "point_reader.h"
-#include "sitna_list.h"
-#include "text_lines.h"
+#include "engine/native_file.h"
+#include "engine/ozi_track.h"
+#include "engine/ozi_waypoints.h"
+#include "engine/path_text.h"
+#include "engine/point_reader.h"
+#include "engine/sitna_list.h"
+#include "engine/text_lines.h"
 
 namespace varnel {
 namespace {

@@ -5,14 +5,14 @@
 #include <memory>
 #include <string>
 
-#include "conversion.h"
-#include "counter16.h"
-#include "line_reader.h"
-#include "line_reading.h"
-#include "run_error.h"
-#include "text_writer.h"
-#include "value.h"
-#include "window_ops.h"
+#include "engine/conversion.h"
+#include "engine/counter16.h"
+#include "engine/line_reader.h"
+#include "engine/line_reading.h"
+#include "engine/run_error.h"
+#include "engine/text_writer.h"
+#include "engine/value.h"
+#include "engine/window_ops.h"
 
 namespace varnel {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "comma_fields.h"
+#include "engine/comma_fields.h"
 
 namespace varnel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cp1252.h"
+#include "engine/cp1252.h"
 
 namespace varnel {
 namespace {

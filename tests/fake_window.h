@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "window_ops.h"
+#include "engine/window_ops.h"
 
 namespace varnel::prueba {
 

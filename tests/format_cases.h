@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "line_reading.h"
+#include "engine/line_reading.h"
 
 namespace varnel::prueba {
 

@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "help_form.h"
-#include "main_form.h"
+#include "ui/forms/help_form.h"
+#include "ui/forms/main_form.h"
 
 namespace varnel::formularios {
 namespace {

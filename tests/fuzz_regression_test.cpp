@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "conversion_properties.h"
-#include "test_support.h"
+#include "tests/fuzz/conversion_properties.h"
+#include "tests/test_support.h"
 
 namespace varnel::prueba {
 namespace {

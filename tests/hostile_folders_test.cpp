@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine_fixture.h"
+#include "tests/engine_fixture.h"
 
 namespace varnel::prueba {
 namespace {

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "line_reader.h"
-#include "run_error.h"
-#include "test_support.h"
-#include "text_lines.h"
-#include "text_writer.h"
+#include "engine/line_reader.h"
+#include "engine/run_error.h"
+#include "engine/text_lines.h"
+#include "engine/text_writer.h"
+#include "tests/test_support.h"
 
 namespace varnel {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "format_cases.h"
-#include "mapsource_export.h"
+#include "engine/mapsource_export.h"
+#include "tests/format_cases.h"
 
 namespace varnel::prueba {
 namespace {

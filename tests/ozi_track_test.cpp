@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "format_cases.h"
-#include "ozi_track.h"
+#include "engine/ozi_track.h"
+#include "tests/format_cases.h"
 
 namespace varnel::prueba {
 namespace {

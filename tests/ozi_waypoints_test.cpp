@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "format_cases.h"
-#include "ozi_waypoints.h"
+#include "engine/ozi_waypoints.h"
+#include "tests/format_cases.h"
 
 namespace varnel::prueba {
 namespace {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "engine_fixture.h"
+#include "tests/engine_fixture.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -4,7 +4,7 @@
 #include <unistd.h>
 #endif
 
-#include "engine_fixture.h"
+#include "tests/engine_fixture.h"
 
 namespace varnel::prueba {
 namespace {

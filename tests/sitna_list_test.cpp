@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "format_cases.h"
-#include "sitna_list.h"
+#include "engine/sitna_list.h"
+#include "tests/format_cases.h"
 
 namespace varnel::prueba {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine_fixture.h"
+#include "tests/engine_fixture.h"
 
 namespace varnel::prueba {
 namespace {

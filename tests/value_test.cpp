@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "value.h"
+#include "engine/value.h"
 
 namespace varnel {
 namespace {

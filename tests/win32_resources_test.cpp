@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "resource_ids.h"
+#include "ui/win32/resource_ids.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "display_check.h"
+#include "app/qt/display_check.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "artwork.h"
-#include "display_check.h"
-#include "main_window.h"
-#include "qt_text.h"
-#include "spanish_qt.h"
-#include "texts.h"
+#include "app/qt/display_check.h"
+#include "ui/forms/texts.h"
+#include "ui/qt/artwork.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/spanish_qt.h"
 
 int main(int argc, char* argv[]) {
     if (!varnel::HayPantalla()) {

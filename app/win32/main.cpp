@@ -4,8 +4,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "keyboard.h"
-#include "main_window.h"
+#include "ui/win32/keyboard.h"
+#include "ui/win32/main_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int comoMostrar) {
     // A drive without a medium must not bring up the system's "no disk" box.

@@ -1,18 +1,18 @@
-#include "conversion_properties.h"
+#include "tests/fuzz/conversion_properties.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
 
-#include "exchange_file.h"
-#include "fake_window.h"
-#include "line_reader.h"
-#include "point_reader.h"
-#include "run_error.h"
-#include "test_support.h"
-#include "text_lines.h"
-#include "varnel_engine.h"
+#include "engine/exchange_file.h"
+#include "engine/line_reader.h"
+#include "engine/point_reader.h"
+#include "engine/run_error.h"
+#include "engine/text_lines.h"
+#include "engine/varnel_engine.h"
+#include "tests/fake_window.h"
+#include "tests/test_support.h"
 
 namespace varnel::prueba {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "conversion_properties.h"
+#include "tests/fuzz/conversion_properties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
     const std::string_view entrada(reinterpret_cast<const char*>(datos), tamano);

@@ -2,8 +2,8 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "help_window.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/qt/help_window.h"
 
 namespace varnel::prueba {
 namespace {

@@ -2,7 +2,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
 namespace varnel::prueba {
 namespace {

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "help_window.h"
-#include "main_window.h"
+#include "ui/qt/help_window.h"
+#include "ui/qt/main_window.h"
 
 int main(int argc, char* argv[]) {
     int argcQt = 1;

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "spanish_qt.h"
+#include "ui/qt/spanish_qt.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
 namespace varnel::prueba {
 namespace {

@@ -13,10 +13,10 @@
 #include <QUrl>
 #include <vector>
 
-#include "drive_list.h"
-#include "folder_list.h"
-#include "main_window.h"
-#include "test_support.h"
+#include "tests/test_support.h"
+#include "ui/qt/drive_list.h"
+#include "ui/qt/folder_list.h"
+#include "ui/qt/main_window.h"
 
 namespace varnel::prueba {
 

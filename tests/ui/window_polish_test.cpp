@@ -13,8 +13,8 @@
 #include <unistd.h>
 #endif
 
-#include "group_frame.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/qt/group_frame.h"
 
 namespace varnel::prueba {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <functional>
 
-#include "dpi.h"
-#include "help_form.h"
-#include "win32_fixture.h"
+#include "tests/win32/win32_fixture.h"
+#include "ui/forms/help_form.h"
+#include "ui/win32/dpi.h"
 
 namespace varnel::prueba {
 namespace {

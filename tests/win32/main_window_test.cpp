@@ -9,9 +9,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "dpi.h"
-#include "main_form.h"
-#include "win32_fixture.h"
+#include "tests/win32/win32_fixture.h"
+#include "ui/forms/main_form.h"
+#include "ui/win32/dpi.h"
 
 namespace varnel::prueba {
 namespace {

@@ -8,11 +8,11 @@
 #include <cstdio>
 #include <string>
 
-#include "dpi.h"
-#include "form_renderer.h"
-#include "help_form.h"
-#include "main_form.h"
-#include "win_text.h"
+#include "ui/forms/help_form.h"
+#include "ui/forms/main_form.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/form_renderer.h"
+#include "ui/win32/win_text.h"
 
 namespace {
 

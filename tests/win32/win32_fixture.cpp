@@ -1,6 +1,6 @@
-#include "win32_fixture.h"
+#include "tests/win32/win32_fixture.h"
 
-#include "keyboard.h"
+#include "ui/win32/keyboard.h"
 
 namespace varnel::prueba {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "main_window.h"
-#include "test_support.h"
-#include "win_text.h"
+#include "tests/test_support.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/win_text.h"
 
 namespace varnel::prueba {
 

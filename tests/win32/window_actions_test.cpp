@@ -4,12 +4,12 @@
 // lists, the links and the exit.
 #include <algorithm>
 
-#include "conversion.h"
-#include "exchange_file.h"
-#include "fake_window.h"
-#include "texts.h"
-#include "varnel_engine.h"
-#include "win32_fixture.h"
+#include "engine/conversion.h"
+#include "engine/exchange_file.h"
+#include "engine/varnel_engine.h"
+#include "tests/fake_window.h"
+#include "tests/win32/win32_fixture.h"
+#include "ui/forms/texts.h"
 
 namespace varnel::prueba {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "form.h"
-#include "texts.h"
+#include "ui/forms/form.h"
+#include "ui/forms/texts.h"
 
 // The help window frmAyuda as designed; the four text labels get their texts
 // (textos::TextoAyuda...) each time the window is shown.

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "form.h"
-#include "texts.h"
+#include "ui/forms/form.h"
+#include "ui/forms/texts.h"
 
 // The main window frmVarnel as designed. Controls are listed in the order
 // they are created, back to front: Frame3 first, so that it lies behind the

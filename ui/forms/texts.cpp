@@ -1,4 +1,4 @@
-#include "texts.h"
+#include "ui/forms/texts.h"
 
 #include <initializer_list>
 

@@ -1,10 +1,10 @@
-#include "accessibility.h"
+#include "ui/qt/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-#include "link_label.h"
-#include "main_window.h"
+#include "ui/qt/link_label.h"
+#include "ui/qt/main_window.h"
 
 namespace varnel {
 namespace {

@@ -1,4 +1,4 @@
-#include "artwork.h"
+#include "ui/qt/artwork.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "drive_list.h"
+#include "ui/qt/drive_list.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "folder_list.h"
+#include "ui/qt/folder_list.h"
 
 #include <QCollator>
 #include <QDir>
@@ -8,8 +8,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "artwork.h"
-#include "enter_key.h"
+#include "ui/qt/artwork.h"
+#include "ui/qt/enter_key.h"
 
 namespace varnel {
 namespace {

@@ -1,8 +1,8 @@
-#include "fonts.h"
+#include "ui/qt/fonts.h"
 
 #include <QFontDatabase>
 
-#include "qt_text.h"
+#include "ui/qt/qt_text.h"
 
 namespace varnel {
 

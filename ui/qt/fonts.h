@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-#include "form.h"
+#include "ui/forms/form.h"
 
 namespace varnel {
 

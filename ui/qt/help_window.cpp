@@ -1,15 +1,15 @@
-#include "help_window.h"
+#include "ui/qt/help_window.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "artwork.h"
-#include "fonts.h"
-#include "help_form.h"
-#include "placement.h"
-#include "qt_text.h"
-#include "twips.h"
-#include "window_centring.h"
+#include "ui/forms/help_form.h"
+#include "ui/qt/artwork.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/placement.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/twips.h"
+#include "ui/qt/window_centring.h"
 
 namespace varnel {
 namespace {

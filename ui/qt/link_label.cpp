@@ -1,4 +1,4 @@
-#include "link_label.h"
+#include "ui/qt/link_label.h"
 
 #include <QMouseEvent>
 

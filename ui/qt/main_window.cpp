@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "ui/qt/main_window.h"
 
 #include <algorithm>
 #include <vector>
@@ -20,20 +20,20 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "accessibility.h"
-#include "artwork.h"
-#include "drive_list.h"
-#include "folder_list.h"
-#include "fonts.h"
-#include "group_frame.h"
-#include "help_window.h"
-#include "link_label.h"
-#include "main_form.h"
-#include "placement.h"
-#include "qt_text.h"
-#include "twips.h"
-#include "varnel_button.h"
-#include "window_centring.h"
+#include "ui/forms/main_form.h"
+#include "ui/qt/accessibility.h"
+#include "ui/qt/artwork.h"
+#include "ui/qt/drive_list.h"
+#include "ui/qt/folder_list.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/group_frame.h"
+#include "ui/qt/help_window.h"
+#include "ui/qt/link_label.h"
+#include "ui/qt/placement.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/twips.h"
+#include "ui/qt/varnel_button.h"
+#include "ui/qt/window_centring.h"
 
 namespace varnel {
 namespace {

@@ -8,8 +8,8 @@
 #include <array>
 #include <functional>
 
-#include "varnel_engine.h"
-#include "window_ops.h"
+#include "engine/varnel_engine.h"
+#include "engine/window_ops.h"
 
 class QCheckBox;
 class QGroupBox;

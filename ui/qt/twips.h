@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-#include "form.h"
+#include "ui/forms/form.h"
 
 namespace varnel {
 

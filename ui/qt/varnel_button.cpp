@@ -1,9 +1,9 @@
-#include "varnel_button.h"
+#include "ui/qt/varnel_button.h"
 
 #include <QKeyEvent>
 #include <QShortcutEvent>
 
-#include "enter_key.h"
+#include "ui/qt/enter_key.h"
 
 namespace varnel {
 

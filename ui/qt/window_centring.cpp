@@ -1,4 +1,4 @@
-#include "window_centring.h"
+#include "ui/qt/window_centring.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "dpi.h"
+#include "ui/win32/dpi.h"
 
 namespace varnel::win {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "form.h"
+#include "ui/forms/form.h"
 
 // Twips to pixels at a window's DPI (15 twips to the pixel at 96 dpi).
 namespace varnel::win {

@@ -1,4 +1,4 @@
-#include "drive_list.h"
+#include "ui/win32/drive_list.h"
 
 #include <algorithm>
 #include <cwctype>

@@ -1,4 +1,4 @@
-#include "folder_list.h"
+#include "ui/win32/folder_list.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "form_renderer.h"
+#include "ui/win32/form_renderer.h"
 
 namespace varnel::win {
 namespace {

@@ -1,13 +1,13 @@
-#include "form_renderer.h"
+#include "ui/win32/form_renderer.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "dpi.h"
-#include "resource_ids.h"
-#include "win_text.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/resource_ids.h"
+#include "ui/win32/win_text.h"
 
 namespace varnel::win {
 namespace {

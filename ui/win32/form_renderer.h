@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "form.h"
+#include "ui/forms/form.h"
 
 // Renders one window's description as Win32 controls: creates them in an
 // order that gives the designed Tab order (the dialog manager follows the

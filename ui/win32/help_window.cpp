@@ -1,9 +1,9 @@
-#include "help_window.h"
+#include "ui/win32/help_window.h"
 
-#include "dpi.h"
-#include "help_form.h"
-#include "keyboard.h"
-#include "win_text.h"
+#include "ui/forms/help_form.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/keyboard.h"
+#include "ui/win32/win_text.h"
 
 namespace varnel::win {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "form_renderer.h"
-#include "window_procedure.h"
+#include "ui/win32/form_renderer.h"
+#include "ui/win32/window_procedure.h"
 
 // The help window frmAyuda: fixed frame, close box only, not in the
 // taskbar, modal over the main window and centred on it. "Aceptar" (or Esc)

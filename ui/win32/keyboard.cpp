@@ -1,4 +1,4 @@
-#include "keyboard.h"
+#include "ui/win32/keyboard.h"
 
 #include <commctrl.h>
 

@@ -1,13 +1,13 @@
-#include "main_window.h"
+#include "ui/win32/main_window.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include <array>
 
-#include "dpi.h"
-#include "main_form.h"
-#include "win_text.h"
+#include "ui/forms/main_form.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/win_text.h"
 
 namespace varnel::win {
 namespace {

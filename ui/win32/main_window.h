@@ -6,13 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "drive_list.h"
-#include "folder_list.h"
-#include "form_renderer.h"
-#include "help_window.h"
-#include "varnel_engine.h"
-#include "window_ops.h"
-#include "window_procedure.h"
+#include "engine/varnel_engine.h"
+#include "engine/window_ops.h"
+#include "ui/win32/drive_list.h"
+#include "ui/win32/folder_list.h"
+#include "ui/win32/form_renderer.h"
+#include "ui/win32/help_window.h"
+#include "ui/win32/window_procedure.h"
 
 // The main window frmVarnel for Windows: five conversion buttons, the
 // exchange folder, the Cuadro Descargar box with the clipboard, links, help

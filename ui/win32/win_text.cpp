@@ -1,4 +1,4 @@
-#include "win_text.h"
+#include "ui/win32/win_text.h"
 
 namespace varnel::win {
 
