@@ -144,11 +144,13 @@ void MotorVarnel::EscribirPuntoLista(const Conversion& c, std::int16_t& primeraE
 void MotorVarnel::InformarError(const ErrorEjecucion& e, const std::filesystem::path& entrada) {
     ventana_.Pitido();
     const std::string texto = e.Texto();
-    ventana_.PonerTextoMensajes(texto);
+    // The messages box also names the file the error concerns.
     if (e.Codigo() == codigo::ArchivoNoEncontrado)
-        ventana_.PonerTextoMensajes(ventana_.TextoMensajes() + " " + TextoRuta(entrada));
+        ventana_.PonerTextoMensajes(texto + " " + TextoRuta(entrada));
     else if (!e.Fichero().empty())
-        ventana_.PonerTextoMensajes(ventana_.TextoMensajes() + " " + e.Fichero());
+        ventana_.PonerTextoMensajes(texto + " " + e.Fichero());
+    else
+        ventana_.PonerTextoMensajes(texto);
     ventana_.MostrarMensajeModal(texto);
 }
 

@@ -16,7 +16,6 @@ public:
     virtual ~OperacionesVentana() = default;
 
     virtual void PonerTextoMensajes(const std::string& texto) = 0;
-    virtual std::string TextoMensajes() const = 0;
     virtual void RepintarMensajes() = 0;
 
     virtual std::string TextoPorta() const = 0;

@@ -24,7 +24,6 @@ public:
         mensajes = t;
         registro.push_back("mensajes:" + t);
     }
-    std::string TextoMensajes() const override { return mensajes; }
     void RepintarMensajes() override { registro.emplace_back("repintar-mensajes"); }
     std::string TextoPorta() const override { return porta; }
     void PonerTextoPorta(const std::string& t) override {

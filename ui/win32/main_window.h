@@ -46,7 +46,7 @@ public:
 
     // Window operations for the engine.
     void PonerTextoMensajes(const std::string& texto) override;
-    std::string TextoMensajes() const override;
+    std::string TextoMensajes() const;
     void RepintarMensajes() override;
     std::string TextoPorta() const override;
     void PonerTextoPorta(const std::string& texto) override;
