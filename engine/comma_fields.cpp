@@ -46,16 +46,18 @@ Valor ValorDeCampo(const CampoCrudo& campo) {
     return Valor::Texto(std::string(campo.texto));
 }
 
-Lectura LeerRegistroComas(std::string_view linea, FormaRegistro forma, Valor& x, Valor& y) {
+Lectura LeerRegistroComas(std::string_view linea, FormaRegistro forma, Valor& x, Valor& y, std::string_view* zona) {
     if (LineaEnBlanco(linea)) return Lectura::LineaIgnorada;
     RecorridoCampos recorrido(linea);
     CampoCrudo campo;
     CampoCrudo campoX;
     CampoCrudo campoY;
+    if (zona) *zona = {};
     std::size_t n = 0;
     while (n < forma.camposMinimos && recorrido.Siguiente(campo)) {
         if (n == forma.campoX) campoX = campo;
         if (n == forma.campoY) campoY = campo;
+        if (zona && n == forma.campoZona) *zona = campo.texto;
         ++n;
     }
     if (n < forma.camposMinimos) return Lectura::NoEsPunto;

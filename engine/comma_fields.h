@@ -42,11 +42,14 @@ struct FormaRegistro {
     std::size_t camposMinimos;
     std::size_t campoX;
     std::size_t campoY;
+    std::size_t campoZona = static_cast<std::size_t>(-1);  // a UTM zone, when the record has one
 };
 
 // A record of comma fields: blank lines carry no point; a line with too few
 // fields, or whose easting or northing is not a number, is not a point.
-// Fields after the ones the record needs are ignored.
-Lectura LeerRegistroComas(std::string_view linea, FormaRegistro forma, Valor& x, Valor& y);
+// Fields after the ones the record needs are ignored. `zona`, when given,
+// receives the zone field's text (empty when the record has none).
+Lectura LeerRegistroComas(std::string_view linea, FormaRegistro forma, Valor& x, Valor& y,
+                          std::string_view* zona = nullptr);
 
 }  // namespace varnel

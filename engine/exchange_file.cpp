@@ -8,10 +8,13 @@
 namespace varnel {
 namespace {
 
-constexpr FormatoFichero kListaSitna{"Sitna-Descargar.txt", lista_sitna::LeerLinea, false, ""};
-constexpr FormatoFichero kWaypointsOzi{"Sitna-OziWp.txt", waypoints_ozi::LeerLinea, true, waypoints_ozi::kCabecera};
-constexpr FormatoFichero kTrackOzi{"Sitna-OziTrack.txt", track_ozi::LeerLinea, true, track_ozi::kCabecera};
-constexpr FormatoFichero kMapsource{"Sitna-Mapsource.txt", exportacion_mapsource::LeerLinea, false, ""};
+constexpr FormatoFichero kListaSitna{"Sitna-Descargar.txt", lista_sitna::CrearLector, false, "",
+                                     lista_sitna::EscribirPunto};
+constexpr FormatoFichero kWaypointsOzi{"Sitna-OziWp.txt", waypoints_ozi::CrearLector, true, waypoints_ozi::kCabecera,
+                                       waypoints_ozi::EscribirPunto};
+constexpr FormatoFichero kTrackOzi{"Sitna-OziTrack.txt", track_ozi::CrearLector, true, track_ozi::kCabecera,
+                                   track_ozi::EscribirPunto};
+constexpr FormatoFichero kMapsource{"Sitna-Mapsource.txt", exportacion_mapsource::CrearLector, false, "", nullptr};
 
 }  // namespace
 
@@ -23,6 +26,16 @@ const FormatoFichero& Formato(FicheroIntercambio fichero) {
     case FicheroIntercambio::Mapsource: return kMapsource;
     }
     return kListaSitna;
+}
+
+const std::filesystem::path& Ruta(const EstadoCompartido& e, FicheroIntercambio fichero) {
+    switch (fichero) {
+    case FicheroIntercambio::ListaSitna: return e.NombreFicheroSitna;
+    case FicheroIntercambio::WaypointsOzi: return e.NombreFicheroOziWp;
+    case FicheroIntercambio::TrackOzi: return e.NombreFicheroOziTrack;
+    case FicheroIntercambio::Mapsource: return e.NombreFicheroMapsource;
+    }
+    return e.NombreFicheroSitna;
 }
 
 }  // namespace varnel

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <filesystem>
 #include <string_view>
 
 #include "engine/line_reading.h"
+#include "engine/point_destination.h"
 
 namespace varnel {
 
@@ -12,11 +14,15 @@ enum class FicheroIntercambio { ListaSitna, WaypointsOzi, TrackOzi, Mapsource };
 // What the engine knows of each exchange file.
 struct FormatoFichero {
     std::string_view nombre;    // fixed name in the exchange folder
-    LeerLineaFn leerLinea;      // how one line is read into a point
-    bool primeraLineaCabecera;  // the first line is a header (unless it is a point)
-    std::string_view cabecera;  // what a writer puts before the points
+    CrearLectorFn crearLector;  // how its lines are read into points
+    bool primeraLineaCabecera;  // a file without even a header line is error 62
+    std::string_view cabecera;  // what its writer puts before the points
+    EscribirPuntoFn escribir;   // how its writer puts one point (null: read only)
 };
 
 const FormatoFichero& Formato(FicheroIntercambio fichero);
+
+// The file's full path, as the run's `CalcularNombresFichero` left it.
+const std::filesystem::path& Ruta(const EstadoCompartido& estado, FicheroIntercambio fichero);
 
 }  // namespace varnel

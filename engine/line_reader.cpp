@@ -10,7 +10,8 @@
 
 namespace varnel {
 namespace fs = std::filesystem;
-LectorLineas::LectorLineas(const fs::path& ruta) : ruta_(ruta), bufer_(kBuferFichero) {
+
+LectorLineas::LectorLineas(const fs::path& ruta) : ruta_(ruta) {
     std::error_code ec;
     const auto estado = fs::status(ruta, ec);
     if (ec && estado.type() != fs::file_type::not_found) LanzarFalloSistema(ec, ruta);
@@ -30,25 +31,65 @@ void LectorLineas::Cerrar() {
     fichero_ = nullptr;
 }
 
-std::string LectorLineas::DescribirLinea() const {
-    return " (línea " + std::to_string(numeroLinea_) + " de " + TextoRuta(ruta_) + ")";
+UbicacionLinea LectorLineas::Ubicacion() const { return {numeroLinea_, "de " + TextoRuta(ruta_)}; }
+
+std::size_t LectorLineas::LeerCrudo(char* destino, std::size_t maximo) {
+    errno = 0;
+    const std::size_t n = std::fread(destino, 1, maximo, fichero_);
+    if (n == 0 && std::ferror(fichero_)) LanzarFalloSistema(UltimoFalloC(), ruta_);
+    return n;
 }
 
 bool LectorLineas::Rellenar() {
     if (!fichero_) return false;
-    errno = 0;
-    fin_ = std::fread(bufer_.data(), 1, bufer_.size(), fichero_);
     pos_ = 0;
-    if (fin_ == 0 && std::ferror(fichero_)) LanzarFalloSistema(UltimoFalloC(), ruta_);
-    return fin_ > 0;
+    fin_ = 0;
+    if (!empezado_) {
+        // The first bytes say how the file is encoded.
+        empezado_ = true;
+        bufer_.resize(kBuferFichero);
+        const std::size_t n = LeerCrudo(bufer_.data(), bufer_.size());
+        const MarcaOrden marca = DetectarMarcaOrden(std::string_view(bufer_.data(), n));
+        codificacion_ = marca.codificacion;
+        if (codificacion_ == Codificacion::Cp1252 || codificacion_ == Codificacion::Utf8) {
+            pos_ = marca.largo;
+            fin_ = n;
+            return pos_ < fin_ || Rellenar();
+        }
+        utf16_.Empezar(codificacion_ == Codificacion::Utf16Be);
+        crudo_.assign(bufer_.begin() + static_cast<std::ptrdiff_t>(marca.largo),
+                      bufer_.begin() + static_cast<std::ptrdiff_t>(n));
+        bufer_.clear();
+        utf16_.Decodificar(std::string_view(crudo_.data(), crudo_.size()), bufer_);
+        crudo_.resize(kBuferFichero);
+        fin_ = bufer_.size();
+        return fin_ > 0 || Rellenar();
+    }
+    if (codificacion_ != Codificacion::Utf16Le && codificacion_ != Codificacion::Utf16Be) {
+        fin_ = LeerCrudo(bufer_.data(), bufer_.size());
+        return fin_ > 0;
+    }
+    // UTF-16 pieces decode to UTF-8; a piece may leave no character yet.
+    while (true) {
+        bufer_.clear();
+        const std::size_t n = LeerCrudo(crudo_.data(), crudo_.size());
+        if (n == 0) {
+            utf16_.Terminar(bufer_);
+            fin_ = bufer_.size();
+            return fin_ > 0;
+        }
+        utf16_.Decodificar(std::string_view(crudo_.data(), n), bufer_);
+        fin_ = bufer_.size();
+        if (fin_ > 0) return true;
+    }
 }
 
 bool LectorLineas::SiguienteLinea(std::string& linea) {
-    if (!LeerBytesLinea(crudo_)) return false;
-    if (EsAscii(crudo_))
-        linea.swap(crudo_);
+    if (!LeerBytesLinea(lineaCruda_)) return false;
+    if (codificacion_ != Codificacion::Cp1252 || EsAscii(lineaCruda_))
+        linea.swap(lineaCruda_);
     else
-        linea = Cp1252AUtf8(crudo_);
+        linea = Cp1252AUtf8(lineaCruda_);
     return true;
 }
 

@@ -2,13 +2,43 @@
 
 #include <string>
 
+#include "engine/datum.h"
+
 namespace varnel::exportacion_mapsource {
 namespace {
 
 constexpr std::string_view kMarcaTrackpoint = "Trackpoint";
 
 bool EsCifra(char c) { return c >= '0' && c <= '9'; }
-bool EsLetra(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view SinBlancos(std::string_view t) {
+    while (!t.empty() && EsBlanco(t.front())) t.remove_prefix(1);
+    while (!t.empty() && EsBlanco(t.back())) t.remove_suffix(1);
+    return t;
+}
+
+// The value of a "Key\tvalue" header line, when the line is that header.
+bool ValorDeCabecera(std::string_view linea, std::string_view clave, std::string_view& valor) {
+    if (linea.size() <= clave.size() || !linea.starts_with(clave) || linea[clave.size()] != '\t') return false;
+    valor = SinBlancos(linea.substr(clave.size() + 1));
+    return true;
+}
+
+// Field `n` (0-based) of the tab-separated fields that follow a line's first tab.
+bool CampoTrasTab(std::string_view linea, std::size_t n, std::string_view& campo) {
+    std::size_t inicio = linea.find('\t');
+    if (inicio == std::string_view::npos) return false;
+    ++inicio;
+    for (std::size_t i = 0; i < n; ++i) {
+        inicio = linea.find('\t', inicio);
+        if (inicio == std::string_view::npos) return false;
+        ++inicio;
+    }
+    const std::size_t fin = linea.find('\t', inicio);
+    campo = linea.substr(inicio, fin == std::string_view::npos ? fin : fin - inicio);
+    return true;
+}
 
 // Up to `max` blank-separated words; returns how many there are (max + 1 when more).
 std::size_t Palabras(std::string_view s, std::string_view* palabras, std::size_t max) {
@@ -25,40 +55,149 @@ std::size_t Palabras(std::string_view s, std::string_view* palabras, std::size_t
     return n;
 }
 
-// "30T", or "30" and "T": one or two digits and a band letter.
-bool EsZonaUtm(std::string_view numero, std::string_view banda) {
-    if (numero.empty() || numero.size() > 2 || banda.size() != 1 || !EsLetra(banda[0])) return false;
-    for (char c : numero)
+bool SoloCifras(std::string_view t) {
+    if (t.empty()) return false;
+    for (char c : t)
         if (!EsCifra(c)) return false;
     return true;
 }
 
-bool LeerPosicionUtm(std::string_view campo, Valor& x, Valor& y) {
-    std::string_view p[4];
-    const std::size_t n = Palabras(campo, p, 4);
-    if (n != 3 && n != 4) return false;
-    const bool zona =
-        n == 4 ? EsZonaUtm(p[0], p[1])
-               : p[0].size() >= 2 && EsZonaUtm(p[0].substr(0, p[0].size() - 1), p[0].substr(p[0].size() - 1));
-    const auto este = p[n - 2];
-    const auto norte = p[n - 1];
-    if (!zona || !LeerNumero(este) || !LeerNumero(norte)) return false;
-    x.PonerTexto(este);
-    y.PonerTexto(norte);
+// Digits as written stay text (leading zeros included); any other way of
+// writing a number ("6.1e5", "+612345") becomes that number.
+void PonerCoordenada(std::string_view texto, double numero, Valor& v) {
+    if (SoloCifras(texto))
+        v.PonerTexto(texto);
+    else
+        v = Valor::Numero(numero);
+}
+
+// One coordinate of a geographic position: a hemisphere letter, then degrees
+// and, by the grid, minutes and seconds, each a separate word ("N42 48.123").
+bool LeerCoordenada(const std::string_view* w, std::size_t n, std::size_t& i, std::string_view letras, int partes,
+                    double limite, double& grados) {
+    if (i >= n || w[i].empty()) return false;
+    double signo;
+    if (w[i][0] == letras[0])
+        signo = 1;
+    else if (w[i][0] == letras[1])
+        signo = -1;
+    else
+        return false;
+    std::string_view primera = w[i].substr(1);
+    if (primera.empty() && ++i >= n) return false;
+    if (primera.empty()) primera = w[i];
+    double valor = 0;
+    double escala = 1;
+    for (int p = 0; p < partes; ++p) {
+        const std::string_view texto = p == 0 ? primera : (++i < n ? w[i] : std::string_view{});
+        if (texto.empty() || !(EsCifra(texto[0]) || texto[0] == '.')) return false;
+        const auto numero = LeerNumero(texto);
+        if (!numero || (p > 0 && *numero >= 60)) return false;
+        valor += *numero / escala;
+        escala *= 60;
+    }
+    ++i;
+    if (valor > limite) return false;
+    grados = signo * valor;
     return true;
+}
+
+std::string Citado(std::string_view que, std::string_view valor) {
+    std::string s(que);
+    s += " «";
+    s += valor;
+    s += "»";
+    return s;
 }
 
 }  // namespace
 
-Lectura LeerLinea(std::string_view linea, Valor& x, Valor& y) {
-    if (linea.substr(0, kMarcaTrackpoint.size()) != kMarcaTrackpoint) return Lectura::LineaIgnorada;
-    const std::size_t tab = linea.find('\t');
-    if (tab == std::string_view::npos) return Lectura::NoEsPunto;
-    const std::size_t finCampo = linea.find('\t', tab + 1);
-    return LeerPosicionUtm(linea.substr(tab + 1, finCampo == std::string_view::npos ? finCampo : finCampo - tab - 1), x,
-                           y)
-               ? Lectura::Punto
-               : Lectura::NoEsPunto;
+std::unique_ptr<LectorFormato> CrearLector() { return std::make_unique<LectorMapsource>(); }
+
+Lectura LectorMapsource::Interpretar(std::string_view linea, Valor& x, Valor& y) {
+    std::string_view valor;
+    if (linea.starts_with(kMarcaTrackpoint)) {
+        std::string_view campo;
+        if (!CampoTrasTab(linea, columnaPosicion_, campo)) return Lectura::NoEsPunto;
+        return cuadricula_ == Cuadricula::Utm ? LeerPosicionUtm(campo, x, y) : LeerPosicionGeografica(campo, x, y);
+    }
+    if (ValorDeCabecera(linea, "Grid", valor)) return LeerCuadricula(valor);
+    if (ValorDeCabecera(linea, "Datum", valor)) return LeerDatum(valor);
+    if (ValorDeCabecera(linea, "Header", valor)) LeerCabeceraColumnas(linea.substr(linea.find('\t') + 1));
+    return Lectura::LineaIgnorada;
+}
+
+Lectura LectorMapsource::LeerCuadricula(std::string_view valor) {
+    // The degree sign is one byte in Windows-1252 files; a UTF-8 one read as
+    // Windows-1252 arrives as "Â°".
+    std::string nombre(valor);
+    for (std::size_t p; (p = nombre.find("Â°")) != std::string::npos;) nombre.replace(p, 4, "°");
+    if (nombre == "UTM")
+        cuadricula_ = Cuadricula::Utm;
+    else if (nombre == "Lat/Lon hddd.ddddd°")
+        cuadricula_ = Cuadricula::Grados;
+    else if (nombre == "Lat/Lon hddd°mm.mmm'")
+        cuadricula_ = Cuadricula::GradosMinutos;
+    else if (nombre == "Lat/Lon hddd°mm'ss.s\"")
+        cuadricula_ = Cuadricula::GradosMinutosSegundos;
+    else
+        return Rechazar(Citado("cuadrícula no admitida", nombre));
+    return Lectura::LineaIgnorada;
+}
+
+Lectura LectorMapsource::LeerDatum(std::string_view valor) {
+    const Elipsoide* e = ElipsoideDeDatum(valor);
+    if (!e) return Rechazar(Citado("datum no admitido", valor));
+    proyector_.PonerElipsoide(*e);
+    return Lectura::LineaIgnorada;
+}
+
+void LectorMapsource::LeerCabeceraColumnas(std::string_view columnas) {
+    columnaPosicion_ = 0;
+    for (std::size_t n = 0, inicio = 0; inicio <= columnas.size(); ++n) {
+        const std::size_t fin = std::min(columnas.find('\t', inicio), columnas.size());
+        if (SinBlancos(columnas.substr(inicio, fin - inicio)) == "Position") {
+            columnaPosicion_ = n;
+            return;
+        }
+        inicio = fin + 1;
+    }
+}
+
+Lectura LectorMapsource::LeerPosicionUtm(std::string_view campo, Valor& x, Valor& y) {
+    // "30 T 612345 4745678" or "30T 612345 4745678".
+    std::string_view p[4];
+    const std::size_t n = Palabras(SinBlancos(campo), p, 4);
+    if (n != 3 && n != 4) return Lectura::NoEsPunto;
+    const std::string_view zonaTexto =
+        n == 4 ? campo.substr(static_cast<std::size_t>(p[0].data() - campo.data()),
+                              static_cast<std::size_t>(p[1].data() + p[1].size() - p[0].data()))
+               : p[0];
+    const auto zona = LeerZonaUtm(zonaTexto);
+    const auto este = LeerNumero(p[n - 2]);
+    const auto norte = LeerNumero(p[n - 1]);
+    // The band letter is what tells a UTM zone from a bare number here.
+    if (!zona || !este || !norte || EsCifra(zonaTexto.back())) return Lectura::NoEsPunto;
+    if (zona->huso == 30) {
+        PonerCoordenada(p[n - 2], *este, x);
+        PonerCoordenada(p[n - 1], *norte, y);
+        return Lectura::Punto;
+    }
+    if (!proyector_.DesdeUtm(zona->huso, zona->sur, *este, *norte, x, y)) return Rechazar(std::string(kFueraDelHuso30));
+    return Lectura::Punto;
+}
+
+Lectura LectorMapsource::LeerPosicionGeografica(std::string_view campo, Valor& x, Valor& y) {
+    const int partes = cuadricula_ == Cuadricula::Grados ? 1 : cuadricula_ == Cuadricula::GradosMinutos ? 2 : 3;
+    std::string_view w[8];
+    const std::size_t n = Palabras(SinBlancos(campo), w, 8);
+    std::size_t i = 0;
+    PosicionGeografica g{};
+    if (n > 8 || !LeerCoordenada(w, n, i, "NS", partes, 90, g.latitud) ||
+        !LeerCoordenada(w, n, i, "EW", partes, 180, g.longitud) || i != n)
+        return Lectura::NoEsPunto;
+    if (!proyector_.DesdeGeograficas(g, x, y)) return Rechazar(std::string(kFueraDelHuso30));
+    return Lectura::Punto;
 }
 
 }  // namespace varnel::exportacion_mapsource

@@ -1,17 +1,41 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string_view>
 
 #include "engine/line_reading.h"
+#include "engine/zone30_projection.h"
 
 namespace varnel::exportacion_mapsource {
 
 // "Sitna-Mapsource.txt": MapSource's tab-delimited export, read only.
 
-// A line that starts with "Trackpoint" (exactly) and a tab is a point, read
-// from its position field: "30 T 612345 4745678" or "30T 612345 4745678",
-// easting and northing kept as written. Any other layout of that field
-// (geographic coordinates, say) is not a point. Every other line is ignored.
-Lectura LeerLinea(std::string_view linea, Valor& x, Valor& y);
+// How the export writes positions ("Grid" header line).
+enum class Cuadricula { Utm, Grados, GradosMinutos, GradosMinutosSegundos };
+
+// Reads the track points of an export. The "Grid" and "Datum" header lines
+// say how positions are written (UTM on European 1950 without them); the last
+// "Header" line names the Position column (the first field otherwise). A line
+// that starts with "Trackpoint" (exactly) and a tab is a point. UTM positions
+// in zone 30 are kept as written; every other position is projected to zone
+// 30 on the datum's ellipsoid. Every other line is ignored.
+class LectorMapsource : public LectorFormato {
+protected:
+    Lectura Interpretar(std::string_view linea, Valor& x, Valor& y) override;
+
+private:
+    Lectura LeerCuadricula(std::string_view valor);
+    Lectura LeerDatum(std::string_view valor);
+    void LeerCabeceraColumnas(std::string_view columnas);
+    Lectura LeerPosicionUtm(std::string_view campo, Valor& x, Valor& y);
+    Lectura LeerPosicionGeografica(std::string_view campo, Valor& x, Valor& y);
+
+    Cuadricula cuadricula_ = Cuadricula::Utm;
+    std::size_t columnaPosicion_ = 0;
+    ProyectorHuso30 proyector_;
+};
+
+std::unique_ptr<LectorFormato> CrearLector();
 
 }  // namespace varnel::exportacion_mapsource

@@ -35,4 +35,9 @@ inline constexpr std::size_t kBuferFichero = std::size_t{64} * 1024;
 // values, and on Windows the system's own error codes as well.
 int CodigoDeFalloSistema(const std::error_code& ec, const std::filesystem::path& ruta);
 
+// The run-time code of an errno value; a missing file in an existing folder
+// is 53, a missing folder 76.
+int CodigoDeErrno(int err, const std::filesystem::path& ruta);
+int CodigoDeFicheroAusente(const std::filesystem::path& ruta);
+
 }  // namespace varnel

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "engine/line_reading.h"
+#include "engine/point_destination.h"
 
 namespace varnel::track_ozi {
 
@@ -11,12 +13,17 @@ namespace varnel::track_ozi {
 
 inline constexpr std::string_view kCabecera = "Datum,European 1950\r\n";
 
-// A track point record: its fourth and fifth fields are the point; blank
-// lines carry none. (The first line, the header, is the reader's business.)
-Lectura LeerLinea(std::string_view linea, Valor& x, Valor& y);
+// The text export (fourth and fifth fields are the point, the third its
+// zone) or OziExplorer's own track file (latitude and longitude in fields 1
+// and 2, after a six-line header whose line 2 is the datum). All tracks are
+// joined.
+std::unique_ptr<LectorFormato> CrearLector();
 
 // One record of 14 fields, CR LF included; field 8 is "1" on the first
 // record of the track and "0" on every later one.
 std::string Registro(const Valor& x, const Valor& y, bool primero);
+
+// Counts the point and writes its record; `PrimerPunto` marks the first.
+void EscribirPunto(DestinoPunto& destino);
 
 }  // namespace varnel::track_ozi

@@ -1,10 +1,20 @@
 #include "engine/ozi_waypoints.h"
 
-#include "engine/comma_fields.h"
+#include "engine/ozi_reader.h"
 
 namespace varnel::waypoints_ozi {
+namespace {
 
-Lectura LeerLinea(std::string_view linea, Valor& x, Valor& y) { return LeerRegistroComas(linea, {6, 4, 5}, x, y); }
+constexpr FormaOzi kForma{
+    .marcaPropia = "OziExplorer Waypoint File Version",
+    .lineasCabecera = 4,
+    .geograficas = {4, 2, 3},
+    .utm = {6, 4, 5, 3},
+};
+
+}  // namespace
+
+std::unique_ptr<LectorFormato> CrearLector() { return std::make_unique<LectorOzi>(kForma); }
 
 std::string TresCifras(std::int16_t numeroMas1000) {
     const std::string s = std::to_string(numeroMas1000);
@@ -25,6 +35,14 @@ std::string Registro(const Valor& x, const Valor& y, std::string_view nombre, st
     r += formatoGarmin;
     r += "\r\n";
     return r;
+}
+
+void EscribirPunto(DestinoPunto& d) {
+    EstadoCompartido& e = d.estado;
+    e.Contador.Incrementar();
+    e.NombrePunto = "SIT" + TresCifras(e.Contador.Sumar(1000));
+    e.ComentarioPunto = "SITNA Punto " + TresCifras(e.Contador.Sumar(1000));
+    d.fichero.EscribirBytes(Registro(e.CoordX, e.CoordY, e.NombrePunto, e.ComentarioPunto, e.FormatoGarmin));
 }
 
 }  // namespace varnel::waypoints_ozi

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "engine/line_reading.h"
+#include "engine/point_destination.h"
 
 namespace varnel::waypoints_ozi {
 
@@ -12,9 +14,10 @@ namespace varnel::waypoints_ozi {
 
 inline constexpr std::string_view kCabecera = "Datum,European 1950\r\n";
 
-// A waypoint record: its fifth and sixth fields are the point; blank lines
-// carry none. (The first line, the header, is the reader's business.)
-Lectura LeerLinea(std::string_view linea, Valor& x, Valor& y);
+// The text export (fifth and sixth fields are the point, the fourth its
+// zone) or OziExplorer's own waypoint file (latitude and longitude in
+// fields 3 and 4, after a four-line header whose line 2 is the datum).
+std::unique_ptr<LectorFormato> CrearLector();
 
 // The three digits of a waypoint's name and description: the last three
 // characters of the point number + 1000.
@@ -24,5 +27,8 @@ std::string TresCifras(std::int16_t numeroMas1000);
 // CR LF included: WP,UTM,name,30T,easting,northing,,,description,‡,code.
 std::string Registro(const Valor& x, const Valor& y, std::string_view nombre, std::string_view comentario,
                      std::string_view formatoGarmin);
+
+// Counts the point, names it after the count and writes its record.
+void EscribirPunto(DestinoPunto& destino);
 
 }  // namespace varnel::waypoints_ozi

@@ -4,26 +4,24 @@
 
 namespace varnel {
 
-LectorPuntos::LectorPuntos(FuenteLineas& fuente, LeerLineaFn leer, bool conCabecera)
-    : fuente_(fuente), leer_(leer), pendienteCabecera_(conCabecera) {}
+LectorPuntos::LectorPuntos(FuenteLineas& fuente, LectorFormato& formato, bool exigeLinea)
+    : fuente_(fuente), formato_(formato), pendientePrimera_(exigeLinea) {}
 
 bool LectorPuntos::Siguiente(Valor& x, Valor& y) {
-    if (pendienteCabecera_) {
-        pendienteCabecera_ = false;
+    if (pendientePrimera_) {
+        pendientePrimera_ = false;
         if (!fuente_.SiguienteLinea(linea_)) throw ErrorEjecucion(codigo::FinDeArchivo);
-        Lectura l;
-        while ((l = leer_(linea_, x, y)) == Lectura::LineaIgnorada)
-            if (!fuente_.SiguienteLinea(linea_)) return false;
-        // A file saved without its header keeps its first point.
-        if (l == Lectura::Punto) return true;
+    } else if (!fuente_.SiguienteLinea(linea_)) {
+        return false;
     }
-    while (fuente_.SiguienteLinea(linea_)) {
-        switch (leer_(linea_, x, y)) {
+    do {
+        switch (formato_.Leer(linea_, x, y)) {
         case Lectura::Punto: return true;
-        case Lectura::LineaIgnorada: continue;
-        case Lectura::NoEsPunto: throw ErrorEjecucion(codigo::TiposNoCoinciden, fuente_.DescribirLinea());
+        case Lectura::LineaIgnorada: break;
+        case Lectura::NoEsPunto:
+            throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, fuente_.Ubicacion(), formato_.Motivo());
         }
-    }
+    } while (fuente_.SiguienteLinea(linea_));
     return false;
 }
 

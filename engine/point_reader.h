@@ -7,22 +7,21 @@
 
 namespace varnel {
 
-// Reads the points of a source line by line, each line through its format.
-// A line that should be a point and is not one is error 13 naming the line.
+// Reads the points of a source line by line through its format. A line that
+// should be a point and is not one is error 13 naming the line and the reason.
 class LectorPuntos {
 public:
-    // With `conCabecera`, the first line that is not blank is a header and
-    // is skipped unless it is a point itself; a source without any line is
-    // then error 62.
-    LectorPuntos(FuenteLineas& fuente, LeerLineaFn leer, bool conCabecera);
+    // With `exigeLinea`, a source without any line at all is error 62 (a
+    // format whose first line is a header).
+    LectorPuntos(FuenteLineas& fuente, LectorFormato& formato, bool exigeLinea);
 
     // The next point; false when the source is exhausted.
     bool Siguiente(Valor& x, Valor& y);
 
 private:
     FuenteLineas& fuente_;
-    LeerLineaFn leer_;
-    bool pendienteCabecera_;
+    LectorFormato& formato_;
+    bool pendientePrimera_;
     std::string linea_;
 };
 

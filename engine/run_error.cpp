@@ -32,8 +32,14 @@ std::string Encabezado(int c) {
 
 }  // namespace
 
-ErrorEjecucion::ErrorEjecucion(int c, std::string detalle)
-    : std::runtime_error(Encabezado(c)), codigo_(c), detalle_(std::move(detalle)) {}
+ErrorEjecucion::ErrorEjecucion(int c) : std::runtime_error(Encabezado(c)), codigo_(c) {}
+
+ErrorEjecucion ErrorEjecucion::EnLinea(int c, UbicacionLinea donde, std::string motivo) {
+    ErrorEjecucion e(c);
+    e.linea_ = std::move(donde);
+    e.motivo_ = std::move(motivo);
+    return e;
+}
 
 ErrorEjecucion ErrorEjecucion::SobreFichero(int c, std::string rutaUtf8) {
     ErrorEjecucion e(c);
@@ -45,7 +51,29 @@ std::string ErrorEjecucion::Texto() const {
     std::string s = Encabezado(codigo_);
     s += ' ';
     s += DescripcionError(codigo_);
-    s += detalle_;
+    if (linea_.numero > 0) {
+        s += " (línea ";
+        s += std::to_string(linea_.numero);
+        s += ' ';
+        s += linea_.fuente;
+        if (!motivo_.empty()) {
+            s += ": ";
+            s += motivo_;
+        }
+        s += ')';
+    }
+    return s;
+}
+
+std::string ErrorEjecucion::TextoMensajes(const std::string& rutaEntrada) const {
+    std::string s = Texto();
+    if (codigo_ == codigo::ArchivoNoEncontrado) {
+        s += ' ';
+        s += rutaEntrada;
+    } else if (!fichero_.empty()) {
+        s += ' ';
+        s += fichero_;
+    }
     return s;
 }
 

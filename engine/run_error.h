@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -26,22 +27,38 @@ std::string DescripcionError(int codigo);
 // True for every code a conversion run may report.
 bool EsCodigoConocido(int codigo);
 
-// A run-time error: the code, an optional text that follows the description
-// (for example " (línea 3 de /x/Sitna-OziWp.txt)"), and optionally the file
-// it concerns, which the messages box names after the text.
+// Where a line came from: its number and its source, worded for the user
+// ("de /x/Sitna-OziWp.txt", "del Cuadro Descargar").
+struct UbicacionLinea {
+    std::int64_t numero = 0;
+    std::string fuente;
+};
+
+// A run-time error as data: the code, optionally the line it was found on and
+// why, and optionally the file it concerns. Its texts are worded below.
 class ErrorEjecucion : public std::runtime_error {
 public:
-    explicit ErrorEjecucion(int codigo, std::string detalle = {});
+    explicit ErrorEjecucion(int codigo);
+    // An error found on a line of the input; `motivo` says why, when known.
+    static ErrorEjecucion EnLinea(int codigo, UbicacionLinea donde, std::string motivo = {});
+    // An error that concerns one file, which the messages box names.
     static ErrorEjecucion SobreFichero(int codigo, std::string rutaUtf8);
+
     int Codigo() const noexcept { return codigo_; }
-    const std::string& Detalle() const noexcept { return detalle_; }
+    const UbicacionLinea& Linea() const noexcept { return linea_; }
+    const std::string& Motivo() const noexcept { return motivo_; }
     const std::string& Fichero() const noexcept { return fichero_; }
-    // "Error:" + code + " " + description + detail.
+
+    // The message box text: "Error:13 No coinciden los tipos (línea 3 de /x/f.txt: por qué)".
     std::string Texto() const;
+    // The messages box text: the same, followed by the file it concerns, or
+    // for a missing input (53) by `rutaEntrada`.
+    std::string TextoMensajes(const std::string& rutaEntrada) const;
 
 private:
     int codigo_;
-    std::string detalle_;
+    UbicacionLinea linea_;
+    std::string motivo_;
     std::string fichero_;
 };
 

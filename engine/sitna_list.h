@@ -1,19 +1,21 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "engine/line_reading.h"
+#include "engine/point_destination.h"
 
 namespace varnel::lista_sitna {
 
 // The SITNA point list, as "Sitna-Descargar.txt" and as the Cuadro Descargar
 // box: one "easting,northing" line per point.
 
-// A line of the file or the box: blank lines carry no point, fields after
-// the northing are ignored.
-Lectura LeerLinea(std::string_view linea, Valor& x, Valor& y);
+// Lines of the file or the box: blank lines carry no point, fields after the
+// northing are ignored.
+std::unique_ptr<LectorFormato> CrearLector();
 
 // One line of the file: easting as "000000", a comma, northing as "0000000", CR LF.
 std::string LineaFichero(const Valor& x, const Valor& y);
@@ -21,5 +23,8 @@ std::string LineaFichero(const Valor& x, const Valor& y);
 // Appends one entry to the box text: CR LF before every entry but the first
 // (`primeraEntrada` is -1 until the first one is in), then the values as read.
 void AnadirEntradaCaja(std::string& caja, std::int16_t& primeraEntrada, const Valor& x, const Valor& y);
+
+// The list writer: the point to the file, counted, then to the box.
+void EscribirPunto(DestinoPunto& destino);
 
 }  // namespace varnel::lista_sitna

@@ -2,6 +2,14 @@
 
 namespace varnel {
 
+namespace {
+constexpr std::string_view kMarcaUtf8 = "\xEF\xBB\xBF";
+}  // namespace
+
+LineasTexto::LineasTexto(std::string_view texto) : texto_(texto) {
+    if (texto_.starts_with(kMarcaUtf8)) pos_ = kMarcaUtf8.size();
+}
+
 bool LineasTexto::SiguienteLinea(std::string& linea) {
     if (pos_ >= texto_.size()) return false;
     const std::size_t fin = texto_.find_first_of("\r\n", pos_);
@@ -17,8 +25,6 @@ bool LineasTexto::SiguienteLinea(std::string& linea) {
     return true;
 }
 
-std::string LineasTexto::DescribirLinea() const {
-    return " (línea " + std::to_string(numeroLinea_) + " del Cuadro Descargar)";
-}
+UbicacionLinea LineasTexto::Ubicacion() const { return {numeroLinea_, "del Cuadro Descargar"}; }
 
 }  // namespace varnel

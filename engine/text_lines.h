@@ -9,12 +9,12 @@
 namespace varnel {
 
 // The lines of a text held in memory (the Cuadro Descargar box). Lines end at
-// CR LF, LF or a lone CR.
+// CR LF, LF or a lone CR. A byte-order mark pasted at its start is not text.
 class LineasTexto : public FuenteLineas {
 public:
-    explicit LineasTexto(std::string_view texto) : texto_(texto) {}
+    explicit LineasTexto(std::string_view texto);
     bool SiguienteLinea(std::string& linea) override;
-    std::string DescribirLinea() const override;
+    UbicacionLinea Ubicacion() const override;
 
 private:
     std::string_view texto_;

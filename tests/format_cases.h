@@ -2,33 +2,40 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "engine/line_reading.h"
 
 namespace varnel::prueba {
 
 // One line in, what the format makes of it: a point (as its text), a line
-// that carries none, or a line that is not a point.
+// that carries none, or a line that is not a point (and why, when it says).
 struct CasoLinea {
+    const char* nombre;
     const char* linea;
     Lectura lectura;
     const char* x = "";  // the point's values as text, when it is one
     const char* y = "";
+    const char* motivo = "";
 };
 
 inline void PrintTo(const CasoLinea& c, std::ostream* os) { *os << ::testing::PrintToString(std::string(c.linea)); }
 
-inline std::string NombreDeCaso(const ::testing::TestParamInfo<CasoLinea>& info) {
-    return "linea" + std::to_string(info.index);
-}
+inline std::string NombreDeCaso(const ::testing::TestParamInfo<CasoLinea>& info) { return info.param.nombre; }
 
-// Reads the case's line with `leer` and checks the outcome.
-inline void ComprobarLinea(LeerLineaFn leer, const CasoLinea& c) {
+// Reads the case's line with a new reader of the format, after `previas`
+// (a header, say), and checks the outcome.
+inline void ComprobarLinea(CrearLectorFn crear, const CasoLinea& c,
+                           std::initializer_list<std::string_view> previas = {}) {
+    const auto lector = crear();
     Valor x = Valor::Texto("antes");
     Valor y = Valor::Texto("antes");
-    ASSERT_EQ(leer(c.linea, x, y), c.lectura);
+    for (std::string_view p : previas) ASSERT_EQ(lector->Leer(p, x, y), Lectura::LineaIgnorada) << p;
+    ASSERT_EQ(lector->Leer(c.linea, x, y), c.lectura);
+    EXPECT_EQ(lector->Motivo(), c.motivo);
     if (c.lectura == Lectura::Punto) {
         EXPECT_EQ(x.ComoTexto(), c.x);
         EXPECT_EQ(y.ComoTexto(), c.y);

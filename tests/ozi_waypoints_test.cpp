@@ -8,17 +8,19 @@ namespace {
 
 class LineaWaypointTest : public ::testing::TestWithParam<CasoLinea> {};
 
-TEST_P(LineaWaypointTest, Lee) { ComprobarLinea(waypoints_ozi::LeerLinea, GetParam()); }
+TEST_P(LineaWaypointTest, Lee) { ComprobarLinea(waypoints_ozi::CrearLector, GetParam(), {"Datum,European 1950"}); }
 
 INSTANTIATE_TEST_SUITE_P(
     Lineas, LineaWaypointTest,
-    ::testing::Values(CasoLinea{"WP,UTM,SIT001,30T,612345,4745678,,,SITNA Punto 001,\u2021,N", Lectura::Punto, "612345",
-                                "4745678"},
-                      CasoLinea{"WP,UTM,A,30T,612345,4745678", Lectura::Punto, "612345", "4745678"},
-                      CasoLinea{"WP,UTM,\"A,B\",30T,12345,4745678,x", Lectura::Punto, "12345", "4745678"},
-                      CasoLinea{"", Lectura::LineaIgnorada}, CasoLinea{"Datum,European 1950", Lectura::NoEsPunto},
-                      CasoLinea{"WP,UTM,SIT,30T,612400", Lectura::NoEsPunto},
-                      CasoLinea{"WP,UTM,A,B,30T,612345,4745678", Lectura::NoEsPunto}),
+    ::testing::Values(CasoLinea{"registroCompleto", "WP,UTM,SIT001,30T,612345,4745678,,,SITNA Punto 001,\u2021,N",
+                                Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"seisCampos", "WP,UTM,A,30T,612345,4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"nombreEntreComillasConComa", "WP,UTM,\"A,B\",30T,12345,4745678,x", Lectura::Punto,
+                                "12345", "4745678"},
+                      CasoLinea{"vacia", "", Lectura::LineaIgnorada},
+                      CasoLinea{"cabeceraRepetida", "Datum,European 1950", Lectura::NoEsPunto},
+                      CasoLinea{"cincoCampos", "WP,UTM,SIT,30T,612400", Lectura::NoEsPunto},
+                      CasoLinea{"campoDeMasAntesDelPunto", "WP,UTM,A,B,30T,612345,4745678", Lectura::NoEsPunto}),
     NombreDeCaso);
 
 TEST(WaypointsOziTest, RegistroExactoConLaMarca0x87) {

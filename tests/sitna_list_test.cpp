@@ -8,17 +8,20 @@ namespace {
 
 class LineaSitnaTest : public ::testing::TestWithParam<CasoLinea> {};
 
-TEST_P(LineaSitnaTest, Lee) { ComprobarLinea(lista_sitna::LeerLinea, GetParam()); }
+TEST_P(LineaSitnaTest, Lee) { ComprobarLinea(lista_sitna::CrearLector, GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Lineas, LineaSitnaTest,
-    ::testing::Values(CasoLinea{"612345,4745678", Lectura::Punto, "612345", "4745678"},
-                      CasoLinea{" 99999 , 4700001 ,extra", Lectura::Punto, "99999", "4700001"},
-                      CasoLinea{"612345.5,4745678", Lectura::Punto, "612345.5", "4745678"},
-                      CasoLinea{"\"612345\",4745678", Lectura::Punto, "612345", "4745678"},
-                      CasoLinea{"", Lectura::LineaIgnorada}, CasoLinea{" \t ", Lectura::LineaIgnorada},
-                      CasoLinea{"612345", Lectura::NoEsPunto}, CasoLinea{"612345;4745678", Lectura::NoEsPunto},
-                      CasoLinea{"x,4745678", Lectura::NoEsPunto}, CasoLinea{"612345,", Lectura::NoEsPunto}),
+    ::testing::Values(CasoLinea{"punto", "612345,4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"blancosYCampoDeMas", " 99999 , 4700001 ,extra", Lectura::Punto, "99999", "4700001"},
+                      CasoLinea{"decimales", "612345.5,4745678", Lectura::Punto, "612345.5", "4745678"},
+                      CasoLinea{"entreComillas", "\"612345\",4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"vacia", "", Lectura::LineaIgnorada},
+                      CasoLinea{"soloBlancos", " \t ", Lectura::LineaIgnorada},
+                      CasoLinea{"unCampo", "612345", Lectura::NoEsPunto},
+                      CasoLinea{"puntoYComa", "612345;4745678", Lectura::NoEsPunto},
+                      CasoLinea{"esteNoNumerico", "x,4745678", Lectura::NoEsPunto},
+                      CasoLinea{"norteVacio", "612345,", Lectura::NoEsPunto}),
     NombreDeCaso);
 
 TEST(ListaSitnaTest, LineaDelFicheroConCerosYCrLf) {

@@ -56,11 +56,14 @@ TEST_F(HaciaSitnaTest, MapsourceLargoDeGpsbabel) {
     EXPECT_EQ(ventana.porta + "\r\n", lista);
 }
 
-TEST_F(HaciaSitnaTest, MapsourceGeograficoEs13ConSuLinea) {
-    Poner("Sitna-Mapsource.txt", DatoDePrueba("mapsource-gpsbabel-geographic.txt"));
+TEST_F(HaciaSitnaTest, MapsourceEnCuadriculaNoAdmitidaEs13ConSuMotivo) {
+    std::string f = DatoDePrueba("mapsource-gpsbabel-geographic.txt");
+    f.replace(0, f.find('\r'), "Grid\tMaidenhead");
+    Poner("Sitna-Mapsource.txt", f);
     Poner("Sitna-Descargar.txt", "anterior");
     motor.cmdMapsourceSitna();
-    const std::string texto = "Error:13 No coinciden los tipos (línea 12 de " + Ruta("Sitna-Mapsource.txt") + ")";
+    const std::string texto = "Error:13 No coinciden los tipos (línea 1 de " + Ruta("Sitna-Mapsource.txt") +
+                              ": cuadrícula no admitida «Maidenhead»)";
     EsperarError(texto, texto);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "");
     EXPECT_EQ(ventana.porta, "");
@@ -185,7 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "Datum,European 1950\r\nTP,UTM,30T,612345,4745678\r\nTP,UTM,30T,612400,4745700\r\n", kLista2, 0},
         CasoOzi{"tp_varios_tracks", false, "x\r\n" + kTp1 + "\r\n" + kTp1 + "\r\n",
                 "612345,4745678\r\n612345,4745678\r\n", 0},
-        CasoOzi{"tp_segunda_cabecera", false, "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n" + kTp1, "", 2},
+        CasoOzi{"tp_propio_solo_cabecera", false, "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n" + kTp1, "",
+                0},
         CasoOzi{"tp_vacio_el_norte", false, "Datum,European 1950\r\n" + kTp1 + "\r\nTP,UTM,30T,612345,,,,0\r\n",
                 "612345,4745678\r\n", 3}),
     [](const auto& info) { return std::string(info.param.nombre); });

@@ -33,7 +33,8 @@ void Limpiar() {
 Puntos Leidos(FuenteLineas& fuente, FicheroIntercambio fichero) {
     Puntos p;
     const FormatoFichero& formato = Formato(fichero);
-    LectorPuntos lector(fuente, formato.leerLinea, formato.primeraLineaCabecera);
+    const auto lectorFormato = formato.crearLector();
+    LectorPuntos lector(fuente, *lectorFormato, formato.primeraLineaCabecera);
     Valor x;
     Valor y;
     while (lector.Siguiente(x, y)) p.push_back(FormatoCeros(x, 6) + "," + FormatoCeros(y, 7));

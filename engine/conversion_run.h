@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/conversion.h"
+#include "engine/line_reader.h"
+#include "engine/shared_state.h"
+#include "engine/text_writer.h"
+#include "engine/window_ops.h"
+
+namespace varnel {
+
+// One conversion run's own state: its open files and the box text it builds.
+// The files close when the run object ends, whichever way the run ends; what
+// reached the output stays.
+class EjecucionConversion {
+public:
+    // `caja` receives the box entries of a run towards SITNA as they are made.
+    EjecucionConversion(const Conversion& conversion, EstadoCompartido& estado, OperacionesVentana& ventana,
+                        std::string& caja);
+    EjecucionConversion(const EjecucionConversion&) = delete;
+    EjecucionConversion& operator=(const EjecucionConversion&) = delete;
+
+    // Opens the input (or takes the box), then the output, converts every
+    // point and closes both files, checking the output's close. Throws
+    // ErrorEjecucion.
+    void Convertir();
+
+private:
+    void AbrirEntrada(const std::filesystem::path& ruta);
+    void AbrirSalida(const std::filesystem::path& ruta);
+
+    const Conversion& conversion_;
+    EstadoCompartido& estado_;
+    OperacionesVentana& ventana_;
+    std::string& caja_;
+    std::unique_ptr<LectorLineas> NumFichEntrada;
+    std::unique_ptr<EscritorTexto> NumFichSalida;
+};
+
+}  // namespace varnel
