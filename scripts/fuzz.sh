@@ -15,7 +15,7 @@ case "${1:-}" in
   *) echo "uso: $0 --runs N | --seconds S [objetivo...]" >&2; exit 2 ;;
 esac
 objetivos=("$@")
-[ ${#objetivos[@]} -gt 0 ] || objetivos=(sitna_file sitna_box ozi_waypoints ozi_track mapsource number_formats)
+[ ${#objetivos[@]} -gt 0 ] || objetivos=(sitna_file sitna_box ozi_waypoints ozi_track mapsource ozi_wpt ozi_plt mapsource_latlon number_formats)
 
 scripts/setup.sh
 cmake --preset fuzz >/dev/null
@@ -28,7 +28,7 @@ for objetivo in "${objetivos[@]}"; do
   if [ "$objetivo" = number_formats ]; then
     printf '612345' > "$corpus/semilla-1"; printf -- '-2.5e3' > "$corpus/semilla-2"; printf ' 4745678.5 ' > "$corpus/semilla-3"
   else
-    cp -n tests/data/*.txt "$corpus/" 2>/dev/null || true
+    cp -n tests/data/*.txt tests/data/real/*.txt tests/data/real/*.wpt tests/data/real/*.plt "$corpus/" 2>/dev/null || true
     [ -d "tests/data/fuzz-regressions/$objetivo" ] && cp -n "tests/data/fuzz-regressions/$objetivo/"* "$corpus/" 2>/dev/null || true
   fi
   echo "== fuzz_$objetivo ${limite[*]}"

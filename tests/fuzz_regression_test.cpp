@@ -19,7 +19,8 @@ struct Lector {
 const Lector kLectores[] = {
     {Objetivo::ListaSitnaFichero, "sitna_file"}, {Objetivo::ListaSitnaCuadro, "sitna_box"},
     {Objetivo::WaypointsOzi, "ozi_waypoints"},   {Objetivo::TrackOzi, "ozi_track"},
-    {Objetivo::Mapsource, "mapsource"},
+    {Objetivo::Mapsource, "mapsource"},          {Objetivo::WaypointsOziPropios, "ozi_wpt"},
+    {Objetivo::TrackOziPropio, "ozi_plt"},       {Objetivo::MapsourceGeografico, "mapsource_latlon"},
 };
 
 void PrintTo(const Lector& l, std::ostream* os) { *os << l.nombre; }

@@ -179,9 +179,21 @@ std::optional<std::string> HaciaSitna(Objetivo objetivo, std::string_view datos)
 
 std::optional<std::string> ComprobarConversion(Objetivo objetivo, std::string_view datos) {
     Limpiar();
+    const auto conCabecera = [&](Objetivo base, std::string cabecera) {
+        return HaciaSitna(base, cabecera.append(datos));
+    };
     switch (objetivo) {
     case Objetivo::ListaSitnaFichero: return HaciaOzi(false, datos);
     case Objetivo::ListaSitnaCuadro: return HaciaOzi(true, datos);
+    case Objetivo::WaypointsOziPropios:
+        return conCabecera(Objetivo::WaypointsOzi,
+                           "OziExplorer Waypoint File Version 1.1\r\nWGS 84\r\nReserved 2\r\ngarmin\r\n");
+    case Objetivo::TrackOziPropio:
+        return conCabecera(Objetivo::TrackOzi,
+                           "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\nAltitude is in Feet\r\n"
+                           "Reserved 3\r\n0,2,255,Track,0,0,2,8421376\r\n0\r\n");
+    case Objetivo::MapsourceGeografico:
+        return conCabecera(Objetivo::Mapsource, "Grid\tLat/Lon hddd\xB0mm.mmm'\r\nDatum\tWGS 84\r\n");
     default: return HaciaSitna(objetivo, datos);
     }
 }

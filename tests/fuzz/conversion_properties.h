@@ -13,6 +13,12 @@ enum class Objetivo {
     WaypointsOzi,       // "Sitna-OziWp.txt"
     TrackOzi,           // "Sitna-OziTrack.txt"
     Mapsource,          // "Sitna-Mapsource.txt"
+    // The same files behind a fixed header, so every input reaches the
+    // geographic readers: OziExplorer's own waypoint and track files, and a
+    // MapSource export in degrees and minutes on WGS 84.
+    WaypointsOziPropios,
+    TrackOziPropio,
+    MapsourceGeografico,
 };
 
 // Runs the real conversion(s) for `datos` in a scratch folder with a
