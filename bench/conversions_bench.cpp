@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <string>
 
 #include "engine/varnel_engine.h"
@@ -12,9 +13,10 @@ namespace varnel::banco {
 namespace {
 namespace fs = std::filesystem;
 
+// Removed when the program ends.
 fs::path CarpetaBanco() {
-    static const fs::path carpeta = prueba::CrearCarpetaUnica("varnel-banco-");
-    return carpeta;
+    static const prueba::CarpetaTemporal carpeta;
+    return carpeta.Ruta();
 }
 
 std::string Caja(int n) {
@@ -43,6 +45,35 @@ std::string FicheroMapsource(int n) {
     for (int i = 0; i < n; ++i)
         s += "Trackpoint\t30 T " + std::to_string(600000 + i) + " " + std::to_string(4700000 + i) +
              "\t01/05/2026 08:00:00 \t450 m\t\r\n";
+    return s;
+}
+
+// MapSource's default grid, degrees and minutes, as its export writes them.
+std::string FicheroMapsourceGeografico(int n) {
+    std::string s =
+        "Grid\tLat/Lon hddd\xB0mm.mmm'\r\nDatum\tWGS 84\r\n\r\nHeader\tName\tStart Time\r\n\r\n"
+        "Track\tA\t\t0:00:00\t1 m\t0 kph\t\r\n\r\nHeader\tPosition\tTime\tAltitude\r\n\r\n";
+    char linea[128];
+    for (int i = 0; i < n; ++i) {
+        std::snprintf(linea, sizeof linea, "Trackpoint\tN42 %06.3f W1 %06.3f\t01/05/2026 08:00:00 \t450 m\t\r\n",
+                      10 + (i % 40000) * 0.001, 20 + (i % 30000) * 0.001);
+        s += linea;
+    }
+    return s;
+}
+
+// OziExplorer's own track file, latitude and longitude in degrees.
+std::string FicheroPlt(int n) {
+    std::string s =
+        "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\nAltitude is in Feet\r\nReserved 3\r\n"
+        "0,2,255,Track,0,0,2,8421376\r\n" +
+        std::to_string(n) + "\r\n";
+    char linea[128];
+    for (int i = 0; i < n; ++i) {
+        std::snprintf(linea, sizeof linea, "  %.6f,  %.6f,%d,1476.4,45777.3333333, 01-May-26, 8:00:00 AM\r\n",
+                      42.5 + i * 1e-5, -1.9 + i * 1e-5, i == 0 ? 1 : 0);
+        s += linea;
+    }
     return s;
 }
 
@@ -93,12 +124,29 @@ void BM_MapsourceSitna(benchmark::State& state) {
     Ejecutar<&MotorVarnel::cmdMapsourceSitna>(state, v, "");
 }
 
+void BM_MapsourceGeograficoSitna(benchmark::State& state) {
+    prueba::VentanaFalsa v;
+    v.carpeta = CarpetaBanco();
+    prueba::EscribirBytes(v.carpeta / "Sitna-Mapsource.txt",
+                          FicheroMapsourceGeografico(static_cast<int>(state.range(0))));
+    Ejecutar<&MotorVarnel::cmdMapsourceSitna>(state, v, "");
+}
+
+void BM_PltSitna(benchmark::State& state) {
+    prueba::VentanaFalsa v;
+    v.carpeta = CarpetaBanco();
+    prueba::EscribirBytes(v.carpeta / "Sitna-OziTrack.txt", FicheroPlt(static_cast<int>(state.range(0))));
+    Ejecutar<&MotorVarnel::cmdTrackOziSitna>(state, v, "");
+}
+
 // Waypoint names stop at 31767 points (the name number is the count + 1000).
 BENCHMARK(BM_SitnaWpOzi_Caja)->Arg(1000)->Arg(8000)->Arg(31767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SitnaTrackOzi_Fichero)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WpOziSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TrackOziSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapsourceSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapsourceGeograficoSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PltSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace varnel::banco

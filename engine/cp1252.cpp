@@ -37,18 +37,22 @@ char ByteDe(char32_t c) {
 
 std::string Cp1252AUtf8(std::string_view bytes) {
     std::string out;
+    Cp1252AUtf8(bytes, out);
+    return out;
+}
+
+void Cp1252AUtf8(std::string_view bytes, std::string& out) {
+    out.clear();
     out.reserve(bytes.size() + 16);
     std::size_t i = 0;
     while (i < bytes.size()) {
-        std::size_t j = i;
-        while (j < bytes.size() && static_cast<unsigned char>(bytes[j]) < 0x80) ++j;
+        const std::size_t j = PrimerNoAscii(bytes, i);
         out.append(bytes.data() + i, j - i);  // plain ASCII runs go over as they are
         if (j == bytes.size()) break;
         const auto b = static_cast<unsigned char>(bytes[j]);
         AnadirUtf8(out, b < 0xA0 ? kTabla80[b - 0x80] : char32_t{b});
         i = j + 1;
     }
-    return out;
 }
 
 std::string Utf8ACp1252(std::string_view s) {

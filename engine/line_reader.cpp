@@ -1,6 +1,7 @@
 #include "engine/line_reader.h"
 
 #include <cerrno>
+#include <cstring>
 #include <system_error>
 
 #include "engine/cp1252.h"
@@ -10,6 +11,19 @@
 
 namespace varnel {
 namespace fs = std::filesystem;
+namespace {
+
+// The first CR or LF in [inicio, fin), or fin: two memchr scans beat a loop
+// over every byte.
+const char* FinDeLinea(const char* inicio, const char* fin) {
+    const auto largo = static_cast<std::size_t>(fin - inicio);
+    const auto* cr = static_cast<const char*>(std::memchr(inicio, '\r', largo));
+    const char* hasta = cr ? cr : fin;
+    const auto* lf = static_cast<const char*>(std::memchr(inicio, '\n', static_cast<std::size_t>(hasta - inicio)));
+    return lf ? lf : hasta;
+}
+
+}  // namespace
 
 LectorLineas::LectorLineas(const fs::path& ruta) : ruta_(ruta) {
     std::error_code ec;
@@ -89,7 +103,7 @@ bool LectorLineas::SiguienteLinea(std::string& linea) {
     if (codificacion_ != Codificacion::Cp1252 || EsAscii(lineaCruda_))
         linea.swap(lineaCruda_);
     else
-        linea = Cp1252AUtf8(lineaCruda_);
+        Cp1252AUtf8(lineaCruda_, linea);
     return true;
 }
 
@@ -106,8 +120,7 @@ bool LectorLineas::LeerBytesLinea(std::string& linea) {
     while (true) {
         const char* inicio = bufer_.data() + pos_;
         const char* fin = bufer_.data() + fin_;
-        const char* p = inicio;
-        while (p != fin && *p != '\r' && *p != '\n') ++p;
+        const char* p = FinDeLinea(inicio, fin);
         linea.append(inicio, p);
         if (p != fin) {
             pos_ = static_cast<std::size_t>(p - bufer_.data()) + 1;

@@ -19,6 +19,8 @@ struct DestinoPunto {
     // MapSource counts a point after its file line, so an overflowing
     // 32 768th point reaches the file only.
     bool cuentaTrasEscribirFichero;
+    // A writer's line, kept between points so its buffer is reused.
+    std::string linea = {};
 };
 
 // How a format writes one point.

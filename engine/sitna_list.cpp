@@ -17,11 +17,17 @@ protected:
 std::unique_ptr<LectorFormato> CrearLector() { return std::make_unique<LectorLista>(); }
 
 std::string LineaFichero(const Valor& x, const Valor& y) {
-    std::string linea = FormatoCeros(x, 6);
+    std::string linea;
+    PonerLineaFichero(linea, x, y);
+    return linea;
+}
+
+void PonerLineaFichero(std::string& linea, const Valor& x, const Valor& y) {
+    linea.clear();  // keeps the buffer
+    linea += FormatoCeros(x, 6);
     linea += ',';
     linea += FormatoCeros(y, 7);
     linea += "\r\n";
-    return linea;
 }
 
 void AnadirEntradaCaja(std::string& caja, std::int16_t& primeraEntrada, const Valor& x, const Valor& y) {
@@ -35,7 +41,8 @@ void AnadirEntradaCaja(std::string& caja, std::int16_t& primeraEntrada, const Va
 void EscribirPunto(DestinoPunto& d) {
     EstadoCompartido& e = d.estado;
     if (!d.cuentaTrasEscribirFichero) e.Contador.Incrementar();
-    d.fichero.Escribir(LineaFichero(e.CoordX, e.CoordY));
+    PonerLineaFichero(d.linea, e.CoordX, e.CoordY);
+    d.fichero.Escribir(d.linea);
     if (d.cuentaTrasEscribirFichero) e.Contador.Incrementar();
     AnadirEntradaCaja(d.caja, d.primeraEntrada, e.CoordX, e.CoordY);
 }

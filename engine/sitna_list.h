@@ -19,6 +19,8 @@ std::unique_ptr<LectorFormato> CrearLector();
 
 // One line of the file: easting as "000000", a comma, northing as "0000000", CR LF.
 std::string LineaFichero(const Valor& x, const Valor& y);
+// The same into `linea`, reusing its buffer.
+void PonerLineaFichero(std::string& linea, const Valor& x, const Valor& y);
 
 // Appends one entry to the box text: CR LF before every entry but the first
 // (`primeraEntrada` is -1 until the first one is in), then the values as read.

@@ -39,8 +39,8 @@ Complejo SumarSeno(const std::array<double, N>& c, Complejo zeta) {
 
 // tan of the conformal latitude from tan of the geodetic one.
 double TauConforme(double tau, double e) {
-    const double sigma = std::sinh(e * std::atanh(e * tau / std::hypot(1.0, tau)));
-    return tau * std::hypot(1.0, sigma) - sigma * std::hypot(1.0, tau);
+    const double sigma = std::sinh(e * std::atanh(e * tau / std::sqrt(1.0 + tau * tau)));
+    return tau * std::sqrt(1.0 + sigma * sigma) - sigma * std::sqrt(1.0 + tau * tau);
 }
 
 // tan of the geodetic latitude from tan of the conformal one: Newton's
@@ -51,7 +51,7 @@ double TauGeodesica(double tauPrima, double e, double e2m) {
     for (int i = 0; i < 8; ++i) {
         const double tauPrimaI = TauConforme(tau, e);
         const double paso = (tauPrima - tauPrimaI) * (1.0 + e2m * tau * tau) /
-                            (e2m * std::hypot(1.0, tau) * std::hypot(1.0, tauPrimaI));
+                            (e2m * std::sqrt(1.0 + tau * tau) * std::sqrt(1.0 + tauPrimaI * tauPrimaI));
         tau += paso;
         if (!(std::fabs(paso) >= tolerancia)) break;
     }
@@ -103,7 +103,7 @@ PosicionUtm ProyeccionUtm::Directa(PosicionGeografica p) const {
     const double tauPrima = TauConforme(std::sin(phi) / std::cos(phi), e_);
     const double cosLambda = std::cos(lambda);
     const Complejo zetaPrima{std::atan2(tauPrima, cosLambda),
-                             std::asinh(std::sin(lambda) / std::hypot(tauPrima, cosLambda))};
+                             std::asinh(std::sin(lambda) / std::sqrt(tauPrima * tauPrima + cosLambda * cosLambda))};
     const Complejo zeta = SumarSeno(alfa_, zetaPrima);
     return {kFalsoEste + escalaA_ * zeta.imag(), escalaA_ * zeta.real()};
 }
@@ -114,7 +114,7 @@ PosicionGeografica ProyeccionUtm::Inversa(PosicionUtm p) const {
     const double xiPrima = zetaPrima.real();
     const double sinhEtaPrima = std::sinh(zetaPrima.imag());
     const double cosXiPrima = std::cos(xiPrima);
-    const double tauPrima = std::sin(xiPrima) / std::hypot(sinhEtaPrima, cosXiPrima);
+    const double tauPrima = std::sin(xiPrima) / std::sqrt(sinhEtaPrima * sinhEtaPrima + cosXiPrima * cosXiPrima);
     const double phi = std::atan(TauGeodesica(tauPrima, e_, e2m_));
     const double lambda = std::atan2(sinhEtaPrima, cosXiPrima);
     return {phi / kGrado, std::remainder(meridianoCentral_ + lambda / kGrado, 360.0)};

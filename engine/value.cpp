@@ -11,6 +11,9 @@ namespace {
 bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 bool EsDigito(char c) { return c >= '0' && c <= '9'; }
 
+constexpr double kPotencias10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 }  // namespace
 
 std::optional<double> LeerNumero(std::string_view t) {
@@ -45,6 +48,22 @@ std::optional<double> LeerNumero(std::string_view t) {
         while (i < t.size() && EsDigito(t[i])) ++i, ++digitos;
     }
     if (digitos == 0) return std::nullopt;
+    if (i == t.size() && digitos <= 15) {
+        // Decimals of up to 15 digits: the digits as a whole number, exact in
+        // a double, divided by an exact power of ten is correctly rounded.
+        std::int64_t m = 0;
+        int decimales = -1;
+        for (std::size_t j = inicio; j < t.size(); ++j) {
+            if (t[j] == '.') {
+                decimales = 0;
+                continue;
+            }
+            m = m * 10 + (t[j] - '0');
+            if (decimales >= 0) ++decimales;
+        }
+        const double n = decimales > 0 ? static_cast<double>(m) / kPotencias10[decimales] : static_cast<double>(m);
+        return negativo ? -n : n;
+    }
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         std::size_t j = i + 1;
         if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;

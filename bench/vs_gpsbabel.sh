@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Whole-process time of one 32 767-point MapSource export in its default grid
+# (degrees and minutes, WGS 84) taken to a point list: Varnel's converter
+# against gpsbabel reading the same file. The export is written by gpsbabel
+# itself from a generated GPX track, so both read a file gpsbabel accepts.
+# Prints the best of 7 runs of each, in milliseconds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bin=build/default/bench/varnel_convert_once
+[ -x "$bin" ] || { echo "Falta $bin: compile con 'make build'." >&2; exit 1; }
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+
+awk 'BEGIN {
+  print "<?xml version=\"1.0\"?>"
+  print "<gpx version=\"1.1\" creator=\"bench\" xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><name>A</name><trkseg>"
+  for (i = 0; i < 32767; i++)
+    printf "<trkpt lat=\"%.6f\" lon=\"%.6f\"><ele>450</ele></trkpt>\n", 42.5 + i * 0.00001, -1.9 + i * 0.00001
+  print "</trkseg></trk></gpx>"
+}' > "$dir/pista.gpx"
+gpsbabel -i gpx -f "$dir/pista.gpx" -o garmin_txt,datum="WGS 84" -F "$dir/Sitna-Mapsource.txt"
+
+mejor() {  # best wall time of 7 runs of a command, in ms
+  local m=999999 t0 t1 ms
+  for _ in 1 2 3 4 5 6 7; do
+    t0=$(date +%s%N); "$@" >/dev/null 2>&1; t1=$(date +%s%N)
+    ms=$(( (t1 - t0) / 1000 )); (( ms < m )) && m=$ms
+  done
+  printf '%d.%03d' $((m / 1000)) $((m % 1000))
+}
+
+varnel=$(mejor "$bin" "$dir" mapsource)
+babel=$(mejor gpsbabel -i garmin_txt -f "$dir/Sitna-Mapsource.txt" -o unicsv -F "$dir/salida.csv")
+puntos=$(grep -c '^Trackpoint' "$dir/Sitna-Mapsource.txt")
+"$bin" "$dir" mapsource
+echo "MapSource grados y minutos, $puntos puntos: varnel $varnel ms, gpsbabel $babel ms"
