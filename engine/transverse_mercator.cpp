@@ -25,8 +25,16 @@ using Complejo = std::complex<double>;
 // one complex sine and cosine whatever the order.
 template <std::size_t N>
 Complejo SumarSeno(const std::array<double, N>& c, Complejo zeta) {
-    const Complejo dos = 2.0 * zeta;
-    const Complejo a = 2.0 * std::cos(dos);
+    // sin 2ζ and cos 2ζ from one sincos and one exp, instead of the two
+    // complex functions' four each.
+    const double seno = std::sin(2.0 * zeta.real());
+    const double coseno = std::cos(2.0 * zeta.real());
+    const double exponencial = std::exp(2.0 * zeta.imag());
+    const double coseh = (exponencial + 1.0 / exponencial) / 2.0;
+    const double senoh =
+        std::fabs(zeta.imag()) < 1e-3 ? std::sinh(2.0 * zeta.imag()) : (exponencial - 1.0 / exponencial) / 2.0;
+    const Complejo sen2{seno * coseh, coseno * senoh};
+    const Complejo a{2.0 * coseno * coseh, -2.0 * seno * senoh};
     Complejo b1{0.0};
     Complejo b2{0.0};
     for (std::size_t k = N; k-- > 0;) {
@@ -34,10 +42,9 @@ Complejo SumarSeno(const std::array<double, N>& c, Complejo zeta) {
         b2 = b1;
         b1 = b0;
     }
-    return zeta + std::sin(dos) * b1;
+    return zeta + sen2 * b1;
 }
 
-// tan of the conformal latitude from tan of the geodetic one.
 double TauConforme(double tau, double e) {
     const double sigma = std::sinh(e * std::atanh(e * tau / std::sqrt(1.0 + tau * tau)));
     return tau * std::sqrt(1.0 + sigma * sigma) - sigma * std::sqrt(1.0 + tau * tau);

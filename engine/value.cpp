@@ -21,18 +21,28 @@ std::optional<double> LeerNumero(std::string_view t) {
     while (!t.empty() && EsBlanco(t.back())) t.remove_suffix(1);
     if (t.empty()) return std::nullopt;
 
-    // Plain whole numbers, the usual coordinates, need no more than this.
-    if (t.size() <= 15) {
-        std::int64_t entero = 0;
-        bool soloCifras = true;
-        for (char c : t) {
-            if (!EsDigito(c)) {
-                soloCifras = false;
+    // The usual coordinates, digits with at most one full stop and 15 digits
+    // in all, in one pass: the digits as a whole number are exact in a
+    // double, and one division by an exact power of ten is correctly rounded.
+    if (t.size() <= 16) {
+        std::int64_t m = 0;
+        int decimales = -1;
+        int cifras = 0;
+        std::size_t j = 0;
+        for (; j < t.size(); ++j) {
+            const char c = t[j];
+            if (EsDigito(c)) {
+                m = m * 10 + (c - '0');
+                ++cifras;
+                if (decimales >= 0) ++decimales;
+            } else if (c == '.' && decimales < 0) {
+                decimales = 0;
+            } else {
                 break;
             }
-            entero = entero * 10 + (c - '0');
         }
-        if (soloCifras) return static_cast<double>(entero);
+        if (j == t.size() && cifras > 0 && cifras <= 15)
+            return decimales > 0 ? static_cast<double>(m) / kPotencias10[decimales] : static_cast<double>(m);
     }
 
     // Check the shape ourselves: from_chars alone would accept "inf", "nan"
