@@ -1,0 +1,8 @@
+#pragma once
+
+namespace varnel {
+struct PosicionGeografica {
+    double latitud;
+    double longitud;
+};
+}  // namespace varnel
