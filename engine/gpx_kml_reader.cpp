@@ -117,6 +117,7 @@ bool LectorGpxKml::Siguiente(PosicionGeografica& p, std::int64_t& linea) {
         }
         cola_.clear();
         entregados_ = 0;
+        if (rechazo_) throw RechazoContenido(*rechazo_);
         if (!xml_) return false;
         if (LeerXml()) continue;
         if (!PasarALaSiguiente()) xml_.reset();
@@ -158,6 +159,7 @@ void LectorGpxKml::Raiz(std::string_view nombre, std::string_view espacio) {
 
 void LectorGpxKml::InicioElemento(std::string_view nombre, std::string_view espacio,
                                   std::span<const AtributoXml> atributos) {
+    if (rechazo_) return;
     ++profundidad_;
     if (profundidad_ == 1) return Raiz(nombre, espacio);
     if (recogiendo_) CortarTupla();
@@ -205,14 +207,12 @@ void LectorGpxKml::PuntoGpx(std::span<const AtributoXml> atributos) {
         if (a.nombre == "lon") lon = &a.valor;
     }
     const std::int64_t linea = xml_->Linea();
-    if (!lat) throw RechazoContenido(linea, ruta_, "falta la latitud (lat)");
-    if (!lon) throw RechazoContenido(linea, ruta_, "falta la longitud (lon)");
+    if (!lat) return Rechazar(linea, "falta la latitud (lat)");
+    if (!lon) return Rechazar(linea, "falta la longitud (lon)");
     const auto latitud = LeerNumero(*lat);
-    if (!latitud || *latitud < -90 || *latitud > 90)
-        throw RechazoContenido(linea, ruta_, "latitud no válida " + Citar(*lat));
+    if (!latitud || *latitud < -90 || *latitud > 90) return Rechazar(linea, "latitud no válida " + Citar(*lat));
     const auto longitud = LeerNumero(*lon);
-    if (!longitud || *longitud < -180 || *longitud > 180)
-        throw RechazoContenido(linea, ruta_, "longitud no válida " + Citar(*lon));
+    if (!longitud || *longitud < -180 || *longitud > 180) return Rechazar(linea, "longitud no válida " + Citar(*lon));
     const std::size_t antes = cola_.size();
     cola_.push_back({{*latitud, *longitud}, linea});
     Entregar(antes);
@@ -221,7 +221,7 @@ void LectorGpxKml::PuntoGpx(std::span<const AtributoXml> atributos) {
 // An element inside coordinates ends the tuple before it.
 void LectorGpxKml::CortarTupla() {
     const std::size_t antes = cola_.size();
-    if (!coordenadas_.Terminar(cola_)) RechazarTupla();
+    if (!coordenadas_.Terminar(cola_)) return RechazarTupla();
     Entregar(antes);
 }
 
@@ -233,15 +233,16 @@ void LectorGpxKml::ElementoKml(std::string_view nombre) {
     } else if (nombre == "coordinates" && !recogiendo_ && profundidadGeometria_ >= 0 &&
                profundidad_ == profundidadGeometria_ + 1) {
         recogiendo_ = true;
-        coordenadas_.Empezar();
+        coordenadas_.Empezar(xml_->Linea());
     }
 }
 
 void LectorGpxKml::FinElemento(std::string_view, std::string_view) {
+    if (rechazo_) return;
     if (recogiendo_ && profundidad_ == profundidadGeometria_ + 1) {
         const std::size_t antes = cola_.size();
-        if (!coordenadas_.Terminar(cola_)) RechazarTupla();
         recogiendo_ = false;
+        if (!coordenadas_.Terminar(cola_)) return RechazarTupla();
         Entregar(antes);
     }
     if (profundidad_ == profundidadGeometria_) profundidadGeometria_ = -1;
@@ -249,15 +250,20 @@ void LectorGpxKml::FinElemento(std::string_view, std::string_view) {
 }
 
 void LectorGpxKml::Texto(std::string_view texto) {
-    if (!recogiendo_) return;
+    if (!recogiendo_ || rechazo_) return;
     const std::size_t antes = cola_.size();
-    if (!coordenadas_.Anadir(texto, xml_->Linea(), cola_)) RechazarTupla();
+    if (!coordenadas_.Anadir(texto, cola_)) return RechazarTupla();
     Entregar(antes);
 }
 
+// The parser stops here; the points read before go out first.
+void LectorGpxKml::Rechazar(std::int64_t linea, std::string motivo) {
+    rechazo_ = std::make_unique<RechazoContenido>(linea, ruta_, std::move(motivo));
+    xml_->Pausar();
+}
+
 void LectorGpxKml::RechazarTupla() {
-    throw RechazoContenido(coordenadas_.LineaRechazada(), ruta_,
-                           "coordenadas no válidas " + Citar(coordenadas_.Rechazada()));
+    Rechazar(coordenadas_.LineaRechazada(), "coordenadas no válidas " + Citar(coordenadas_.Rechazada()));
 }
 
 // Points just read: the parser stops so they are handed out before it reads on.

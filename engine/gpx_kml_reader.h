@@ -42,7 +42,7 @@ private:
 // - GPX: the track points of every track and segment; without any, the
 //   route points; without those, the waypoints (the line of the point's tag);
 // - KML: the tuples of every LineString; without any, those of the Points
-//   (the line where the tuple is written).
+//   (the line where the tuple is written, counted from its coordinates tag).
 // Each kind is a pass over the file, so memory stays flat at any size.
 // Refusals are RechazoContenido: not GPX or KML, malformed or cut-short XML
 // (the parser's line), a missing or wrong lat/lon, a wrong tuple.
@@ -71,6 +71,7 @@ private:
     void ElementoGpx(std::string_view nombre, std::span<const AtributoXml> atributos);
     void ElementoKml(std::string_view nombre);
     void PuntoGpx(std::span<const AtributoXml> atributos);
+    void Rechazar(std::int64_t linea, std::string motivo);
     void RechazarTupla();
     void CortarTupla();
     void Entregar(std::size_t antes);
@@ -88,7 +89,8 @@ private:
     std::int64_t profundidadGeometria_ = -1;  // of the KML geometry being read
     bool recogiendo_ = false;                 // inside its coordinates
     CoordenadasKml coordenadas_;
-    std::vector<PuntoLeido> cola_;  // read, not yet handed out
+    std::vector<PuntoLeido> cola_;               // read, not yet handed out
+    std::unique_ptr<RechazoContenido> rechazo_;  // found, thrown once the points before it are out
     std::size_t entregados_ = 0;
     std::int64_t puntosPasada_ = 0;
     bool hayRuta_ = false;  // what the first pass saw for the others

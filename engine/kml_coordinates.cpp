@@ -30,7 +30,10 @@ bool LeerTuplaKml(std::string_view t, PosicionGeografica& p) {
     return true;
 }
 
-void CoordenadasKml::Empezar() { tupla_.clear(); }
+void CoordenadasKml::Empezar(std::int64_t linea) {
+    tupla_.clear();
+    linea_ = linea;
+}
 
 bool CoordenadasKml::Cerrar(std::vector<PuntoLeido>& salida) {
     if (tupla_.empty()) return true;
@@ -41,14 +44,14 @@ bool CoordenadasKml::Cerrar(std::vector<PuntoLeido>& salida) {
     return true;
 }
 
-bool CoordenadasKml::Anadir(std::string_view trozo, std::int64_t linea, std::vector<PuntoLeido>& salida) {
+bool CoordenadasKml::Anadir(std::string_view trozo, std::vector<PuntoLeido>& salida) {
     for (char c : trozo) {
         if (EsEspacioXml(c)) {
             if (!Cerrar(salida)) return false;
-            if (c == '\n') ++linea;
+            if (c == '\n') ++linea_;
             continue;
         }
-        if (tupla_.empty()) lineaTupla_ = linea;
+        if (tupla_.empty()) lineaTupla_ = linea_;
         // One byte past the limit is kept, so the refusal can show it was cut.
         if (tupla_.size() > kTuplaMaxima) return false;
         tupla_ += c;

@@ -27,11 +27,13 @@ public:
     // Longer than this is no position, whatever follows.
     static constexpr std::size_t kTuplaMaxima = 200;
 
-    // Forgets any unfinished tuple: a new element's text begins.
-    void Empezar();
-    // A piece of the text, which starts at `linea`: its complete tuples go to
-    // `salida`. False at a tuple that is not a position (see Rechazada).
-    bool Anadir(std::string_view trozo, std::int64_t linea, std::vector<PuntoLeido>& salida);
+    // A new element's text begins, on the line of its start tag; any
+    // unfinished tuple is forgotten. Lines are counted from there, the same
+    // with every parser (they disagree on where a piece of text is).
+    void Empezar(std::int64_t linea);
+    // The next piece of the text: its complete tuples go to `salida`. False
+    // at a tuple that is not a position (see Rechazada).
+    bool Anadir(std::string_view trozo, std::vector<PuntoLeido>& salida);
     // The text has ended: its last tuple goes to `salida`.
     bool Terminar(std::vector<PuntoLeido>& salida);
 
@@ -43,6 +45,7 @@ private:
     bool Cerrar(std::vector<PuntoLeido>& salida);
 
     std::string tupla_;
+    std::int64_t linea_ = 0;
     std::int64_t lineaTupla_ = 0;
 };
 

@@ -32,8 +32,8 @@ public:
     virtual void Texto(std::string_view texto) = 0;
 };
 
-// A file that is not well-formed XML: the parser's line (1 for the first)
-// and its own words for what is wrong.
+// A file that is not well-formed XML: the parser's line (1 for the first,
+// and for an empty file) and its own words for what is wrong.
 class ErrorXml : public std::runtime_error {
 public:
     ErrorXml(std::int64_t linea, const std::string& mensaje, bool incompleto);
@@ -69,8 +69,9 @@ public:
     bool Leer();
     // From inside a receiver call: Leer returns once that call is over.
     void Pausar();
-    // The line where the event being handed over starts (for a piece of
-    // text, where that piece starts).
+    // In InicioElemento, the line where that start tag begins. Elsewhere
+    // parsers disagree (XmlLite under Wine gives where a text ends, and an
+    // end tag's start tag's line): count from a start tag instead.
     std::int64_t Linea() const;
 
 private:

@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <xmllite.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <new>
 #include <string>
@@ -14,6 +13,7 @@
 #include "engine/native_file.h"
 #include "engine/run_error.h"
 #include "engine/xml_reader.h"
+#include "engine/xml_utf8_stream.h"
 
 namespace varnel {
 namespace {
@@ -60,6 +60,24 @@ void AnadirUtf8(const WCHAR* p, std::size_t n, std::string& s) {
     }
 }
 
+// Faults that are the document's own wherever they are found; any other
+// found right at the file's end is the file being cut short.
+bool EsFalloDeEstructura(HRESULT hr) {
+    switch (static_cast<unsigned long>(hr)) {
+    case WC_E_ELEMENTMATCH:
+    case WC_E_UNIQUEATTRIBUTE:
+    case WC_E_UNDECLAREDENTITY:
+    case WC_E_DTDPROHIBITED:
+    case WC_E_MOREDATA:
+    case NC_E_UNDECLAREDPREFIX:
+    case MX_E_ENCODING:
+    case MX_E_ENCODINGSWITCH:
+    case MX_E_ENCODINGSIGNATURE:
+    case WC_E_ENCNAME: return true;
+    default: return false;
+    }
+}
+
 // XmlLite gives a code only: worded as Expat words the same faults.
 std::string MensajeXmlLite(HRESULT hr) {
     switch (static_cast<unsigned long>(hr)) {
@@ -89,10 +107,10 @@ std::string MensajeXmlLite(HRESULT hr) {
     }
 }
 
-// The file as the stream XmlLite reads, a chunk at a time.
+// The file as the stream XmlLite reads, a chunk at a time, in UTF-8.
 class FlujoFichero final : public ISequentialStream {
 public:
-    explicit FlujoFichero(std::FILE* f) : fichero_(f) {}
+    explicit FlujoFichero(std::FILE* f) : utf8_(f) {}
     FlujoFichero(const FlujoFichero&) = delete;
     FlujoFichero& operator=(const FlujoFichero&) = delete;
 
@@ -110,23 +128,18 @@ public:
     ULONG STDMETHODCALLTYPE Release() override { return --referencias_; }
 
     HRESULT STDMETHODCALLTYPE Read(void* destino, ULONG cuantos, ULONG* leidos) override {
-        errno = 0;
-        const std::size_t n = std::fread(destino, 1, cuantos, fichero_);
+        const std::size_t n = utf8_.Leer(static_cast<char*>(destino), cuantos);
         if (leidos) *leidos = static_cast<ULONG>(n);
-        if (n < cuantos && std::ferror(fichero_)) {
-            fallo_ = UltimoFalloC();
-            return STG_E_READFAULT;
-        }
+        if (utf8_.Fallo()) return STG_E_READFAULT;
         return n < cuantos ? S_FALSE : S_OK;
     }
     HRESULT STDMETHODCALLTYPE Write(const void*, ULONG, ULONG*) override { return STG_E_ACCESSDENIED; }
 
-    const std::error_code& Fallo() const { return fallo_; }
+    const FlujoXmlUtf8& Utf8() const { return utf8_; }
 
 private:
-    std::FILE* fichero_;
+    FlujoXmlUtf8 utf8_;
     ULONG referencias_ = 1;
-    std::error_code fallo_;
 };
 
 struct CerrarFichero {
@@ -144,6 +157,7 @@ struct LectorXml::Impl {
         if (hr == E_OUTOFMEMORY) throw std::bad_alloc();
         if (FAILED(hr)) throw ErrorEjecucion(codigo::ErrorEs);
         lector->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit);
+        lector->SetProperty(XmlReaderProperty_MaxElementDepth, 0);  // Expat has no limit either
         hr = lector->SetInput(&flujo);
         if (FAILED(hr)) {
             lector->Release();
@@ -159,12 +173,51 @@ struct LectorXml::Impl {
         lector->GetLineNumber(&n);
         return n;
     }
+    std::int64_t ColumnaDelNodo() const {
+        UINT n = 0;
+        lector->GetLinePosition(&n);
+        return n;
+    }
 
     [[noreturn]] void Fallar(HRESULT hr) {
         terminado = true;
-        if (flujo.Fallo()) LanzarFalloSistema(flujo.Fallo(), ruta);
+        const FlujoXmlUtf8& utf8 = flujo.Utf8();
+        if (utf8.Fallo()) LanzarFalloSistema(utf8.Fallo(), ruta);
         if (hr == E_OUTOFMEMORY) throw std::bad_alloc();
-        throw ErrorXml(LineaDelNodo(), MensajeXmlLite(hr), hr == MX_E_INPUTEND);
+        const std::int64_t linea = LineaDelNodo();
+        const bool alFinal = utf8.Agotado() && linea == utf8.LineaFinal() && ColumnaDelNodo() >= utf8.ColumnaFinal();
+        throw ErrorXml(linea, MensajeXmlLite(hr),
+                       static_cast<unsigned long>(hr) == MX_E_INPUTEND || (alFinal && !EsFalloDeEstructura(hr)));
+    }
+
+    [[noreturn]] void FinPrematuro() {
+        terminado = true;
+        throw ErrorXml(flujo.Utf8().LineaFinal(), raizVista ? "unclosed token" : "no element found", true);
+    }
+
+    // Text where markup should start is refused where it is, as Expat does
+    // (XmlLite under Wine reads on to the file's end first).
+    void ComprobarInicio() {
+        const FlujoXmlUtf8& utf8 = flujo.Utf8();
+        if (inicioComprobado || !(utf8.PrimeroVisto() || utf8.Agotado())) return;
+        inicioComprobado = true;
+        if (utf8.EmpiezaSinMarcado()) {
+            terminado = true;
+            throw ErrorXml(utf8.LineaPrimero(), "syntax error", false);
+        }
+    }
+
+    // Wine's XmlLite, cut short inside an element, gives the last text
+    // node again and again: a node where the last one was, once the whole
+    // file is read, is the file's end.
+    bool SinAvanzar(XmlNodeType tipo) {
+        const std::int64_t linea = LineaDelNodo();
+        const std::int64_t columna = ColumnaDelNodo();
+        const bool repetido = tipo == tipoAnterior && linea == lineaAnterior && columna == columnaAnterior;
+        tipoAnterior = tipo;
+        lineaAnterior = linea;
+        columnaAnterior = columna;
+        return repetido && (tipo == XmlNodeType_Text || tipo == XmlNodeType_Whitespace) && flujo.Utf8().Agotado();
     }
 
     void Comprobar(HRESULT hr) {
@@ -260,7 +313,11 @@ struct LectorXml::Impl {
     std::vector<AtributoXml> atributos;
     std::int64_t profundidad = 0;
     std::int64_t lineaActual = 0;
+    XmlNodeType tipoAnterior = XmlNodeType_None;
+    std::int64_t lineaAnterior = 0;
+    std::int64_t columnaAnterior = 0;
     bool raizVista = false;
+    bool inicioComprobado = false;
     bool pausaPedida = false;
     bool terminado = false;
 };
@@ -276,14 +333,15 @@ bool LectorXml::Leer() {
     while (!yo.terminado && !yo.pausaPedida) {
         XmlNodeType tipo = XmlNodeType_None;
         const HRESULT hr = yo.lector->Read(&tipo);
+        yo.ComprobarInicio();
         if (hr == S_FALSE) {
-            yo.terminado = true;
             // XmlLite may end quietly where the file is cut short.
-            if (yo.profundidad > 0 || !yo.raizVista)
-                throw ErrorXml(yo.LineaDelNodo(), yo.raizVista ? "unclosed token" : "no element found", true);
+            if (yo.profundidad > 0 || !yo.raizVista) yo.FinPrematuro();
+            yo.terminado = true;
             break;
         }
         yo.Comprobar(hr);
+        if (yo.SinAvanzar(tipo)) yo.FinPrematuro();
         yo.lineaActual = yo.LineaDelNodo();
         switch (tipo) {
         case XmlNodeType_Element: yo.Elemento(); break;

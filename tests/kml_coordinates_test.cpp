@@ -54,10 +54,10 @@ INSTANTIATE_TEST_SUITE_P(Tuplas, TuplaKmlTest, ::testing::ValuesIn(kTuplas),
 TEST(CoordenadasKmlTest, TuplasPartidasEntreTrozosConSuLinea) {
     CoordenadasKml c;
     std::vector<PuntoLeido> salida;
-    c.Empezar();
-    ASSERT_TRUE(c.Anadir("\n  -1.6432,42.81", 4, salida));
-    ASSERT_TRUE(c.Anadir("69,450 \t-2.0308,42.6713\n\n", 5, salida));
-    ASSERT_TRUE(c.Anadir("-1.6742,42.5279", 7, salida));
+    c.Empezar(4);
+    ASSERT_TRUE(c.Anadir("\n  -1.6432,42.81", salida));
+    ASSERT_TRUE(c.Anadir("69,450 \t-2.0308,42.6713\n\n", salida));
+    ASSERT_TRUE(c.Anadir("-1.6742,42.5279", salida));
     ASSERT_TRUE(c.Terminar(salida));
     ASSERT_EQ(salida.size(), 3u);
     EXPECT_EQ(salida[0].posicion.latitud, 42.8169);
@@ -72,9 +72,9 @@ TEST(CoordenadasKmlTest, TuplasPartidasEntreTrozosConSuLinea) {
 TEST(CoordenadasKmlTest, RechazaConLaTuplaYSuLinea) {
     CoordenadasKml c;
     std::vector<PuntoLeido> salida;
-    c.Empezar();
-    ASSERT_TRUE(c.Anadir("-1.6432,42.8169\n", 10, salida));
-    EXPECT_FALSE(c.Anadir("-1.6432;42.8169 3,4", 11, salida));
+    c.Empezar(10);
+    ASSERT_TRUE(c.Anadir("-1.6432,42.8169\n", salida));
+    EXPECT_FALSE(c.Anadir("-1.6432;42.8169 3,4", salida));
     EXPECT_EQ(c.Rechazada(), "-1.6432;42.8169");
     EXPECT_EQ(c.LineaRechazada(), 11);
     EXPECT_EQ(salida.size(), 1u);
@@ -83,10 +83,10 @@ TEST(CoordenadasKmlTest, RechazaConLaTuplaYSuLinea) {
 TEST(CoordenadasKmlTest, UnaTuplaSinFinNoCreceSinLimite) {
     CoordenadasKml c;
     std::vector<PuntoLeido> salida;
-    c.Empezar();
+    c.Empezar(1);
     const std::string trozo(1000, '1');
     bool aceptado = true;
-    for (int i = 0; i < 1000 && aceptado; ++i) aceptado = c.Anadir(trozo, 1, salida);
+    for (int i = 0; i < 1000 && aceptado; ++i) aceptado = c.Anadir(trozo, salida);
     EXPECT_FALSE(aceptado);
     EXPECT_EQ(c.Rechazada().size(), CoordenadasKml::kTuplaMaxima + 1);
 }
@@ -94,13 +94,14 @@ TEST(CoordenadasKmlTest, UnaTuplaSinFinNoCreceSinLimite) {
 TEST(CoordenadasKmlTest, EmpezarOlvidaLoPendiente) {
     CoordenadasKml c;
     std::vector<PuntoLeido> salida;
-    c.Empezar();
-    ASSERT_TRUE(c.Anadir("-1.6432,42.8", 1, salida));
-    c.Empezar();
-    ASSERT_TRUE(c.Anadir("-2,43", 2, salida));
+    c.Empezar(1);
+    ASSERT_TRUE(c.Anadir("-1.6432,42.8", salida));
+    c.Empezar(7);
+    ASSERT_TRUE(c.Anadir("-2,43", salida));
     ASSERT_TRUE(c.Terminar(salida));
     ASSERT_EQ(salida.size(), 1u);
     EXPECT_EQ(salida[0].posicion.longitud, -2);
+    EXPECT_EQ(salida[0].linea, 7);
 }
 
 }  // namespace
