@@ -15,7 +15,7 @@ case "${1:-}" in
   *) echo "uso: $0 --runs N | --seconds S [objetivo...]" >&2; exit 2 ;;
 esac
 objetivos=("$@")
-[ ${#objetivos[@]} -gt 0 ] || objetivos=(sitna_file sitna_box ozi_waypoints ozi_track mapsource ozi_wpt ozi_plt mapsource_latlon number_formats)
+[ ${#objetivos[@]} -gt 0 ] || objetivos=(sitna_file sitna_box ozi_waypoints ozi_track mapsource ozi_wpt ozi_plt mapsource_latlon gpx number_formats)
 
 scripts/setup.sh
 cmake --preset fuzz >/dev/null
@@ -25,14 +25,19 @@ mkdir -p build/fuzz-crashes
 for objetivo in "${objetivos[@]}"; do
   corpus=build/fuzz-corpus/$objetivo
   mkdir -p "$corpus"
+  extra=()
   if [ "$objetivo" = number_formats ]; then
     printf '612345' > "$corpus/semilla-1"; printf -- '-2.5e3' > "$corpus/semilla-2"; printf ' 4745678.5 ' > "$corpus/semilla-3"
+  elif [ "$objetivo" = gpx ]; then
+    cp -n tests/data/gpx/*.gpx tests/data/gpx/*.kml tests/data/*.gpx tests/data/*.txt "$corpus/" 2>/dev/null || true
+    [ -d tests/data/fuzz-regressions/gpx ] && cp -n tests/data/fuzz-regressions/gpx/* "$corpus/" 2>/dev/null || true
+    extra=(-dict=tests/fuzz/gpx.dict)
   else
     cp -n tests/data/*.txt tests/data/real/*.txt tests/data/real/*.wpt tests/data/real/*.plt "$corpus/" 2>/dev/null || true
     [ -d "tests/data/fuzz-regressions/$objetivo" ] && cp -n "tests/data/fuzz-regressions/$objetivo/"* "$corpus/" 2>/dev/null || true
   fi
   echo "== fuzz_$objetivo ${limite[*]}"
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    "build/fuzz/tests/fuzz/fuzz_$objetivo" "${limite[@]}" -max_len=65536 -timeout=20 -rss_limit_mb=4096 \
+    "build/fuzz/tests/fuzz/fuzz_$objetivo" "${limite[@]}" "${extra[@]}" -max_len=65536 -timeout=20 -rss_limit_mb=4096 \
     -artifact_prefix="build/fuzz-crashes/$objetivo-" -print_final_stats=1 "$corpus"
 done

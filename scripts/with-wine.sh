@@ -10,6 +10,12 @@ wine=$(command -v wine64 || true)
 [ -x "$wine" ] || { echo "No está Wine ($wine): ejecute scripts/setup.sh windows" >&2; exit 1; }
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
+if [ -z "${DISPLAY:-}" ] && [ "${VARNEL_XVFB:-}" != 1 ]; then
+  # Wine wants a display for anything with a window: give it a virtual one.
+  # Before the prefix is made: exec runs no exit trap.
+  VARNEL_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+fi
+
 temporal=$(mktemp -d "${TMPDIR:-/tmp}/varnel-wine-XXXXXX")
 export WINEPREFIX="$temporal/prefijo" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 limpiar() {
@@ -17,11 +23,6 @@ limpiar() {
   rm -rf "$temporal"
 }
 trap limpiar EXIT
-
-if [ -z "${DISPLAY:-}" ] && [ "${VARNEL_XVFB:-}" != 1 ]; then
-  # Wine wants a display for anything with a window: give it a virtual one.
-  VARNEL_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
-fi
 
 if [ "${VARNEL_XVFB:-}" = 1 ] && command -v openbox >/dev/null; then
   # A window manager on the virtual display: without one Wine waits two

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "tests/fuzz/conversion_properties.h"
+#include "tests/fuzz/gps_file_properties.h"
 #include "tests/test_support.h"
 
 namespace varnel::prueba {
@@ -49,6 +50,21 @@ TEST_P(PropiedadesTest, DatosDePruebaYRegresiones) {
 
 INSTANTIATE_TEST_SUITE_P(Lectores, PropiedadesTest, ::testing::ValuesIn(kLectores),
                          [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST(FicheroGpsTest, DatosDePruebaYRegresiones) {
+    int comprobados = 0;
+    for (const char* carpeta : {"gpx", "fuzz-regressions/gpx", ""}) {
+        const auto ruta = RutaDatoDePrueba(carpeta);
+        if (!std::filesystem::is_directory(ruta)) continue;
+        for (const auto& e : std::filesystem::directory_iterator(ruta)) {
+            if (!e.is_regular_file()) continue;
+            const auto fallo = ComprobarFicheroGps(LeerBytes(e.path()));
+            EXPECT_FALSE(fallo.has_value()) << e.path() << ": " << fallo.value_or("");
+            ++comprobados;
+        }
+    }
+    EXPECT_GT(comprobados, 15);
+}
 
 TEST(FormatosTest, PropiedadesDeLosNumeros) {
     for (const char* t :

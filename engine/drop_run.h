@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/shared_state.h"
+#include "engine/text_writer.h"
+
+namespace varnel {
+
+// One run towards SITNA from files dropped on the window: the points of every
+// file, in drop order, become one list in "Sitna-Descargar.txt" and the box.
+// Each file's format is told by its content.
+class EjecucionSoltado {
+public:
+    // `rutaActual` names the file being read, for the error report.
+    EjecucionSoltado(const std::vector<std::filesystem::path>& rutas, EstadoCompartido& estado, std::string& caja,
+                     std::filesystem::path& rutaActual);
+    EjecucionSoltado(const EjecucionSoltado&) = delete;
+    EjecucionSoltado& operator=(const EjecucionSoltado&) = delete;
+
+    // Throws ErrorEjecucion; what reached the list stays.
+    void Convertir();
+
+private:
+    void AbrirSalidaSiFalta();
+    void LeerFichero(const std::filesystem::path& ruta);
+
+    const std::vector<std::filesystem::path>& rutas_;
+    EstadoCompartido& estado_;
+    std::string& caja_;
+    std::filesystem::path& rutaActual_;
+    std::int16_t primeraEntrada_ = -1;
+    std::unique_ptr<EscritorTexto> NumFichSalida;
+};
+
+}  // namespace varnel

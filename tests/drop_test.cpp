@@ -1,0 +1,138 @@
+// Files dropped on the window: one run towards SITNA over every file, each
+// read by its content, whatever its name.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/engine_fixture.h"
+
+namespace varnel::prueba {
+namespace {
+namespace fs = std::filesystem;
+
+struct CasoSoltado {
+    const char* nombre;
+    std::vector<std::string> ficheros;  // under tests/data, in drop order
+    std::vector<std::string> esperados;  // their expected lists, joined in order
+};
+
+void PrintTo(const CasoSoltado& c, std::ostream* os) { *os << c.nombre; }
+
+class SoltarTest : public MotorTest, public ::testing::WithParamInterface<CasoSoltado> {
+protected:
+    // Dropped under a name that says nothing of the format.
+    std::vector<fs::path> Copiar(const std::vector<std::string>& ficheros) {
+        std::vector<fs::path> rutas;
+        for (std::size_t i = 0; i < ficheros.size(); ++i) {
+            const fs::path r = origen / ("soltado-" + std::to_string(i) + ".dat");
+            EscribirBytes(r, DatoDePrueba(ficheros[i]));
+            rutas.push_back(r);
+        }
+        return rutas;
+    }
+    CarpetaTemporal origen;
+};
+
+// The box holds the list's points without zero padding, CR LF between them.
+std::string CajaDeLista(const std::string& lista) {
+    std::string caja;
+    std::size_t inicio = 0;
+    while (inicio < lista.size()) {
+        const std::size_t fin = lista.find("\r\n", inicio);
+        std::string linea = lista.substr(inicio, fin - inicio);
+        const std::size_t coma = linea.find(',');
+        std::string x = linea.substr(0, coma);
+        std::string y = linea.substr(coma + 1);
+        while (x.size() > 1 && x[0] == '0') x.erase(0, 1);
+        while (y.size() > 1 && y[0] == '0') y.erase(0, 1);
+        caja += (caja.empty() ? "" : "\r\n") + x + "," + y;
+        inicio = fin + 2;
+    }
+    return caja;
+}
+
+TEST_P(SoltarTest, LaListaSaleDeCadaFicheroEnOrden) {
+    std::string lista;
+    for (const auto& e : GetParam().esperados) lista += DatoDePrueba(e);
+    Poner("Sitna-Descargar.txt", "anterior");
+    ventana.porta = "anterior";
+    motor.SoltarFicheros(Copiar(GetParam().ficheros));
+    const int puntos = static_cast<int>(std::count(lista.begin(), lista.end(), '\n'));
+    EsperarResumen("Generados " + std::to_string(puntos) + " Puntos en " + Ruta("Sitna-Descargar.txt"));
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), lista);
+    EXPECT_EQ(ventana.porta, CajaDeLista(lista));
+    EXPECT_EQ(ventana.registro.front(), "vaciar-porta");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formatos, SoltarTest,
+    ::testing::Values(
+        CasoSoltado{"listaSitna", {"sitna-3.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"listaSitnaUtf16", {"real/sitna-3-utf16le.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"oziTextoWaypoints", {"oziwp-3-N.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"oziTextoTrack", {"ozitrack-3.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"oziPropios", {"real/ozi-wgs84-track.plt", "real/ozi-ed50-waypoints.wpt"},
+                    {"real/ozi-wgs84-track.expected.txt", "real/ozi-ed50-waypoints.expected.txt"}},
+        CasoSoltado{"mapsourceCadaCuadricula",
+                    {"real/mapsource-dmm-wgs84.txt", "real/mapsource-dms-ed50.txt", "real/mapsource-utm-wgs84.txt"},
+                    {"real/mapsource-dmm-wgs84.expected.txt", "real/mapsource-dms-ed50.expected.txt",
+                     "real/mapsource-utm-wgs84.expected.txt"}},
+        CasoSoltado{"mapsourceUtf16", {"real/mapsource-dmm-wgs84-utf16be.txt"},
+                    {"real/mapsource-dmm-wgs84.expected.txt"}}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+class SoltarErrorTest : public MotorTest {
+protected:
+    CarpetaTemporal origen;
+};
+
+TEST_F(SoltarErrorTest, UnFormatoDesconocidoEs13EnLaLinea1) {
+    const fs::path raro = origen / "notas.txt";
+    EscribirBytes(raro, "Hola, esto no es un track.\r\n");
+    motor.SoltarFicheros({raro});
+    const std::string t =
+        "Error:13 No coinciden los tipos (línea 1 de " + Utf8(raro) + ": formato no reconocido)";
+    EsperarError(t, t);
+    EXPECT_EQ(ventana.porta, "");
+}
+
+TEST_F(SoltarErrorTest, LosPuntosDeLosFicherosAnterioresSeQuedan) {
+    const fs::path bueno = origen / "a";
+    const fs::path raro = origen / "b";
+    EscribirBytes(bueno, DatoDePrueba("sitna-3.txt"));
+    EscribirBytes(raro, "");
+    motor.SoltarFicheros({bueno, raro});
+    const std::string t = "Error:13 No coinciden los tipos (línea 1 de " + Utf8(raro) + ": formato no reconocido)";
+    EsperarError(t, t);
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
+    EXPECT_EQ(ventana.porta, "612345,4745678\r\n612400,4745700\r\n99999,4700001");
+}
+
+TEST_F(SoltarErrorTest, UnFicheroQueNoEstaEs53ConSuRuta) {
+    const fs::path falta = origen / "no-esta.gpx";
+    motor.SoltarFicheros({falta});
+    EsperarError("Error:53 No se ha encontrado el archivo " + Utf8(falta), "Error:53 No se ha encontrado el archivo");
+}
+
+TEST_F(SoltarErrorTest, LaPropiaListaEs75SinVaciarla) {
+    Poner("Sitna-Descargar.txt", DatoDePrueba("descargar-3.txt"));
+    motor.SoltarFicheros({dir / "Sitna-Descargar.txt"});
+    EsperarError("Error:75 Error de acceso a la ruta o el archivo " + Ruta("Sitna-Descargar.txt"),
+                 "Error:75 Error de acceso a la ruta o el archivo");
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
+}
+
+TEST_F(SoltarErrorTest, UnPuntoFueraDelHuso30DiceSuLinea) {
+    const fs::path lejos = origen / "lejos";
+    EscribirBytes(lejos, DatoDePrueba("real/mapsource-ddd-mexico.txt"));
+    motor.SoltarFicheros({lejos});
+    ASSERT_EQ(ventana.modales.size(), 1u);
+    EXPECT_NE(ventana.modales[0].find(Utf8(lejos) + ": punto fuera del huso 30)"), std::string::npos)
+        << ventana.modales[0];
+}
+
+}  // namespace
+}  // namespace varnel::prueba
