@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/conversion_run.h"
+#include "engine/drop_run.h"
 #include "engine/exchange_file.h"
 #include "engine/path_text.h"
 
@@ -65,6 +66,32 @@ void MotorVarnel::Ejecutar(const Conversion& c) {
     }
     ventana_.PonerTextoMensajes("Generados " + std::to_string(estado_.Contador.Valor()) + std::string(c.textoMedio) +
                                 TextoRuta(Ruta(estado_, c.rutaResumen)));
+}
+
+void MotorVarnel::SoltarFicheros(const std::vector<std::filesystem::path>& rutas) {
+    estado_.Contador.Poner(0);
+    ventana_.VaciarPortaYRepintar();
+    ventana_.PonerTextoMensajes("Espere....");
+    ventana_.RepintarMensajes();
+
+    std::optional<ErrorEjecucion> fallo;
+    std::string caja;
+    std::filesystem::path actual;  // the dropped file being read
+    try {
+        CalcularNombresFichero();
+        EjecucionSoltado(rutas, estado_, caja, actual).Convertir();
+    } catch (const ErrorEjecucion& e) {
+        fallo = e;
+    } catch (const std::bad_alloc&) {
+        fallo = ErrorEjecucion(codigo::MemoriaInsuficiente);
+    }
+    ventana_.PonerTextoPorta(caja);
+    if (fallo) {
+        InformarError(*fallo, actual);
+        return;
+    }
+    ventana_.PonerTextoMensajes("Generados " + std::to_string(estado_.Contador.Valor()) + " Puntos en " +
+                                TextoRuta(estado_.NombreFicheroSitna));
 }
 
 void MotorVarnel::InformarError(const ErrorEjecucion& e, const std::filesystem::path& entrada) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 #include "engine/conversion.h"
 #include "engine/run_error.h"
@@ -27,6 +28,10 @@ public:
     // One conversion run: counter, "Espere....", paths, the points, closing
     // the files, then the summary or the error report.
     void Ejecutar(const Conversion& conversion);
+
+    // Files dropped on the window, in drop order: one run towards SITNA that
+    // reads each by its content (GPX, KML, MapSource, OziExplorer, a list).
+    void SoltarFicheros(const std::vector<std::filesystem::path>& rutas);
 
     // The four exchange paths from the folder the window shows.
     void CalcularNombresFichero();

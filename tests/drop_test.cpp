@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 struct CasoSoltado {
     const char* nombre;
-    std::vector<std::string> ficheros;  // under tests/data, in drop order
+    std::vector<std::string> ficheros;   // under tests/data, in drop order
     std::vector<std::string> esperados;  // their expected lists, joined in order
 };
 
@@ -74,14 +74,25 @@ INSTANTIATE_TEST_SUITE_P(
         CasoSoltado{"listaSitnaUtf16", {"real/sitna-3-utf16le.txt"}, {"descargar-3.txt"}},
         CasoSoltado{"oziTextoWaypoints", {"oziwp-3-N.txt"}, {"descargar-3.txt"}},
         CasoSoltado{"oziTextoTrack", {"ozitrack-3.txt"}, {"descargar-3.txt"}},
-        CasoSoltado{"oziPropios", {"real/ozi-wgs84-track.plt", "real/ozi-ed50-waypoints.wpt"},
+        CasoSoltado{"oziPropios",
+                    {"real/ozi-wgs84-track.plt", "real/ozi-ed50-waypoints.wpt"},
                     {"real/ozi-wgs84-track.expected.txt", "real/ozi-ed50-waypoints.expected.txt"}},
         CasoSoltado{"mapsourceCadaCuadricula",
                     {"real/mapsource-dmm-wgs84.txt", "real/mapsource-dms-ed50.txt", "real/mapsource-utm-wgs84.txt"},
                     {"real/mapsource-dmm-wgs84.expected.txt", "real/mapsource-dms-ed50.expected.txt",
                      "real/mapsource-utm-wgs84.expected.txt"}},
-        CasoSoltado{"mapsourceUtf16", {"real/mapsource-dmm-wgs84-utf16be.txt"},
-                    {"real/mapsource-dmm-wgs84.expected.txt"}}),
+        CasoSoltado{
+            "mapsourceUtf16", {"real/mapsource-dmm-wgs84-utf16be.txt"}, {"real/mapsource-dmm-wgs84.expected.txt"}},
+        // Written by gpsbabel; the list from PROJ (tests/data/gpx/make-gpx.sh).
+        CasoSoltado{"gpx11Track", {"gpx/navarra-track-1.1.gpx"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"gpx10Track", {"gpx/navarra-track-1.0.gpx"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"gpxRuta", {"gpx/navarra-route.gpx"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"gpxWaypoints", {"gpx/navarra-waypoints.gpx"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"kmlLinea", {"gpx/navarra-track.kml"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"kmlPuntos", {"gpx/navarra-waypoints.kml"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"gpxYMapsource",
+                    {"gpx/navarra-track-1.1.gpx", "real/mapsource-dmm-wgs84.txt"},
+                    {"gpx/navarra.expected.txt", "real/mapsource-dmm-wgs84.expected.txt"}}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 class SoltarErrorTest : public MotorTest {
@@ -93,8 +104,7 @@ TEST_F(SoltarErrorTest, UnFormatoDesconocidoEs13EnLaLinea1) {
     const fs::path raro = origen / "notas.txt";
     EscribirBytes(raro, "Hola, esto no es un track.\r\n");
     motor.SoltarFicheros({raro});
-    const std::string t =
-        "Error:13 No coinciden los tipos (línea 1 de " + Utf8(raro) + ": formato no reconocido)";
+    const std::string t = "Error:13 No coinciden los tipos (línea 1 de " + Utf8(raro) + ": formato no reconocido)";
     EsperarError(t, t);
     EXPECT_EQ(ventana.porta, "");
 }
@@ -123,6 +133,28 @@ TEST_F(SoltarErrorTest, LaPropiaListaEs75SinVaciarla) {
     EsperarError("Error:75 Error de acceso a la ruta o el archivo " + Ruta("Sitna-Descargar.txt"),
                  "Error:75 Error de acceso a la ruta o el archivo");
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
+}
+
+TEST_F(SoltarErrorTest, UnGpxMalFormadoDiceLaLineaDelAnalizador) {
+    const fs::path roto = origen / "roto.gpx";
+    EscribirBytes(roto,
+                  "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\">\n<trk><trkseg>\n<trkpt lat=\"42.8\" lon=\"-1.6\">\n");
+    motor.SoltarFicheros({roto});
+    ASSERT_EQ(ventana.modales.size(), 1u);
+    EXPECT_EQ(ventana.modales[0].rfind("Error:13 No coinciden los tipos (línea ", 0), 0u) << ventana.modales[0];
+    EXPECT_NE(ventana.modales[0].find(Utf8(roto) + ": fichero incompleto)"), std::string::npos) << ventana.modales[0];
+}
+
+TEST_F(SoltarErrorTest, UnPuntoGpxFueraDelHuso30DiceSuLinea) {
+    const fs::path mexico = origen / "mexico.gpx";
+    EscribirBytes(mexico,
+                  "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+                  "<trk><trkseg>\n<trkpt lat=\"42.8\" lon=\"-1.6\"/>\n<trkpt lat=\"19.4326\" lon=\"-99.1332\"/>\n"
+                  "</trkseg></trk></gpx>\n");
+    motor.SoltarFicheros({mexico});
+    const std::string t = "Error:13 No coinciden los tipos (línea 5 de " + Utf8(mexico) + ": punto fuera del huso 30)";
+    EsperarError(t, t);
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), "614482,4739556\r\n");
 }
 
 TEST_F(SoltarErrorTest, UnPuntoFueraDelHuso30DiceSuLinea) {

@@ -10,3 +10,8 @@ gpsbabel -i unicsv -f navarra.csv -x transform,rte=wpt,del -o gpx,gpxver=1.1 -F 
 gpsbabel -i unicsv -f navarra.csv -o gpx,gpxver=1.0 -F navarra-waypoints.gpx
 gpsbabel -i unicsv -f navarra.csv -x transform,trk=wpt -o kml -F navarra-track.kml
 gpsbabel -i unicsv -f navarra.csv -o kml -F navarra-waypoints.kml
+# The SITNA list these points give: PROJ's zone-30 projection on WGS 84 (the
+# GPS files' own datum, never shifted), whole metres, halves away from zero.
+tail -n +2 navarra.csv | awk -F, '{ print $2, $1 }' |
+  proj -f '%.4f' +proj=utm +zone=30 +ellps=WGS84 |
+  awk '{ printf "%06d,%07d\r\n", ($1 < 0 ? -1 : 1) * int(($1 < 0 ? -$1 : $1) + 0.5), int($2 + 0.5) }' > navarra.expected.txt
