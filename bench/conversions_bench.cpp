@@ -139,6 +139,32 @@ void BM_PltSitna(benchmark::State& state) {
     Ejecutar<&MotorVarnel::cmdTrackOziSitna>(state, v, "");
 }
 
+// A phone's GPX track dropped on the window.
+void BM_SoltarGpx(benchmark::State& state) {
+    prueba::VentanaFalsa v;
+    v.carpeta = CarpetaBanco();
+    std::string gpx =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\" creator=\"banco\" "
+        "xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><name>A</name><trkseg>\n";
+    char linea[160];
+    for (int i = 0; i < state.range(0); ++i) {
+        std::snprintf(linea, sizeof linea,
+                      "<trkpt lat=\"%.7f\" lon=\"%.7f\"><ele>450.0</ele><time>2026-05-01T08:00:00Z</time></trkpt>\n",
+                      42.5 + i * 1e-5, -1.9 + i * 1e-5);
+        gpx += linea;
+    }
+    gpx += "</trkseg></trk></gpx>\n";
+    const fs::path fichero = v.carpeta / "pista.gpx";
+    prueba::EscribirBytes(fichero, gpx);
+    MotorVarnel motor(v);
+    for (auto _ : state) {
+        motor.SoltarFicheros({fichero});
+        benchmark::DoNotOptimize(v.mensajes.data());
+    }
+    if (!v.modales.empty()) state.SkipWithError(v.mensajes.c_str());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 // Waypoint names stop at 31767 points (the name number is the count + 1000).
 BENCHMARK(BM_SitnaWpOzi_Caja)->Arg(1000)->Arg(8000)->Arg(31767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SitnaTrackOzi_Fichero)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
@@ -146,6 +172,7 @@ BENCHMARK(BM_WpOziSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMil
 BENCHMARK(BM_TrackOziSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapsourceSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapsourceGeograficoSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SoltarGpx)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PltSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,18 +1,21 @@
 // Runs one conversion in a folder with a null window and prints its message,
 // and its time on standard error: the driver for bench/memory_check.sh and
 // bench/wine_vs_linux.sh.
-// Usage: varnel_convert_once <folder> <wp-ozi|track-ozi|ozi-wp|ozi-track|mapsource>
+// Usage: varnel_convert_once <folder> <wp-ozi|track-ozi|ozi-wp|ozi-track|mapsource|soltar FILE...>
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <vector>
 
 #include "engine/varnel_engine.h"
 #include "tests/fake_window.h"
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "uso: %s <carpeta> <wp-ozi|track-ozi|ozi-wp|ozi-track|mapsource>\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "uso: %s <carpeta> <wp-ozi|track-ozi|ozi-wp|ozi-track|mapsource|soltar FICHERO...>\n",
+                     argv[0]);
         return 2;
     }
     varnel::prueba::VentanaFalsa ventana;
@@ -31,6 +34,8 @@ int main(int argc, char* argv[]) {
         motor.cmdTrackOziSitna();
     else if (!std::strcmp(c, "mapsource"))
         motor.cmdMapsourceSitna();
+    else if (!std::strcmp(c, "soltar"))
+        motor.SoltarFicheros(std::vector<std::filesystem::path>(argv + 3, argv + argc));
     else
         return 2;
     const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - inicio;

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Whole-process time of one 32 767-point MapSource export in its default grid
-# (degrees and minutes, WGS 84) taken to a point list: Varnel's converter
-# against gpsbabel reading the same file. The export is written by gpsbabel
-# itself from a generated GPX track, so both read a file gpsbabel accepts.
-# Prints the best of 7 runs of each, in milliseconds.
+# Whole-process times against gpsbabel reading the same file, best of 7 runs
+# of each, in milliseconds:
+# - a 32 767-point MapSource export in its default grid (degrees and minutes,
+#   WGS 84), written by gpsbabel itself from a generated GPX track;
+# - that GPX track dropped on the window (gpsbabel -i gpx ... -o unicsv).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=build/default/bench/varnel_convert_once
@@ -32,5 +32,10 @@ mejor() {  # best wall time of 7 runs of a command, in ms
 varnel=$(mejor "$bin" "$dir" mapsource)
 babel=$(mejor gpsbabel -i garmin_txt -f "$dir/Sitna-Mapsource.txt" -o unicsv -F "$dir/salida.csv")
 puntos=$(grep -c '^Trackpoint' "$dir/Sitna-Mapsource.txt")
-"$bin" "$dir" mapsource
+"$bin" "$dir" mapsource 2>/dev/null
 echo "MapSource grados y minutos, $puntos puntos: varnel $varnel ms, gpsbabel $babel ms"
+
+varnel=$(mejor "$bin" "$dir" soltar "$dir/pista.gpx")
+babel=$(mejor gpsbabel -i gpx -f "$dir/pista.gpx" -o unicsv -F "$dir/salida.csv")
+"$bin" "$dir" soltar "$dir/pista.gpx" 2>/dev/null
+echo "GPX soltado, 32767 puntos: varnel $varnel ms, gpsbabel $babel ms"
