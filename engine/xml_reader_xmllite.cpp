@@ -13,6 +13,7 @@
 #include "engine/native_file.h"
 #include "engine/run_error.h"
 #include "engine/xml_reader.h"
+#include "engine/xml_text_splitter.h"
 #include "engine/xml_utf8_stream.h"
 
 namespace varnel {
@@ -78,33 +79,31 @@ bool EsFalloDeEstructura(HRESULT hr) {
     }
 }
 
-// XmlLite gives a code only: worded as Expat words the same faults.
+// XmlLite gives a code only: worded as Expat words the same faults, its
+// catch-all for a character where none may be included.
 std::string MensajeXmlLite(HRESULT hr) {
-    switch (static_cast<unsigned long>(hr)) {
+    const auto c = static_cast<unsigned long>(hr);
+    switch (c) {
     case MX_E_INPUTEND: return "unexpected end of input";
     case MX_E_ENCODING:
     case WC_E_ENCNAME: return "unknown encoding";
     case MX_E_ENCODINGSWITCH:
     case MX_E_ENCODINGSIGNATURE: return "encoding specified in XML declaration is incorrect";
-    case WC_E_XMLCHARACTER:
-    case WC_E_NAMECHARACTER:
-    case WC_E_SYNTAX: return "not well-formed (invalid token)";
     case WC_E_ELEMENTMATCH: return "mismatched tag";
     case WC_E_UNIQUEATTRIBUTE: return "duplicate attribute";
     case WC_E_UNDECLAREDENTITY: return "undefined entity";
-    case WC_E_CDSECTEND:
-    case WC_E_CDSECT: return "unclosed CDATA section";
+    case WC_E_CDSECTEND: return "unclosed CDATA section";
     case WC_E_MOREDATA: return "junk after document element";
     case WC_E_DTDPROHIBITED: return "DTD is prohibited";
-    case WC_E_XMLDECL:
+    case WC_E_XMLDECL: return "XML declaration not well-formed";
     case WC_E_LEADINGXML: return "XML or text declaration not at start of entity";
     case NC_E_UNDECLAREDPREFIX: return "unbound prefix";
-    default: {
-        char texto[48];
-        std::snprintf(texto, sizeof texto, "XmlLite error 0x%08lX", static_cast<unsigned long>(hr));
-        return texto;
+    default: break;
     }
-    }
+    if (c >= WC_E_WC && c < SC_E_SC) return "not well-formed (invalid token)";  // well-formedness, namespaces
+    char texto[48];
+    std::snprintf(texto, sizeof texto, "XmlLite error 0x%08lX", c);
+    return texto;
 }
 
 // The file as the stream XmlLite reads, a chunk at a time, in UTF-8.
@@ -207,9 +206,9 @@ struct LectorXml::Impl {
         }
     }
 
-    // Wine's XmlLite, cut short inside an element, gives the last text
-    // node again and again: a node where the last one was, once the whole
-    // file is read, is the file's end.
+    // Wine's XmlLite, cut short inside an element (or a comment, a CDATA
+    // section...), gives the last node again and again: a node where the
+    // last one was, once the whole file is read, is the file's end.
     bool SinAvanzar(XmlNodeType tipo) {
         const std::int64_t linea = LineaDelNodo();
         const std::int64_t columna = ColumnaDelNodo();
@@ -217,7 +216,7 @@ struct LectorXml::Impl {
         tipoAnterior = tipo;
         lineaAnterior = linea;
         columnaAnterior = columna;
-        return repetido && (tipo == XmlNodeType_Text || tipo == XmlNodeType_Whitespace) && flujo.Utf8().Agotado();
+        return repetido && flujo.Utf8().Agotado();
     }
 
     void Comprobar(HRESULT hr) {
@@ -238,6 +237,7 @@ struct LectorXml::Impl {
     void Elemento() {
         const bool vacio = lector->IsEmptyElement();
         LeerNombre(nombre, espacio);
+        if (espacio == kEspacioCorteXml) return;  // a cut of a long text, not the file's
         std::size_t cuantos = 0;
         for (HRESULT hr = lector->MoveToFirstAttribute(); hr == S_OK; hr = lector->MoveToNextAttribute()) {
             if (textosAtributos.size() < 3 * (cuantos + 1)) textosAtributos.resize(3 * (cuantos + 1));

@@ -88,10 +88,11 @@ void FlujoXmlUtf8::Contar(const char* p, std::size_t n) {
     }
 }
 
-// Reads a raw chunk and decodes what of it is whole; false at the end.
+// Reads a raw chunk, decodes what of it is whole and passes it through the
+// splitter; false at the end.
 bool FlujoXmlUtf8::Rellenar() {
     while (salida_.empty()) {
-        if (fin_) return false;
+        if (terminado_) return false;
         const std::size_t antes = crudo_.size();
         crudo_.resize(antes + kBuferFichero);
         errno = 0;
@@ -101,12 +102,17 @@ bool FlujoXmlUtf8::Rellenar() {
             fin_ = true;
             if (std::ferror(fichero_)) fallo_ = UltimoFalloC();
         }
-        if (origen_ == Origen::PorDecidir) Decidir();
+        const bool primero = origen_ == Origen::PorDecidir;
+        if (primero) Decidir();
         Decodificar();
-        if (origen_ != Origen::Utf8 && fin_ && !crudo_.empty()) {
-            AnadirUtf8(0xFFFD, salida_);  // half a character at the very end
+        if (primero && origen_ != Origen::Utf8) DecirUtf8(decodificado_);
+        if (fin_ && !crudo_.empty()) {
+            AnadirUtf8(0xFFFD, decodificado_);  // half a character at the very end
             crudo_.clear();
         }
+        troceador_.Procesar(decodificado_, fin_, salida_);
+        decodificado_.clear();
+        terminado_ = fin_;
     }
     return true;
 }
@@ -137,22 +143,19 @@ void FlujoXmlUtf8::Decidir() {
                       : Origen::Utf8;
     }
     crudo_.erase(crudo_.begin(), crudo_.begin() + static_cast<std::ptrdiff_t>(marca));
-    const bool reescribir = origen_ != Origen::Utf8;
-    Decodificar();
-    if (reescribir) DecirUtf8();
 }
 
 // The declaration of a decoded file names the encoding it now has.
-void FlujoXmlUtf8::DecirUtf8() {
+void FlujoXmlUtf8::DecirUtf8(std::string& texto) const {
     std::size_t inicio = 0;
     std::size_t largo = 0;
-    if (!BuscarCodificacion(salida_, inicio, largo)) return;
-    const std::string_view nombre = std::string_view(salida_).substr(inicio, largo);
+    if (!BuscarCodificacion(texto, inicio, largo)) return;
+    const std::string_view nombre = std::string_view(texto).substr(inicio, largo);
     const bool ajustado = origen_ == Origen::Latin1
                               ? IgualesSinCaja(nombre, "ISO-8859-1")
                               : IgualesSinCaja(nombre, "UTF-16") || IgualesSinCaja(nombre, "UTF-16LE") ||
                                     IgualesSinCaja(nombre, "UTF-16BE");
-    if (ajustado) salida_.replace(inicio, largo, "UTF-8");
+    if (ajustado) texto.replace(inicio, largo, "UTF-8");
 }
 
 void FlujoXmlUtf8::Decodificar() {
@@ -162,11 +165,11 @@ void FlujoXmlUtf8::Decodificar() {
     switch (origen_) {
     case Origen::PorDecidir:
     case Origen::Utf8:
-        salida_.append(crudo_.data(), n);
+        decodificado_.append(crudo_.data(), n);
         i = n;
         break;
     case Origen::Latin1:
-        for (; i < n; ++i) AnadirUtf8(b[i], salida_);
+        for (; i < n; ++i) AnadirUtf8(b[i], decodificado_);
         break;
     case Origen::Utf16Le:
     case Origen::Utf16Be: {
@@ -188,7 +191,7 @@ void FlujoXmlUtf8::Decodificar() {
             } else if (c >= 0xDC00 && c <= 0xDFFF) {
                 c = 0xFFFD;
             }
-            AnadirUtf8(c, salida_);
+            AnadirUtf8(c, decodificado_);
             i += 2;
         }
         break;

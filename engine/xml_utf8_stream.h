@@ -6,6 +6,8 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/xml_text_splitter.h"
+
 namespace varnel {
 
 // An XML file as UTF-8, for a parser that knows fewer encodings than Expat
@@ -14,7 +16,8 @@ namespace varnel {
 // by its first '<') and ISO-8859-1 declared; the declaration then says
 // UTF-8. UTF-8 (its mark dropped) and every other declared encoding pass
 // unchanged, for the parser to accept or refuse. Line ends stay where they
-// were, so the parser's lines are the file's.
+// were, so the parser's lines are the file's. Long texts come cut into
+// several text nodes (TroceadorXml), so memory stays flat in the parser too.
 class FlujoXmlUtf8 {
 public:
     explicit FlujoXmlUtf8(std::FILE* fichero) : fichero_(fichero) {}
@@ -25,7 +28,7 @@ public:
     const std::error_code& Fallo() const { return fallo_; }
 
     // Everything is handed over: the parser has seen the file's end.
-    bool Agotado() const { return fin_ && crudo_.empty() && entregado_ == salida_.size(); }
+    bool Agotado() const { return terminado_ && entregado_ == salida_.size(); }
     // Where what was handed over ends, as XmlLite counts (CR LF, CR and LF
     // end a line; columns in UTF-16 units from 1), so an error there can be
     // told to be the file's end.
@@ -43,15 +46,18 @@ private:
     bool Rellenar();
     void Decidir();
     void Decodificar();
-    void DecirUtf8();
+    void DecirUtf8(std::string& texto) const;
     void Contar(const char* p, std::size_t n);
 
     std::FILE* fichero_;
     Origen origen_ = Origen::PorDecidir;
-    std::vector<char> crudo_;  // bytes read, not yet decoded
-    std::string salida_;       // decoded, not yet handed over
+    std::vector<char> crudo_;   // bytes read, not yet decoded
+    std::string decodificado_;  // UTF-8, not yet through the splitter
+    TroceadorXml troceador_;
+    std::string salida_;  // ready, not yet handed over
     std::size_t entregado_ = 0;
-    bool fin_ = false;
+    bool fin_ = false;        // the file has no more bytes
+    bool terminado_ = false;  // and all of them are in salida_
     std::error_code fallo_;
     std::int64_t lineaFinal_ = 1;
     std::int64_t unidadesFinal_ = 0;

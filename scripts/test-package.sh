@@ -15,7 +15,7 @@ fallo() { echo "FALLO: $*" >&2; fallos=$((fallos + 1)); }
 [ "$(dpkg-deb -f "$deb" Version)" = 1.00-1 ] || fallo "Version"
 [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fallo "Architecture"
 depende=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-translations-l10n; do
+for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libexpat1 qt6-translations-l10n; do
   grep -q "\b$d\b" <<<"$depende" || fallo "Depends sin $d: $depende"
 done
 

@@ -207,7 +207,7 @@ TEST(GrandesTest, LineStringEnUnaSolaLinea) {
 // of a long file is even reached.
 TEST(GrandesTest, ElPrimerPuntoSaleAntesDeLeerElResto) {
     CarpetaTemporal dir;
-    const std::string relleno(4 * 1024 * 1024, 'x');
+    const std::string relleno(std::size_t{4} * 1024 * 1024, 'x');
     prueba::EscribirBytes(dir / "f.gpx", kCabeceraGpx +
                                              "<trkpt lat=\"42.1\" lon=\"-1.1\"/>\n<trkpt lat=\"42.2\" "
                                              "lon=\"-1.2\"><desc>" +
