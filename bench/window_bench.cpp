@@ -50,7 +50,7 @@ void BM_PegarYConvertir(benchmark::State& state, const char* boton) {
         Pulsar(*w, "mnuPegar");
         Pulsar(*w, boton);
     }
-    if (!w->TextoMensajes().starts_with("Generados")) state.SkipWithError(w->TextoMensajes().c_str());
+    if (!w->Texto("txtMensajes").starts_with("Generados")) state.SkipWithError(w->Texto("txtMensajes").c_str());
 }
 
 void BM_Mapsource_LlenaElCuadro(benchmark::State& state) {
@@ -61,7 +61,7 @@ void BM_Mapsource_LlenaElCuadro(benchmark::State& state) {
     std::ofstream(Carpeta() / "Sitna-Mapsource.txt", std::ios::binary) << f;
     auto w = Ventana();
     for (auto _ : state) Pulsar(*w, "cmdMapsourceSitna");
-    if (!w->TextoMensajes().starts_with("Generados")) state.SkipWithError(w->TextoMensajes().c_str());
+    if (!w->Texto("txtMensajes").starts_with("Generados")) state.SkipWithError(w->Texto("txtMensajes").c_str());
 }
 
 void BM_VentanaHastaMostrada(benchmark::State& state) {

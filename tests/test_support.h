@@ -22,6 +22,23 @@ private:
     std::filesystem::path ruta_;
 };
 
+// A temporary folder for a death test: its child runs the test again from its
+// start, and takes the parent's folder (through the environment) instead of
+// making one of its own that nobody would remove.
+class CarpetaTemporalCompartida {
+public:
+    CarpetaTemporalCompartida();
+    ~CarpetaTemporalCompartida();
+    CarpetaTemporalCompartida(const CarpetaTemporalCompartida&) = delete;
+    CarpetaTemporalCompartida& operator=(const CarpetaTemporalCompartida&) = delete;
+    const std::filesystem::path& Ruta() const { return ruta_; }
+    std::filesystem::path operator/(const std::filesystem::path& nombre) const { return ruta_ / nombre; }
+
+private:
+    std::filesystem::path ruta_;
+    bool propia_ = false;
+};
+
 // A path from UTF-8 text, and back: narrow strings are not UTF-8 on Windows.
 std::filesystem::path RutaUtf8(const std::string& utf8);
 std::string Utf8(const std::filesystem::path& ruta);
