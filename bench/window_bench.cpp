@@ -20,9 +20,10 @@
 namespace {
 namespace fs = std::filesystem;
 
-fs::path Carpeta() {
-    static const fs::path carpeta = varnel::prueba::CrearCarpetaUnica("varnel-banco-ventana-");
-    return carpeta;
+// One scratch folder for the whole run, removed when it ends.
+const fs::path& Carpeta() {
+    static const varnel::prueba::CarpetaTemporal carpeta;
+    return carpeta.Ruta();
 }
 
 std::unique_ptr<varnel::FrmVarnel> Ventana() {
@@ -50,7 +51,8 @@ void BM_PegarYConvertir(benchmark::State& state, const char* boton) {
         Pulsar(*w, "mnuPegar");
         Pulsar(*w, boton);
     }
-    if (!w->Texto("txtMensajes").starts_with("Generados")) state.SkipWithError(w->Texto("txtMensajes").c_str());
+    const std::string mensajes = w->Texto("txtMensajes");
+    if (!mensajes.starts_with("Generados")) state.SkipWithError(mensajes.c_str());
 }
 
 void BM_Mapsource_LlenaElCuadro(benchmark::State& state) {
@@ -61,7 +63,8 @@ void BM_Mapsource_LlenaElCuadro(benchmark::State& state) {
     std::ofstream(Carpeta() / "Sitna-Mapsource.txt", std::ios::binary) << f;
     auto w = Ventana();
     for (auto _ : state) Pulsar(*w, "cmdMapsourceSitna");
-    if (!w->Texto("txtMensajes").starts_with("Generados")) state.SkipWithError(w->Texto("txtMensajes").c_str());
+    const std::string mensajes = w->Texto("txtMensajes");
+    if (!mensajes.starts_with("Generados")) state.SkipWithError(mensajes.c_str());
 }
 
 void BM_VentanaHastaMostrada(benchmark::State& state) {

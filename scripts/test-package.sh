@@ -5,14 +5,15 @@
 # unpacked into a temporary root starting until its window appears (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-deb=dist/varnel_1.00-1_amd64.deb
+. build/default/version.env
+deb=dist/varnel_${VARNEL_VERSION}-1_amd64.deb
 [ -f "$deb" ] || { echo "No está $deb: make package" >&2; exit 1; }
 fallos=0
 fallo() { echo "FALLO: $*" >&2; fallos=$((fallos + 1)); }
 
 # Control fields.
 [ "$(dpkg-deb -f "$deb" Package)" = varnel ] || fallo "Package"
-[ "$(dpkg-deb -f "$deb" Version)" = 1.00-1 ] || fallo "Version"
+[ "$(dpkg-deb -f "$deb" Version)" = "$VARNEL_VERSION-1" ] || fallo "Version"
 [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fallo "Architecture"
 depende=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-translations-l10n; do

@@ -27,9 +27,9 @@ static_assert(EnPrincipal(kMensajes) && EnPrincipal(kPorta) && EnPrincipal(kCarp
 static_assert(EnPrincipal(kOpciones[0]) && EnPrincipal(kOpciones[1]) && EnPrincipal(kOpciones[2]));
 static_assert(formularios::kAyuda.nombre == kAyuda);
 
-// A length in a control's characters is never more than the text's UTF-8
-// bytes with CR LF line ends; the control limits a selection to its text.
-int Largo(const std::string& texto) { return texto.size() > INT_MAX ? INT_MAX : static_cast<int>(texto.size()); }
+// Up to the end of a control's text, whatever its length there: the control
+// limits a selection to its text.
+constexpr int kHastaElFinal = INT_MAX;
 
 }  // namespace
 
@@ -109,11 +109,10 @@ void LogicaVentana::ParadasDeOpciones() {
 
 void LogicaVentana::Copiar() {
     c_.Seleccionar(kMensajes, 9999, 0);
-    const std::string texto = c_.Texto(kPorta);
     // From the caret to the end; what is copied is the whole box all the same.
-    c_.Seleccionar(kPorta, c_.InicioSeleccion(kPorta), Largo(texto));
+    c_.Seleccionar(kPorta, c_.InicioSeleccion(kPorta), kHastaElFinal);
     // Busy in another program: nothing changes, nothing is shown.
-    c_.PonerPortapapeles(texto);
+    c_.PonerPortapapeles(c_.Texto(kPorta));
 }
 
 void LogicaVentana::Pegar() {
@@ -123,7 +122,7 @@ void LogicaVentana::Pegar() {
     c_.Repintar(kPorta);
     // Taken as it comes; whether it is a SITNA list shows when a run reads it.
     c_.PonerTexto(kPorta, *texto);
-    c_.Seleccionar(kPorta, Largo(*texto), 0);
+    c_.Seleccionar(kPorta, kHastaElFinal, 0);  // the caret after its last character
 }
 
 void LogicaVentana::Ayuda() {
