@@ -12,6 +12,7 @@ namespace varnel::prueba {
 // One line in, what the format makes of it: a point (as its text), a line
 // that carries none, or a line that is not a point.
 struct CasoLinea {
+    const char* nombre;  // what the case is, as its test's name
     const char* linea;
     Lectura lectura;
     const char* x = "";  // the point's values as text, when it is one
@@ -20,9 +21,7 @@ struct CasoLinea {
 
 inline void PrintTo(const CasoLinea& c, std::ostream* os) { *os << ::testing::PrintToString(std::string(c.linea)); }
 
-inline std::string NombreDeCaso(const ::testing::TestParamInfo<CasoLinea>& info) {
-    return "linea" + std::to_string(info.index);
-}
+inline std::string NombreDeCaso(const ::testing::TestParamInfo<CasoLinea>& info) { return info.param.nombre; }
 
 // Reads the case's line with `leer` and checks the outcome.
 inline void ComprobarLinea(LeerLineaFn leer, const CasoLinea& c) {

@@ -12,12 +12,14 @@ TEST_P(LineaTrackTest, Lee) { ComprobarLinea(track_ozi::LeerLinea, GetParam()); 
 
 INSTANTIATE_TEST_SUITE_P(
     Lineas, LineaTrackTest,
-    ::testing::Values(CasoLinea{"TP,UTM,30T,612345,4745678,,,1,,,,,,", Lectura::Punto, "612345", "4745678"},
-                      CasoLinea{"TP,UTM,30T,612345,4745678", Lectura::Punto, "612345", "4745678"},
-                      CasoLinea{"x,y,z,1000000000000000,0.0001", Lectura::Punto, "1000000000000000", "0.0001"},
-                      CasoLinea{"  ", Lectura::LineaIgnorada},
-                      CasoLinea{"OziExplorer Track Point File Version 2.1", Lectura::NoEsPunto},
-                      CasoLinea{"TP,UTM,30T,612345,,,,0", Lectura::NoEsPunto}),
+    ::testing::Values(CasoLinea{"registro_completo", "TP,UTM,30T,612345,4745678,,,1,,,,,,", Lectura::Punto, "612345",
+                                "4745678"},
+                      CasoLinea{"registro_corto", "TP,UTM,30T,612345,4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"valores_tal_como_vienen", "x,y,z,1000000000000000,0.0001", Lectura::Punto,
+                                "1000000000000000", "0.0001"},
+                      CasoLinea{"solo_blancos", "  ", Lectura::LineaIgnorada},
+                      CasoLinea{"cabecera_del_fichero", "OziExplorer Track Point File Version 2.1", Lectura::NoEsPunto},
+                      CasoLinea{"sin_norte", "TP,UTM,30T,612345,,,,0", Lectura::NoEsPunto}),
     NombreDeCaso);
 
 TEST(TrackOziTest, PrimerRegistroYSiguientes) {

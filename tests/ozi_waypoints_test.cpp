@@ -12,13 +12,15 @@ TEST_P(LineaWaypointTest, Lee) { ComprobarLinea(waypoints_ozi::LeerLinea, GetPar
 
 INSTANTIATE_TEST_SUITE_P(
     Lineas, LineaWaypointTest,
-    ::testing::Values(CasoLinea{"WP,UTM,SIT001,30T,612345,4745678,,,SITNA Punto 001,\u2021,N", Lectura::Punto, "612345",
-                                "4745678"},
-                      CasoLinea{"WP,UTM,A,30T,612345,4745678", Lectura::Punto, "612345", "4745678"},
-                      CasoLinea{"WP,UTM,\"A,B\",30T,12345,4745678,x", Lectura::Punto, "12345", "4745678"},
-                      CasoLinea{"", Lectura::LineaIgnorada}, CasoLinea{"Datum,European 1950", Lectura::NoEsPunto},
-                      CasoLinea{"WP,UTM,SIT,30T,612400", Lectura::NoEsPunto},
-                      CasoLinea{"WP,UTM,A,B,30T,612345,4745678", Lectura::NoEsPunto}),
+    ::testing::Values(CasoLinea{"registro_completo", "WP,UTM,SIT001,30T,612345,4745678,,,SITNA Punto 001,\u2021,N",
+                                Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"registro_corto", "WP,UTM,A,30T,612345,4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"nombre_entre_comillas_con_coma", "WP,UTM,\"A,B\",30T,12345,4745678,x", Lectura::Punto,
+                                "12345", "4745678"},
+                      CasoLinea{"vacia", "", Lectura::LineaIgnorada},
+                      CasoLinea{"linea_de_datum", "Datum,European 1950", Lectura::NoEsPunto},
+                      CasoLinea{"sin_norte", "WP,UTM,SIT,30T,612400", Lectura::NoEsPunto},
+                      CasoLinea{"campo_de_mas_antes_de_la_zona", "WP,UTM,A,B,30T,612345,4745678", Lectura::NoEsPunto}),
     NombreDeCaso);
 
 TEST(WaypointsOziTest, RegistroExactoConLaMarca0x87) {

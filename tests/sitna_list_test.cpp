@@ -12,13 +12,17 @@ TEST_P(LineaSitnaTest, Lee) { ComprobarLinea(lista_sitna::LeerLinea, GetParam())
 
 INSTANTIATE_TEST_SUITE_P(
     Lineas, LineaSitnaTest,
-    ::testing::Values(CasoLinea{"612345,4745678", Lectura::Punto, "612345", "4745678"},
-                      CasoLinea{" 99999 , 4700001 ,extra", Lectura::Punto, "99999", "4700001"},
-                      CasoLinea{"612345.5,4745678", Lectura::Punto, "612345.5", "4745678"},
-                      CasoLinea{"\"612345\",4745678", Lectura::Punto, "612345", "4745678"},
-                      CasoLinea{"", Lectura::LineaIgnorada}, CasoLinea{" \t ", Lectura::LineaIgnorada},
-                      CasoLinea{"612345", Lectura::NoEsPunto}, CasoLinea{"612345;4745678", Lectura::NoEsPunto},
-                      CasoLinea{"x,4745678", Lectura::NoEsPunto}, CasoLinea{"612345,", Lectura::NoEsPunto}),
+    ::testing::Values(CasoLinea{"este_y_norte", "612345,4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"blancos_y_campo_de_mas", " 99999 , 4700001 ,extra", Lectura::Punto, "99999",
+                                "4700001"},
+                      CasoLinea{"decimales", "612345.5,4745678", Lectura::Punto, "612345.5", "4745678"},
+                      CasoLinea{"este_entre_comillas", "\"612345\",4745678", Lectura::Punto, "612345", "4745678"},
+                      CasoLinea{"vacia", "", Lectura::LineaIgnorada},
+                      CasoLinea{"solo_blancos", " \t ", Lectura::LineaIgnorada},
+                      CasoLinea{"sin_coma", "612345", Lectura::NoEsPunto},
+                      CasoLinea{"punto_y_coma", "612345;4745678", Lectura::NoEsPunto},
+                      CasoLinea{"este_no_numerico", "x,4745678", Lectura::NoEsPunto},
+                      CasoLinea{"sin_norte", "612345,", Lectura::NoEsPunto}),
     NombreDeCaso);
 
 TEST(ListaSitnaTest, LineaDelFicheroConCerosYCrLf) {
