@@ -85,6 +85,7 @@ BENCHMARK(BM_VentanaHastaMostrada)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const auto ejecucion = varnel::prueba::CarpetaDeEjecucionPropia();
     int argcQt = 1;
     QApplication app(argcQt, argv);
     benchmark::Initialize(&argc, argv);

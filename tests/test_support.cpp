@@ -63,6 +63,15 @@ CarpetaTemporal::CarpetaTemporal() : ruta_(CrearCarpetaUnica("varnel-")) {}
 
 CarpetaTemporal::~CarpetaTemporal() { Borrar(ruta_); }
 
+std::unique_ptr<CarpetaTemporal> CarpetaDeEjecucionPropia() {
+    const char* actual = std::getenv("XDG_RUNTIME_DIR");
+    if (actual && *actual) return nullptr;
+    auto carpeta = std::make_unique<CarpetaTemporal>();
+    fs::permissions(carpeta->Ruta(), fs::perms::owner_all, fs::perm_options::replace);
+    PonerVariable("XDG_RUNTIME_DIR", Utf8(carpeta->Ruta()));
+    return carpeta;
+}
+
 CarpetaTemporalCompartida::CarpetaTemporalCompartida() {
     const char* delPadre = std::getenv(kCarpetaDelPadre);
     if (delPadre && *delPadre) {

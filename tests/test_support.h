@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace varnel::prueba {
@@ -38,6 +39,11 @@ private:
     std::filesystem::path ruta_;
     bool propia_ = false;
 };
+
+// Points XDG_RUNTIME_DIR at a private temporary folder when it is not set:
+// Qt would otherwise make /tmp/runtime-<user> and leave it there. The folder
+// goes with the returned object.
+std::unique_ptr<CarpetaTemporal> CarpetaDeEjecucionPropia();
 
 // A path from UTF-8 text, and back: narrow strings are not UTF-8 on Windows.
 std::filesystem::path RutaUtf8(const std::string& utf8);
