@@ -39,7 +39,6 @@ public:
 
     // While the help window is shown the main window takes no input.
     bool AyudaAbierta() const { return ayudaAbierta_; }
-    MotorVarnel& Motor() { return motor_; }
 
     // Window operations for the engine.
     void PonerTextoMensajes(const std::string& texto) override;
