@@ -6,8 +6,9 @@
 # Usage: scripts/screenshots-wm.sh [output folder]   (default: build/screenshots-wm)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# A virtual display of its own, started and ended by xvfb-run.
-[ "${VARNEL_XVFB:-}" = 1 ] || VARNEL_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+# A virtual display of its own, started and ended by xvfb-run; -noreset keeps
+# it from resetting, and refusing connections, each time a program closes.
+[ "${VARNEL_XVFB:-}" = 1 ] || VARNEL_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$0" "$@"
 salida="$(realpath -m "${1:-build/screenshots-wm}")"
 mkdir -p "$salida"
 programa=$(realpath build/default/app/varnel)

@@ -5,8 +5,9 @@
 # unpacked into a temporary root starting until its window appears (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# A virtual display of its own for the program's window, by xvfb-run.
-[ "${VARNEL_XVFB:-}" = 1 ] || VARNEL_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+# A virtual display of its own for the program's window, by xvfb-run (-noreset:
+# no reset, refusing connections, when a program closes).
+[ "${VARNEL_XVFB:-}" = 1 ] || VARNEL_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$0" "$@"
 . build/default/version.env
 deb=dist/varnel_${VARNEL_VERSION}-1_amd64.deb
 [ -f "$deb" ] || { echo "No está $deb: make package" >&2; exit 1; }

@@ -14,7 +14,7 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 if [ -z "${DISPLAY:-}" ] && [ "${VARNEL_XVFB:-}" != 1 ]; then
   # Wine wants a display for anything with a window: give it a virtual one.
   # Before anything else: nothing made here would be cleaned after exec.
-  VARNEL_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+  VARNEL_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" "$0" "$@"
 fi
 
 temporal=$(mktemp -d "${TMPDIR:-/tmp}/varnel-wine-XXXXXX")
