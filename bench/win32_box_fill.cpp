@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr DWORD kCuadro = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL |
-                          ES_WANTRETURN;
+constexpr DWORD kCuadro =
+    WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
 
 template <class F>
 double Ms(F f) {
@@ -59,7 +59,8 @@ void BuferPropio(HWND h, const std::wstring& t) {
     if (!nuevo) return;
     std::memcpy(LocalLock(nuevo), t.c_str(), bytes);
     LocalUnlock(nuevo);
-    auto viejo = reinterpret_cast<HLOCAL>(SendMessageW(h, EM_GETHANDLE, 0, 0));
+    // The handle comes back as the message's result: the cast is the API.
+    auto viejo = reinterpret_cast<HLOCAL>(SendMessageW(h, EM_GETHANDLE, 0, 0));  // NOLINT(performance-no-int-to-ptr)
     SendMessageW(h, EM_SETHANDLE, reinterpret_cast<WPARAM>(nuevo), 0);
     if (viejo && viejo != nuevo) LocalFree(viejo);
 }

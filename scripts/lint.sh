@@ -25,7 +25,7 @@ fallo_tidy() {
 }
 # The files this build compiles (Windows-only sources are left to the cross build).
 git ls-files 'engine/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
-  while read -r f; do grep -q "\"file\": \"$PWD/$f\"" build/default/compile_commands.json && echo "$f"; done |
+  while read -r f; do if grep -q "\"file\": \"$PWD/$f\"" build/default/compile_commands.json; then echo "$f"; fi; done |
   xargs -P "$(nproc)" -n 4 clang-tidy -p build/default --quiet >"$informe" 2>"$errores" || fallo_tidy "Linux"
 # The Windows-only sources, through the cross build's database (after
 # `make test-windows`), parsed as mingw-w64 code.

@@ -230,10 +230,9 @@ void FrmVarnel::Comando(HWND control, WORD codigo) {
     case Tipo::ListaCarpetas:
         if (codigo == LBN_DBLCLK) logica_.Activado(c->nombre);
         break;
-    case Tipo::Enlace:
-        if (codigo == STN_CLICKED) logica_.Pulsado(c->nombre);
-        break;
     default:
+        // A button's click, and a link's: STN_CLICKED is the same code.
+        static_assert(STN_CLICKED == BN_CLICKED);
         if (codigo == BN_CLICKED) logica_.Pulsado(c->nombre);
         break;
     }
