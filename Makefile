@@ -28,7 +28,7 @@ windows:
 test-windows:
 	@scripts/test-windows.sh
 
-# The Debian package, dist/varnel_1.00-1_amd64.deb.
+# The Debian package, dist/varnel_<version>-1_amd64.deb (the version: CMakeLists.txt).
 package: build
 	cd build/default && cpack -G DEB
 

@@ -1,25 +1,25 @@
 #!/usr/bin/env bash
 # Program start to first shown window, as a person sees it: the real program
 # under Xvfb, timed until its main window is mapped (polled with xdotool).
-# Usage: bench/measure_start.sh [runs]   (needs: make build; Debian xvfb, xdotool)
+# Usage: bench/measure_start.sh [runs]   (needs: make build; Debian xvfb, xauth, xdotool)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# A virtual display of its own, started and ended by xvfb-run; -noreset keeps
+# it from resetting, and refusing connections, each time a program closes.
+[ "${VARNEL_XVFB:-}" = 1 ] || VARNEL_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$0" "$@"
 veces=${1:-10}
 programa=$(realpath build/default/app/varnel)
-pantalla=:$((90 + RANDOM % 100))
-Xvfb "$pantalla" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$pantalla" >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo -display "$pantalla" >/dev/null 2>&1 || { echo "Xvfb no arrancó en $pantalla" >&2; exit 1; }
+XDG_RUNTIME_DIR=$(mktemp -d)  # Qt's, private
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 tiempos=()
 for _ in $(seq "$veces"); do
   inicio=$(date +%s%N)
-  DISPLAY=$pantalla "$programa" 2>/dev/null &
+  "$programa" 2>/dev/null &
   app=$!
   # Polled every few milliseconds: --sync itself waits half a second between looks.
-  until DISPLAY=$pantalla xdotool search --onlyvisible --name "Traspaso datos entre" >/dev/null 2>&1; do
+  until xdotool search --onlyvisible --name "Traspaso datos entre" >/dev/null 2>&1; do
     kill -0 $app 2>/dev/null || { echo "el programa terminó antes de mostrar la ventana" >&2; exit 1; }
     sleep 0.005
   done

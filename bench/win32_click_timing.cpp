@@ -41,12 +41,12 @@ int main() {
                      reinterpret_cast<LPARAM>(v.Control(boton)));
     };
     for (int vuelta = 0; vuelta < 3; ++vuelta) {
-        const double llenar = Ms([&] { v.PonerTextoPorta(lista); });
-        const double leer = Ms([&] { (void)v.TextoPorta(); });
+        const double llenar = Ms([&] { v.Logica().PonerTextoPorta(lista); });
+        const double leer = Ms([&] { (void)v.Logica().TextoPorta(); });
         const double ida = Ms([&] { clic("cmdSitnaTrackOzi"); });
         const double vuelta2 = Ms([&] { clic("cmdTrackOziSitna"); });
         std::printf("llenar cuadro %.0f ms, leerlo %.0f ms, SITNA->track %.0f ms, track->SITNA %.0f ms (%s)\n", llenar,
-                    leer, ida, vuelta2, v.TextoMensajes().substr(0, 16).c_str());
+                    leer, ida, vuelta2, v.Texto("txtMensajes").substr(0, 16).c_str());
     }
     return 0;
 }

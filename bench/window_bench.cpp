@@ -20,9 +20,10 @@
 namespace {
 namespace fs = std::filesystem;
 
-fs::path Carpeta() {
-    static const fs::path carpeta = varnel::prueba::CrearCarpetaUnica("varnel-banco-ventana-");
-    return carpeta;
+// One scratch folder for the whole run, removed when it ends.
+const fs::path& Carpeta() {
+    static const varnel::prueba::CarpetaTemporal carpeta;
+    return carpeta.Ruta();
 }
 
 std::unique_ptr<varnel::FrmVarnel> Ventana() {
@@ -50,7 +51,8 @@ void BM_PegarYConvertir(benchmark::State& state, const char* boton) {
         Pulsar(*w, "mnuPegar");
         Pulsar(*w, boton);
     }
-    if (!w->TextoMensajes().starts_with("Generados")) state.SkipWithError(w->TextoMensajes().c_str());
+    const std::string mensajes = w->Texto("txtMensajes");
+    if (!mensajes.starts_with("Generados")) state.SkipWithError(mensajes.c_str());
 }
 
 void BM_Mapsource_LlenaElCuadro(benchmark::State& state) {
@@ -61,7 +63,8 @@ void BM_Mapsource_LlenaElCuadro(benchmark::State& state) {
     std::ofstream(Carpeta() / "Sitna-Mapsource.txt", std::ios::binary) << f;
     auto w = Ventana();
     for (auto _ : state) Pulsar(*w, "cmdMapsourceSitna");
-    if (!w->TextoMensajes().starts_with("Generados")) state.SkipWithError(w->TextoMensajes().c_str());
+    const std::string mensajes = w->Texto("txtMensajes");
+    if (!mensajes.starts_with("Generados")) state.SkipWithError(mensajes.c_str());
 }
 
 void BM_VentanaHastaMostrada(benchmark::State& state) {
@@ -82,6 +85,7 @@ BENCHMARK(BM_VentanaHastaMostrada)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const auto ejecucion = varnel::prueba::CarpetaDeEjecucionPropia();
     int argcQt = 1;
     QApplication app(argcQt, argv);
     benchmark::Initialize(&argc, argv);

@@ -1,4 +1,4 @@
-# The Debian package: make package writes dist/varnel_1.00-1_amd64.deb.
+# The Debian package: make package writes dist/varnel_<version>-1_amd64.deb.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME varnel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

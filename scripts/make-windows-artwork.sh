@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Draws the Windows icons from the one set of SVG sources: each picture as an
-# .ico holding PNG images at the sizes Windows asks for (16 to 256, and the
-# 32 x 32 picture-button size where designed). The .ico files are committed
-# in ui/win32/artwork; run this again after changing an SVG.
+# .ico (icotool) holding PNG images at the sizes Windows asks for, 16 to 256
+# (PNG inside an icon as Windows reads it since Vista, a fifth of the size of
+# bitmaps). The .ico
+# files are committed in ui/win32/artwork; run this again after changing an SVG.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-command -v rsvg-convert >/dev/null || { echo "Falta rsvg-convert: scripts/setup.sh" >&2; exit 1; }
+for herramienta in rsvg-convert icotool; do
+  command -v "$herramienta" >/dev/null || { echo "Falta $herramienta: scripts/setup.sh windows" >&2; exit 1; }
+done
 destino=ui/win32/artwork
 temporal=$(mktemp -d)
 trap 'rm -rf "$temporal"' EXIT
@@ -13,25 +16,11 @@ mkdir -p "$destino"
 
 for svg in ui/artwork/*.svg; do
   nombre=$(basename "$svg" .svg)
-  pngs=()
   for lado in 16 20 24 32 40 48 64 256; do
-    rsvg-convert -w "$lado" -h "$lado" -o "$temporal/$nombre-$lado.png" "$svg"
-    pngs+=("$temporal/$nombre-$lado.png")
+    rsvg-convert -w "$lado" -h "$lado" -o "$temporal/$lado.png" "$svg"
   done
-  python3 - "$destino/$nombre.ico" "${pngs[@]}" <<'PY'
-import struct, sys
-# An ICO file: a header, one directory entry per image, then the PNG images.
-salida, imagenes = sys.argv[1], sys.argv[2:]
-datos = [open(p, "rb").read() for p in imagenes]
-lados = [struct.unpack(">I", d[16:20])[0] for d in datos]
-cabecera = struct.pack("<HHH", 0, 1, len(datos))
-posicion = 6 + 16 * len(datos)
-entradas = b""
-for lado, d in zip(lados, datos):
-    entradas += struct.pack("<BBBBHHII", lado % 256, lado % 256, 0, 0, 1, 32, len(d), posicion)
-    posicion += len(d)
-with open(salida, "wb") as f:
-    f.write(cabecera + entradas + b"".join(datos))
-PY
+  raw=()
+  for lado in 16 20 24 32 40 48 64 256; do raw+=("--raw=$temporal/$lado.png"); done
+  icotool --create --output="$destino/$nombre.ico" "${raw[@]}"
 done
 ls -1 "$destino"

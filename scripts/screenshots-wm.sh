@@ -6,18 +6,20 @@
 # Usage: scripts/screenshots-wm.sh [output folder]   (default: build/screenshots-wm)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# A virtual display of its own, started and ended by xvfb-run; -noreset keeps
+# it from resetting, and refusing connections, each time a program closes.
+[ "${VARNEL_XVFB:-}" = 1 ] || VARNEL_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$0" "$@"
 salida="$(realpath -m "${1:-build/screenshots-wm}")"
 mkdir -p "$salida"
 programa=$(realpath build/default/app/varnel)
 [ -x "$programa" ] || { echo "Construya antes: make build" >&2; exit 1; }
 
-pantalla=:$((90 + RANDOM % 100))
-Xvfb "$pantalla" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-app=
-trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$pantalla" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY=$pantalla
+# Scratch folders (the program's working folder, Qt's runtime folder), removed at the end.
+temporal=$(mktemp -d)
+export XDG_RUNTIME_DIR="$temporal/ejecucion"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+app= wm=
+trap 'kill $app $wm 2>/dev/null || true; rm -rf "$temporal"' EXIT
 openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
@@ -56,7 +58,8 @@ comprobar() {  # comprobar <label> <window id> <expected centre x> <y>: prints a
 }
 
 for estilo in fusion windows; do
-  carpeta=$(mktemp -d)
+  carpeta="$temporal/$estilo"
+  mkdir "$carpeta"
   (cd "$carpeta" && QT_STYLE_OVERRIDE=$estilo "$programa" >/dev/null 2>&1) &
   app=$!
   id=$(esperar "Traspaso datos entre")
@@ -73,7 +76,6 @@ for estilo in fusion windows; do
   comprobar "$estilo, ayuda sobre la principal" "$ayuda" "$cx" "$cy"
   import -window root "$salida/ayuda-$estilo.png"
   kill $app; wait $app 2>/dev/null || true
-  rm -rf "$carpeta"
 done
 ls -1 "$salida"
 exit $fallos

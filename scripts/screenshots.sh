@@ -4,20 +4,21 @@
 # Usage: scripts/screenshots.sh [output folder]   (default: build/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# A virtual display of its own, started and ended by xvfb-run; -noreset keeps
+# it from resetting, and refusing connections, each time a program closes.
+[ "${VARNEL_XVFB:-}" = 1 ] || VARNEL_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$0" "$@"
 salida="$(realpath -m "${1:-build/screenshots}")"
 mkdir -p "$salida"
 programa=build/default/tests/varnel_screenshots
 [ -x "$programa" ] || { echo "Construya antes: make build" >&2; exit 1; }
+# Qt's runtime folder, private and removed at the end.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
-pantalla=:$((90 + RANDOM % 100))
-Xvfb "$pantalla" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$pantalla" >/dev/null 2>&1 && break; sleep 0.1; done
-
-DISPLAY=$pantalla "$programa" "$salida" &
+"$programa" "$salida" &
 app=$!
 sleep 1.3
-DISPLAY=$pantalla import -window root "$salida/pantalla.png"
+import -window root "$salida/pantalla.png"
 wait $app
 ls -1 "$salida"

@@ -5,9 +5,9 @@
 set -euo pipefail
 
 paquetes=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n openbox
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev
   fonts-liberation
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth x11-utils xdotool imagemagick time python3
@@ -15,7 +15,7 @@ paquetes=(
   gpsbabel proj-bin libproj-dev libexpat1-dev
 )
 if [ "${1:-}" = windows ]; then
-  paquetes+=(g++-mingw-w64-x86-64-posix googletest wine64 nsis zip unzip)
+  paquetes+=(g++-mingw-w64-x86-64-posix googletest wine64 nsis icoutils)
 fi
 
 faltan=()

@@ -7,7 +7,9 @@
 # Needs `make windows` and the smoke helper of `make test-windows`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-version=1.00
+[ -f build/windows/version.env ] || { echo "Falta build/windows: make windows" >&2; exit 1; }
+. build/windows/version.env
+version=$VARNEL_VERSION
 instalador="$PWD/dist/varnel-$version-setup.exe"
 zip="$PWD/dist/varnel-$version-windows.zip"
 humo="$PWD/build/windows/tests/varnel_smoke.exe"
@@ -46,7 +48,7 @@ comprobar() {  # comprobar <mode> <folder> <start menu folder> <registry root>
   cmp -s "$carpeta/varnel.exe" "$PROGRAMA" || fallo "$modo: varnel.exe instalado distinto"
   [ -f "$menu/Varnel.lnk" ] || fallo "$modo: falta el acceso en el menú Inicio ($menu)"
   registro "$raiz" | grep -q 'DisplayName.*Varnel' || fallo "$modo: no está en Aplicaciones ($raiz)"
-  registro "$raiz" | grep -q 'DisplayVersion.*1.00' || fallo "$modo: versión en Aplicaciones"
+  registro "$raiz" | grep DisplayVersion | grep -qF "$VERSION" || fallo "$modo: versión en Aplicaciones"
   local windows
   windows=$("$wine" winepath -w "$carpeta/varnel.exe" | tr -d '\r')
   "$wine" "$HUMO" "$windows" || fallo "$modo: el programa instalado no abre su ventana"
@@ -63,4 +65,5 @@ usuario="$c/users/$(whoami)"
 comprobar CurrentUser "$usuario/AppData/Local/Programs/Varnel" \
   "$usuario/AppData/Roaming/Microsoft/Windows/Start Menu/Programs" HKCU
 FIN
-INSTALADOR="Z:$instalador" PROGRAMA="$PWD/dist/varnel.exe" HUMO="Z:$humo" scripts/with-wine.sh bash "$dentro"
+VERSION="$version" INSTALADOR="Z:$instalador" PROGRAMA="$PWD/dist/varnel.exe" HUMO="Z:$humo" \
+  scripts/with-wine.sh bash "$dentro"

@@ -5,14 +5,18 @@
 # unpacked into a temporary root starting until its window appears (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-deb=dist/varnel_1.00-1_amd64.deb
+# A virtual display of its own for the program's window, by xvfb-run (-noreset:
+# no reset, refusing connections, when a program closes).
+[ "${VARNEL_XVFB:-}" = 1 ] || VARNEL_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$0" "$@"
+. build/default/version.env
+deb=dist/varnel_${VARNEL_VERSION}-1_amd64.deb
 [ -f "$deb" ] || { echo "No está $deb: make package" >&2; exit 1; }
 fallos=0
 fallo() { echo "FALLO: $*" >&2; fallos=$((fallos + 1)); }
 
 # Control fields.
 [ "$(dpkg-deb -f "$deb" Package)" = varnel ] || fallo "Package"
-[ "$(dpkg-deb -f "$deb" Version)" = 1.00-1 ] || fallo "Version"
+[ "$(dpkg-deb -f "$deb" Version)" = "$VARNEL_VERSION-1" ] || fallo "Version"
 [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fallo "Architecture"
 depende=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libexpat1 qt6-translations-l10n; do
@@ -31,9 +35,12 @@ esperado=$(
 contenido=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}')
 diff <(sort <<<"$esperado") <(sort <<<"$contenido") || fallo "contenido distinto del esperado"
 
-raiz=$(mktemp -d)
-trap 'rm -rf "$raiz"; kill $app $xvfb 2>/dev/null || true' EXIT
-app= xvfb=
+temporal=$(mktemp -d)
+app=
+trap 'kill $app 2>/dev/null || true; rm -rf "$temporal"' EXIT
+raiz=$temporal/raiz
+export XDG_RUNTIME_DIR=$temporal/ejecucion  # Qt's, private
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 dpkg -x "$deb" "$raiz"
 
 # Metadata: validators silent, hints and pedantic notes included; names agree.
@@ -49,15 +56,11 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
 grep -qx "Exec=varnel" "$escritorio" || fallo "Exec="
 
 # The unpacked program starts and shows its window.
-pantalla=:$((90 + RANDOM % 100))
-Xvfb "$pantalla" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do xdpyinfo -display "$pantalla" >/dev/null 2>&1 && break; sleep 0.1; done
-(cd "$raiz" && DISPLAY=$pantalla exec "$raiz/usr/bin/varnel" >/dev/null 2>&1) &
+(cd "$raiz" && exec "$raiz/usr/bin/varnel" >/dev/null 2>&1) &
 app=$!
 ventana=
 for _ in $(seq 100); do
-  ventana=$(DISPLAY=$pantalla xdotool search --onlyvisible --name "^Traspaso datos entre  SITNA-OziExplorer$" 2>/dev/null | head -1 || true)
+  ventana=$(xdotool search --onlyvisible --name "^Traspaso datos entre  SITNA-OziExplorer$" 2>/dev/null | head -1 || true)
   [ -n "$ventana" ] && break
   sleep 0.1
 done

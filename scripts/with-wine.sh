@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command with a private, throw-away Wine prefix: WINEPREFIX in a
 # temporary folder, drive T: mapped to a scratch folder, Wine's own messages
-# off. Without a display it runs under Xvfb. The prefix is removed at the end.
+# off. Without a display it runs under Xvfb (xvfb-run). The prefix, and every
+# temporary file of the run, is removed at the end.
 # Usage: scripts/with-wine.sh COMMAND [ARGS...]
 set -euo pipefail
 
@@ -12,12 +13,16 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
 if [ -z "${DISPLAY:-}" ] && [ "${VARNEL_XVFB:-}" != 1 ]; then
   # Wine wants a display for anything with a window: give it a virtual one.
-  # Before the prefix is made: exec runs no exit trap.
-  VARNEL_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+  # Before anything else: nothing made here would be cleaned after exec.
+  VARNEL_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" "$0" "$@"
 fi
 
 temporal=$(mktemp -d "${TMPDIR:-/tmp}/varnel-wine-XXXXXX")
 export WINEPREFIX="$temporal/prefijo" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+# Debian's wineserver keeps its socket in a folder of its own under TMPDIR
+# and leaves it there: inside ours, it goes with the rest.
+mkdir "$temporal/tmp"
+export TMPDIR="$temporal/tmp"
 limpiar() {
   WINEPREFIX="$WINEPREFIX" "$wineserver" -k >/dev/null 2>&1 || true
   rm -rf "$temporal"

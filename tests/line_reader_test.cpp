@@ -22,6 +22,7 @@ std::vector<std::string> TodasLasLineas(FuenteLineas& f) {
 }
 
 struct CasoLineas {
+    const char* nombre;
     std::string texto;
     std::vector<std::string> lineas;
 };
@@ -41,12 +42,15 @@ TEST_P(FinesDeLineaTest, FicheroYCuadroCortanIgual) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, FinesDeLineaTest,
-                         ::testing::Values(CasoLineas{"", {}}, CasoLineas{"a", {"a"}},
-                                           CasoLineas{"a\r\nb\r\n", {"a", "b"}}, CasoLineas{"a\nb\n", {"a", "b"}},
-                                           CasoLineas{"a\rb\r", {"a", "b"}}, CasoLineas{"a\r\n\r\nb", {"a", "", "b"}},
-                                           CasoLineas{"a\n\rb", {"a", "", "b"}}, CasoLineas{"\r\n", {""}},
-                                           CasoLineas{"a\r\r\nb", {"a", "", "b"}}),
-                         [](const auto& info) { return "caso" + std::to_string(info.index); });
+                         ::testing::Values(CasoLineas{"vacio", "", {}}, CasoLineas{"una_sin_fin", "a", {"a"}},
+                                           CasoLineas{"crlf", "a\r\nb\r\n", {"a", "b"}},
+                                           CasoLineas{"lf", "a\nb\n", {"a", "b"}},
+                                           CasoLineas{"cr_solo", "a\rb\r", {"a", "b"}},
+                                           CasoLineas{"crlf_linea_vacia", "a\r\n\r\nb", {"a", "", "b"}},
+                                           CasoLineas{"lf_cr_linea_vacia", "a\n\rb", {"a", "", "b"}},
+                                           CasoLineas{"solo_crlf", "\r\n", {""}},
+                                           CasoLineas{"cr_antes_de_crlf", "a\r\r\nb", {"a", "", "b"}}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(LectorLineasTest, UnCrAlFinalDelBuferSeJuntaConSuLf) {
     CarpetaTemporal dir;

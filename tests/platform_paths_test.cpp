@@ -17,6 +17,7 @@ namespace varnel::prueba {
 namespace {
 
 struct CasoCarpeta {
+    const char* nombre;
     const char* carpeta;  // as the folder list hands it over
     const char* oziWp;    // NombreFicheroOziWp as the summary shows it
 };
@@ -38,25 +39,25 @@ TEST_P(NombresFicheroTest, UnSoloSeparadorAntesDelNombre) {
 
 #ifdef _WIN32
 const CasoCarpeta kCarpetas[] = {
-    {"C:\\GPS", "C:\\GPS\\Sitna-OziWp.txt"},
-    {"C:\\", "C:\\Sitna-OziWp.txt"},
-    {"D:\\", "D:\\Sitna-OziWp.txt"},
-    {"C:\\GPS\\", "C:\\GPS\\Sitna-OziWp.txt"},
-    {"C:/GPS/Rutas", "C:\\GPS\\Rutas\\Sitna-OziWp.txt"},
-    {"C:\\Users\\Íñigo\\Rutas ✓", "C:\\Users\\Íñigo\\Rutas ✓\\Sitna-OziWp.txt"},
-    {"\\\\servidor\\gps", "\\\\servidor\\gps\\Sitna-OziWp.txt"},
+    {"carpeta", "C:\\GPS", "C:\\GPS\\Sitna-OziWp.txt"},
+    {"raiz_c", "C:\\", "C:\\Sitna-OziWp.txt"},
+    {"raiz_d", "D:\\", "D:\\Sitna-OziWp.txt"},
+    {"barra_final", "C:\\GPS\\", "C:\\GPS\\Sitna-OziWp.txt"},
+    {"barras_normales", "C:/GPS/Rutas", "C:\\GPS\\Rutas\\Sitna-OziWp.txt"},
+    {"fuera_de_1252", "C:\\Users\\Íñigo\\Rutas ✓", "C:\\Users\\Íñigo\\Rutas ✓\\Sitna-OziWp.txt"},
+    {"unc", "\\\\servidor\\gps", "\\\\servidor\\gps\\Sitna-OziWp.txt"},
 };
 #else
 const CasoCarpeta kCarpetas[] = {
-    {"/home/gps", "/home/gps/Sitna-OziWp.txt"},
-    {"/", "/Sitna-OziWp.txt"},
-    {"/home/gps/", "/home/gps/Sitna-OziWp.txt"},
-    {"/home/Íñigo/Rutas ✓", "/home/Íñigo/Rutas ✓/Sitna-OziWp.txt"},
+    {"carpeta", "/home/gps", "/home/gps/Sitna-OziWp.txt"},
+    {"raiz", "/", "/Sitna-OziWp.txt"},
+    {"barra_final", "/home/gps/", "/home/gps/Sitna-OziWp.txt"},
+    {"fuera_de_1252", "/home/Íñigo/Rutas ✓", "/home/Íñigo/Rutas ✓/Sitna-OziWp.txt"},
 };
 #endif
 
 INSTANTIATE_TEST_SUITE_P(Carpetas, NombresFicheroTest, ::testing::ValuesIn(kCarpetas),
-                         [](const auto& info) { return "caso" + std::to_string(info.index); });
+                         [](const auto& info) { return std::string(info.param.nombre); });
 
 using RutasTest = MotorTest;
 

@@ -72,7 +72,8 @@ void ComoUsuarioSinPrivilegios(const std::filesystem::path& carpeta) {
     std::_Exit(esperado ? 70 : 1);
 }
 
-TEST_F(ErroresTest, CarpetaDeSoloLecturaEs70) {
+TEST(ErroresSinPrivilegiosTest, CarpetaDeSoloLecturaEs70) {
+    const CarpetaTemporalCompartida dir;  // the child's run of this test takes it too
     const auto carpeta = dir / "solo-lectura";
     std::filesystem::create_directory(carpeta);
     std::filesystem::permissions(dir.Ruta(), std::filesystem::perms::all);  // the child must reach it

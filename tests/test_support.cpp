@@ -14,6 +14,39 @@
 namespace varnel::prueba {
 namespace fs = std::filesystem;
 
+namespace {
+
+constexpr const char* kCarpetaDelPadre = "VARNEL_CARPETA_DEL_PADRE";
+
+void PonerVariable(const char* nombre, const std::string& valor) {
+#ifdef _WIN32
+    _putenv_s(nombre, valor.c_str());
+#else
+    ::setenv(nombre, valor.c_str(), 1);
+#endif
+}
+
+void QuitarVariable(const char* nombre) {
+#ifdef _WIN32
+    _putenv_s(nombre, "");
+#else
+    ::unsetenv(nombre);
+#endif
+}
+
+void Borrar(const fs::path& ruta) {
+    std::error_code ec;
+    // Undo any permission a test took away, so the folder can go (on Windows a
+    // read-only file cannot be removed).
+    for (auto it = fs::recursive_directory_iterator(ruta, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec))
+        if (!it->is_symlink(ec)) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::permissions(ruta, fs::perms::owner_all, ec);
+    fs::remove_all(ruta, ec);
+}
+
+}  // namespace
+
 fs::path CrearCarpetaUnica(const std::string& prefijo) {
     static std::mt19937_64 azar{std::random_device{}()};
     const auto base = fs::temp_directory_path();
@@ -28,15 +61,32 @@ fs::path CrearCarpetaUnica(const std::string& prefijo) {
 
 CarpetaTemporal::CarpetaTemporal() : ruta_(CrearCarpetaUnica("varnel-")) {}
 
-CarpetaTemporal::~CarpetaTemporal() {
-    std::error_code ec;
-    // Undo any permission a test took away, so the folder can go (on Windows a
-    // read-only file cannot be removed).
-    for (auto it = fs::recursive_directory_iterator(ruta_, ec); !ec && it != fs::recursive_directory_iterator();
-         it.increment(ec))
-        if (!it->is_symlink(ec)) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::permissions(ruta_, fs::perms::owner_all, ec);
-    fs::remove_all(ruta_, ec);
+CarpetaTemporal::~CarpetaTemporal() { Borrar(ruta_); }
+
+std::unique_ptr<CarpetaTemporal> CarpetaDeEjecucionPropia() {
+    const char* actual = std::getenv("XDG_RUNTIME_DIR");
+    if (actual && *actual) return nullptr;
+    auto carpeta = std::make_unique<CarpetaTemporal>();
+    fs::permissions(carpeta->Ruta(), fs::perms::owner_all, fs::perm_options::replace);
+    PonerVariable("XDG_RUNTIME_DIR", Utf8(carpeta->Ruta()));
+    return carpeta;
+}
+
+CarpetaTemporalCompartida::CarpetaTemporalCompartida() {
+    const char* delPadre = std::getenv(kCarpetaDelPadre);
+    if (delPadre && *delPadre) {
+        ruta_ = RutaUtf8(delPadre);
+        return;
+    }
+    ruta_ = CrearCarpetaUnica("varnel-");
+    propia_ = true;
+    PonerVariable(kCarpetaDelPadre, Utf8(ruta_));
+}
+
+CarpetaTemporalCompartida::~CarpetaTemporalCompartida() {
+    if (!propia_) return;
+    QuitarVariable(kCarpetaDelPadre);
+    Borrar(ruta_);
 }
 
 fs::path RutaUtf8(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace varnel::prueba {
@@ -21,6 +22,28 @@ public:
 private:
     std::filesystem::path ruta_;
 };
+
+// A temporary folder for a death test: its child runs the test again from its
+// start, and takes the parent's folder (through the environment) instead of
+// making one of its own that nobody would remove.
+class CarpetaTemporalCompartida {
+public:
+    CarpetaTemporalCompartida();
+    ~CarpetaTemporalCompartida();
+    CarpetaTemporalCompartida(const CarpetaTemporalCompartida&) = delete;
+    CarpetaTemporalCompartida& operator=(const CarpetaTemporalCompartida&) = delete;
+    const std::filesystem::path& Ruta() const { return ruta_; }
+    std::filesystem::path operator/(const std::filesystem::path& nombre) const { return ruta_ / nombre; }
+
+private:
+    std::filesystem::path ruta_;
+    bool propia_ = false;
+};
+
+// Points XDG_RUNTIME_DIR at a private temporary folder when it is not set:
+// Qt would otherwise make /tmp/runtime-<user> and leave it there. The folder
+// goes with the returned object.
+std::unique_ptr<CarpetaTemporal> CarpetaDeEjecucionPropia();
 
 // A path from UTF-8 text, and back: narrow strings are not UTF-8 on Windows.
 std::filesystem::path RutaUtf8(const std::string& utf8);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/forms/version.h"
 #include "ui/win32/resource_ids.h"
 
 namespace {
@@ -43,10 +44,24 @@ TEST_P(IconoTest, SeCargaA16Y32) {
     }
 }
 
+std::string NombreIcono(int id) {
+    switch (id) {
+    case IDI_VARNEL: return "varnel";
+    case IDI_GLOBE: return "globo";
+    case IDI_COPY: return "copiar";
+    case IDI_PASTE: return "pegar";
+    case IDI_HELP: return "ayuda";
+    case IDI_EXIT: return "salir";
+    case IDI_FOLDER_OPEN: return "carpeta_abierta";
+    case IDI_FOLDER_CLOSED: return "carpeta_cerrada";
+    default: return "desconocido_" + std::to_string(id);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Dibujos, IconoTest,
                          ::testing::Values(IDI_VARNEL, IDI_GLOBE, IDI_COPY, IDI_PASTE, IDI_HELP, IDI_EXIT,
                                            IDI_FOLDER_OPEN, IDI_FOLDER_CLOSED),
-                         [](const auto& info) { return "id" + std::to_string(info.param); });
+                         [](const auto& info) { return NombreIcono(info.param); });
 
 std::wstring ValorVersion(const std::vector<char>& bloque, const wchar_t* clave) {
     void* valor = nullptr;
@@ -66,8 +81,16 @@ TEST(RecursosWindowsTest, VersionComoElProgramaSePresenta) {
     ASSERT_TRUE(::GetFileVersionInfoW(exe, 0, tamano, bloque.data()));
     EXPECT_EQ(ValorVersion(bloque, L"ProductName"), L"Varnel");
     EXPECT_EQ(ValorVersion(bloque, L"InternalName"), L"Varnel");
-    EXPECT_EQ(ValorVersion(bloque, L"FileVersion"), L"1.00");
-    EXPECT_EQ(ValorVersion(bloque, L"ProductVersion"), L"1.00");
+    // The one version, CMake's project(VERSION), as text and as numbers.
+    EXPECT_EQ(ValorVersion(bloque, L"FileVersion"), L"" VARNEL_VERSION);
+    EXPECT_EQ(ValorVersion(bloque, L"ProductVersion"), L"" VARNEL_VERSION);
+    void* fijo = nullptr;
+    UINT largoFijo = 0;
+    ASSERT_TRUE(::VerQueryValueW(bloque.data(), L"\\", &fijo, &largoFijo));
+    const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fijo);
+    const DWORD numeros[] = {VARNEL_VERSION_NUMEROS};
+    EXPECT_EQ(info->dwFileVersionMS, MAKELONG(numeros[1], numeros[0]));
+    EXPECT_EQ(info->dwProductVersionMS, MAKELONG(numeros[1], numeros[0]));
     EXPECT_EQ(ValorVersion(bloque, L"Comments"), L"Trapaso entre SITNA u OziExplorer");
     struct Traduccion {
         WORD idioma;

@@ -1,14 +1,14 @@
 ; The Windows installer: varnel.exe under Program Files\Varnel for all users
 ; (or the user's own Programs folder for the current user only), a Start-menu
 ; entry and an uninstaller in "Apps and features". Texts in Spanish.
-; makensis -DPROGRAMA=... -DLEAME=... -DICONO=... -DSALIDA=... installer.nsi
+; makensis -DVERSION=... -DVERSION_WINDOWS=... -DPROGRAMA=... -DLEAME=... -DICONO=... -DSALIDA=... installer.nsi
+; (scripts/build-windows.sh passes the version CMake's project() gives)
 Unicode true
 Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 
 !define PRODUCTO "Varnel"
-!define VERSION "1.00"
 !define CLAVE_DESINSTALAR "Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnel"
 !define CLAVE_PROGRAMA "Software\Varnel"
 
@@ -49,8 +49,8 @@ BrandingText "${PRODUCTO} ${VERSION}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Spanish"
 
-VIProductVersion "1.0.0.0"
-VIFileVersion "1.0.0.0"
+VIProductVersion "${VERSION_WINDOWS}"
+VIFileVersion "${VERSION_WINDOWS}"
 VIAddVersionKey /LANG=${LANG_SPANISH} "ProductName" "${PRODUCTO}"
 VIAddVersionKey /LANG=${LANG_SPANISH} "FileDescription" "Instalador de ${PRODUCTO}"
 VIAddVersionKey /LANG=${LANG_SPANISH} "FileVersion" "${VERSION}"

@@ -20,9 +20,10 @@ namespace fs = std::filesystem;
 
 using Puntos = std::vector<std::string>;  // "easting,northing" in the list file's formats
 
+// One scratch folder for every input, removed when the program ends.
 const fs::path& Carpeta() {
-    static const fs::path carpeta = CrearCarpetaUnica("varnel-fuzz-");
-    return carpeta;
+    static const CarpetaTemporal carpeta;
+    return carpeta.Ruta();
 }
 
 void Limpiar() {

@@ -81,12 +81,35 @@ TEST_F(VentanaTest, AyudaDejaLaVentanaPrincipalSinEntrada) {
     EXPECT_TRUE(Mensajes().startsWith("Error:53")) << Mensajes().toStdString();
 }
 
-TEST_F(VentanaTest, SalirCierraAmbasVentanasYTerminaElPrograma) {
+// Runs the application's event loop until the program ends, or five seconds.
+int HastaQueTermine() {
+    QTimer guardia;
+    guardia.setSingleShot(true);
+    QObject::connect(&guardia, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guardia.start(5000);
+    return QApplication::exec();
+}
+
+TEST_F(VentanaTest, SalirTrasVerLaAyudaTerminaElPrograma) {
     AbrirAyuda(Boton("cmdAyuda"), Qt::Key_Return);
     QTimer::singleShot(0, [&] { Boton("cmdSalir")->click(); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // a guard, never reached when it works
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(HastaQueTermine(), 0);
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(VentanaTest, CerrarLaPrincipalConLaAyudaAbiertaCierraAmbas) {
+    bool ayudaVisible = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            ayudaVisible = w.Ayuda() && w.Ayuda()->isVisible();
+            w.close();  // the window system's close, as from the title bar or the session ending
+        });
+        Boton("cmdAyuda")->click();
+    });
+    EXPECT_EQ(HastaQueTermine(), 0);
+    EXPECT_TRUE(ayudaVisible);
+    EXPECT_FALSE(w.isVisible());
+    ASSERT_NE(w.Ayuda(), nullptr);
     EXPECT_FALSE(w.Ayuda()->isVisible());
 }
 

@@ -3,6 +3,11 @@
 #include <QLabel>
 
 #include "tests/ui/window_fixture.h"
+#include "ui/forms/main_form.h"
+
+namespace varnel::formularios {
+void PrintTo(const Control& c, std::ostream* os) { *os << c.nombre; }
+}  // namespace varnel::formularios
 
 namespace varnel::prueba {
 namespace {
@@ -13,66 +18,26 @@ TEST(VentanaInicioTest, EstadoDeDiseno) {
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Traspaso datos entre  SITNA-OziExplorer"));
-    EXPECT_EQ(w.size(), QSize(448, 434));
     EXPECT_EQ(w.findChild<ListaCarpetas*>("dirList")->Carpeta(), QDir::currentPath());
-    EXPECT_EQ(w.CarpetaIntercambio(), std::filesystem::current_path());
+    EXPECT_EQ(w.Logica().CarpetaIntercambio(), std::filesystem::current_path());
     EXPECT_TRUE(w.findChild<QCheckBox*>("ChkDescargar")->isChecked());
     EXPECT_TRUE(w.findChild<QRadioButton*>("Option1")->isChecked());
     EXPECT_TRUE(w.findChild<QLineEdit*>("txtMensajes")->text().isEmpty());
     EXPECT_TRUE(w.findChild<QPlainTextEdit*>("txtPorta")->toPlainText().isEmpty());
     EXPECT_EQ(QApplication::focusWidget(), w.findChild<QWidget*>("cmdSitnaWpOzi"));
-    // The drive list shows the drive of the working folder.
+    // The drive list shows a drive, the one that holds the working folder.
     const QString unidad = w.findChild<ListaUnidades*>("DrvList")->Unidad();
-    EXPECT_TRUE(QDir::currentPath().startsWith(unidad)) << unidad.toStdString();
+    ASSERT_FALSE(unidad.isEmpty());
+    const QString raiz = unidad.endsWith('/') ? unidad : unidad + '/';
+    EXPECT_TRUE(QDir::currentPath() == unidad || QDir::currentPath().startsWith(raiz)) << unidad.toStdString();
     // No button is the window's default.
     for (auto* b : w.findChildren<QPushButton*>()) EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
 }
 
-struct CasoControl {
-    const char* nombre;
-    QRect rect;  // pixels, from the window or the enclosing frame
-    const char* texto;
-    double puntos;
-    bool negrita;
-    const char* ayuda;
-};
-
-// The designed layout, in pixels at 15 twips each.
-// clang-format off
-const CasoControl kControles[] = {
-    {"cmdSitnaWpOzi", {16, 16, 121, 25}, "&SITNA a Wp Ozi", 8.25, false, "De \"Sitna-Descargar.txt\" a  \"Sitna-OziWp.txt\""},
-    {"cmdSitnaTrackOzi", {16, 48, 121, 25}, "S&ITNA a Track Ozi", 8.25, false, "De \"Sitna-Descargar.txt\" a  \"Sitna-OziTrack.txt\""},
-    {"cmdWpOziSitna", {16, 88, 121, 25}, "Ozi &Wp a SITNA", 8.25, false, "De \"Sitna-OziWp.txt\"       a '\"Sitna-Descargar.txt\" "},
-    {"cmdTrackOziSitna", {16, 120, 121, 25}, " Ozi &Track a SITNA", 8.25, false, "De \"Sitna-OziTrack.txt\"   a '\"Sitna-Descargar.txt\" "},
-    {"cmdMapsourceSitna", {16, 152, 121, 25}, "&Mapsource a SITNA", 8.25, false, "De \"Sitna-Mapsource.txt\" a '\"Sitna-Descargar.txt\" "},
-    {"mnuCopiar", {32, 392, 33, 33}, "", 8.25, false, "Copiar al Portapapeles"},
-    {"mnuPegar", {80, 392, 33, 33}, "", 8.25, false, "Pegar del Portapapeles"},
-    {"cmdAyuda", {160, 392, 33, 33}, "", 8.25, false, "Ayuda"},
-    {"cmdSalir", {384, 392, 41, 41}, "", 8.25, false, "Salir de la aplicación"},
-    {"DrvList", {256, 16, 185, 21}, nullptr, 8.25, false, ""},
-    {"dirList", {256, 40, 185, 134}, nullptr, 8.25, false, ""},
-    {"txtMensajes", {8, 184, 433, 25}, "", 8.25, false, ""},
-    {"txtPorta", {8, 232, 145, 153}, nullptr, 9.75, false, ""},
-    {"ChkDescargar", {152, 32, 17, 25}, "", 8.25, false, "Usar Cuadro Descargar en lugar de ficheros"},
-    {"Frame1", {160, 232, 153, 89}, "Formato Garmin Waypoints", 8.25, false, ""},
-    {"Option1", {8, 24, 113, 17}, "Nombre y Símbolo", 8.25, false, ""},
-    {"Option2", {8, 44, 113, 17}, "Sólo Símbolo", 8.25, false, ""},
-    {"Option3", {8, 64, 137, 17}, "Símbolo + Comentario", 8.25, false, ""},
-    {"Label4", {272, 0, 161, 17}, "Carpeta de Intercambio", 8.25, true, ""},
-    {"Label5", {24, 216, 137, 17}, "Cuadro Descargar", 8.25, true, ""},
-    {"Label6", {168, 168, 97, 17}, "Mensajes", 8.25, true, ""},
-    {"Frame2", {160, 320, 265, 65}, "Enlaces", 8.25, false, ""},
-    {"Label1_0", {8, 16, 65, 17}, "e-mail autor:", 8.25, false, ""},
-    {"lblLink_0", {72, 16, 137, 17}, "varnel@example.org", 8.25, false, ""},
-    {"Label1_1", {32, 40, 41, 17}, "SITNA:", 8.25, false, ""},
-    {"lblLink_1", {72, 40, 177, 17}, "https://idena.navarra.es/navegar/", 8.25, false, ""},
-    {"Frame3", {8, 0, 225, 81}, "Usar Cuadro Descargar en lugar de ficheros", 8.25, false, ""},
-};
-// clang-format on
-
-void PrintTo(const CasoControl& c, std::ostream* os) { *os << c.nombre; }
-
-class DisenoTest : public VentanaTest, public ::testing::WithParamInterface<CasoControl> {};
+// Every control of the description where it puts it: twips to pixels at 15
+// to the pixel, from the window or from the enclosing frame, with its text,
+// font and tooltip.
+class DisenoTest : public VentanaTest, public ::testing::WithParamInterface<formularios::Control> {};
 
 QString TextoDe(QWidget* c) {
     if (auto* b = qobject_cast<QAbstractButton*>(c)) return b->text();
@@ -82,28 +47,46 @@ QString TextoDe(QWidget* c) {
     return {};
 }
 
+bool TieneTexto(formularios::Tipo t) {
+    using formularios::Tipo;
+    return t == Tipo::Boton || t == Tipo::Etiqueta || t == Tipo::Enlace || t == Tipo::Marco || t == Tipo::Opcion;
+}
+
 TEST_P(DisenoTest, PosicionTextoFuenteYAyuda) {
-    const auto& c = GetParam();
-    QWidget* control = Control(c.nombre);
+    const formularios::Control& c = GetParam();
+    QWidget* control = Control(std::string(c.nombre).c_str());
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->geometry(), c.rect);
-    if (c.texto) {
-        EXPECT_EQ(TextoDe(control), QString::fromUtf8(c.texto));
+    const formularios::RectTwips& t = c.rect;
+    for (int v : {t.izquierda, t.arriba, t.ancho, t.alto}) ASSERT_EQ(v % 15, 0) << "no es un número de píxeles";
+    EXPECT_EQ(control->geometry(), QRect(t.izquierda / 15, t.arriba / 15, t.ancho / 15, t.alto / 15));
+    EXPECT_EQ(control->parentWidget()->objectName().toStdString(), c.marco.empty() ? "frmVarnel" : c.marco);
+    if (TieneTexto(c.tipo)) {
+        EXPECT_EQ(TextoDe(control).toStdString(), c.texto);
     }
-    EXPECT_DOUBLE_EQ(control->font().pointSizeF(), c.puntos);
-    EXPECT_EQ(control->font().bold(), c.negrita);
-    EXPECT_EQ(control->toolTip(), QString::fromUtf8(c.ayuda));
+    EXPECT_DOUBLE_EQ(control->font().pointSizeF(), c.fuente.puntos);
+    EXPECT_EQ(control->font().bold(), c.fuente.negrita);
+    EXPECT_EQ(control->toolTip().toStdString(), c.tipo == formularios::Tipo::Etiqueta ? "" : c.ayuda);
     // Every text fits its control.
     if (auto* l = qobject_cast<QLabel*>(control)) {
-        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->width()) << c.nombre;
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->width());
     }
     if (auto* b = qobject_cast<QAbstractButton*>(control); b && !b->text().isEmpty()) {
-        EXPECT_LE(b->sizeHint().width(), b->width() + 8) << c.nombre;
+        EXPECT_LE(b->sizeHint().width(), b->width() + 8);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Controles, DisenoTest, ::testing::ValuesIn(kControles),
+INSTANTIATE_TEST_SUITE_P(Controles, DisenoTest, ::testing::ValuesIn(formularios::kControlesPrincipal),
                          [](const auto& info) { return std::string(info.param.nombre); });
+
+// A few rectangles as they are at 96 dpi, from the window or their frame.
+TEST_F(VentanaTest, AlgunosRectangulosA96Ppp) {
+    EXPECT_EQ(w.size(), QSize(448, 434));
+    EXPECT_EQ(Control("cmdSitnaWpOzi")->geometry(), QRect(16, 16, 121, 25));
+    EXPECT_EQ(Control("cmdSalir")->geometry(), QRect(384, 392, 41, 41));
+    EXPECT_EQ(Control("txtPorta")->geometry(), QRect(8, 232, 145, 153));
+    EXPECT_EQ(Control("Option3")->geometry(), QRect(8, 64, 137, 17));
+    EXPECT_EQ(Control("lblLink_1")->geometry(), QRect(72, 40, 177, 17));
+}
 
 TEST_F(VentanaTest, FuentesConSusSustitutasLibres) {
     const auto familia = [this](const char* n) { return Control(n)->font().family(); };
@@ -162,7 +145,7 @@ TEST_F(VentanaTest, FlechasCambianLaOpcion) {
     o1->setFocus(Qt::TabFocusReason);
     QTest::keyClick(o1, Qt::Key_Down);
     EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
-    EXPECT_EQ(w.OpcionSeleccionada(), OpcionGarmin::Option2);
+    EXPECT_EQ(w.Logica().OpcionSeleccionada(), OpcionGarmin::Option2);
 }
 
 struct CasoTecla {

@@ -20,8 +20,9 @@ int main(int argc, char* argv[]) {
     w.PonerPitido([] {});
     w.CentrarEnPantalla();
     w.show();
-    w.PonerTextoPorta("612345,4745678\r\n612400,4745700\r\n612480,4745760\r\n612530,4745801");
-    w.PonerTextoMensajes("Generados 4 Waypoints en " + w.CarpetaIntercambio().string() + "/Sitna-OziWp.txt");
+    w.Logica().PonerTextoPorta("612345,4745678\r\n612400,4745700\r\n612480,4745760\r\n612530,4745801");
+    w.Logica().PonerTextoMensajes("Generados 4 Waypoints en " + w.Logica().CarpetaIntercambio().string() +
+                                  "/Sitna-OziWp.txt");
 
     QTimer::singleShot(500, [&] {
         w.grab().save(salida + "/frmVarnel.png");

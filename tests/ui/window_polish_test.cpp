@@ -33,13 +33,13 @@ TEST_F(VentanaTest, UnMensajeLargoSeLeeDesdeSuPrincipioYEnteroEnLaAyuda) {
     // A text that fits needs no tooltip.
     Porta()->setPlainText("612345,4745678");
     ASSERT_TRUE(Carpetas()->PonerCarpeta(RutaQ("")));
-    w.PonerTextoMensajes("Generados 1 Waypoints");
+    w.Logica().PonerTextoMensajes("Generados 1 Waypoints");
     EXPECT_EQ(mensajes->cursorPosition(), 0);
     EXPECT_TRUE(mensajes->toolTip().isEmpty());
 }
 
 TEST_F(VentanaTest, CopiarSigueLlevandoElCursorDeMensajesAlFinal) {
-    w.PonerTextoMensajes("Generados 3 Puntos en /tmp/Sitna-Descargar.txt");
+    w.Logica().PonerTextoMensajes("Generados 3 Puntos en /tmp/Sitna-Descargar.txt");
     QTest::mouseClick(Boton("mnuCopiar"), Qt::LeftButton);
     EXPECT_EQ(Control<QLineEdit>("txtMensajes")->cursorPosition(), Mensajes().size());
 }
@@ -222,15 +222,12 @@ TEST_F(VentanaTest, UnNombreLargoLlevaSuNombreEnteroEnLaAyuda) {
     ASSERT_TRUE(QDir().mkpath(RutaQ(largo.toUtf8().constData())));
     ASSERT_TRUE(QDir().mkpath(RutaQ("corta")));
     ASSERT_TRUE(Carpetas()->PonerCarpeta(RutaQ("")));
-    for (int i = 0; i < Carpetas()->count(); ++i) {
-        const QListWidgetItem* item = Carpetas()->item(i);
-        if (item->text() == largo) {
-            EXPECT_EQ(item->toolTip(), largo);
-        }
-        if (item->text() == "corta") {
-            EXPECT_TRUE(item->toolTip().isEmpty());
-        }
-    }
+    const auto conLargo = Carpetas()->findItems(largo, Qt::MatchExactly);
+    const auto conCorta = Carpetas()->findItems("corta", Qt::MatchExactly);
+    ASSERT_EQ(conLargo.size(), 1);
+    ASSERT_EQ(conCorta.size(), 1);
+    EXPECT_EQ(conLargo[0]->toolTip(), largo);
+    EXPECT_TRUE(conCorta[0]->toolTip().isEmpty());
     EXPECT_EQ(Carpetas()->textElideMode(), Qt::ElideRight);
 }
 
@@ -248,14 +245,14 @@ void ArrancarEnCarpetaIlegible(const std::string& carpeta) {
     const bool carpetaBien = QDir(lista->Carpeta()) == QDir(QString::fromStdString(carpeta)) && lista->count() > 0;
     const bool unidadBien = unidades->currentIndex() >= 0;
     w.findChild<QPushButton*>("cmdWpOziSitna")->click();
-    const bool rutaAbsoluta = w.TextoMensajes() == "Error:53 No se ha encontrado el archivo " +
-                                                       QDir::cleanPath(QString::fromStdString(carpeta)).toStdString() +
-                                                       "/Sitna-OziWp.txt";
+    const bool rutaAbsoluta = w.Texto("txtMensajes") ==
+                              "Error:53 No se ha encontrado el archivo " +
+                                  QDir::cleanPath(QString::fromStdString(carpeta)).toStdString() + "/Sitna-OziWp.txt";
     std::_Exit(carpetaBien && unidadBien && rutaAbsoluta ? 42 : 1);
 }
 
 TEST(CarpetaInicialTest, UnaCarpetaDeTrabajoIlegibleSigueSiendoLaCarpeta) {
-    CarpetaTemporal dir;
+    const CarpetaTemporalCompartida dir;  // the child's run of this test takes it too
     const auto carpeta = dir / "sin-lectura";
     std::filesystem::create_directory(carpeta);
     std::filesystem::permissions(dir.Ruta(), std::filesystem::perms::all);

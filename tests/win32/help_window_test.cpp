@@ -63,8 +63,9 @@ TEST_F(AyudaWin32Test, ModalCentradaYConSusTextos) {
         EXPECT_LE(std::abs((r.top + r.bottom) - (p.top + p.bottom)), 2);  // centres one pixel apart at most
         GetClientRect(a, &cliente);
         const UINT dpi = win::DpiDe(a);
-        EXPECT_EQ(cliente.right, win::Pixeles(11175, dpi));
-        EXPECT_EQ(cliente.bottom, win::Pixeles(8430, dpi));
+        const auto px = [dpi](int twips) { return (twips * static_cast<int>(dpi) + 720) / 1440; };
+        EXPECT_EQ(cliente.right, px(11175));
+        EXPECT_EQ(cliente.bottom, px(8430));
         EXPECT_EQ(win::Utf8(win::TextoDe(A("LblDescargar2"))), textos::TextoAyudaDescargar());
         EXPECT_EQ(win::Utf8(win::TextoDe(A("lblOzi2"))), textos::TextoAyudaOzi());
         EXPECT_EQ(win::Utf8(win::TextoDe(A("lblMapsource2"))), textos::TextoAyudaMapsource());
@@ -75,7 +76,8 @@ TEST_F(AyudaWin32Test, ModalCentradaYConSusTextos) {
             RECT rc;
             GetWindowRect(h, &rc);
             MapWindowPoints(nullptr, a, reinterpret_cast<POINT*>(&rc), 2);
-            const RECT esperado = win::Rectangulo(c.rect, dpi);
+            const RECT esperado = {px(c.rect.izquierda), px(c.rect.arriba), px(c.rect.izquierda) + px(c.rect.ancho),
+                                   px(c.rect.arriba) + px(c.rect.alto)};
             EXPECT_TRUE(EqualRect(&rc, &esperado)) << c.nombre;
             if (!c.texto.empty()) {
                 EXPECT_EQ(win::Utf8(win::TextoDe(h)), c.texto) << c.nombre;
@@ -139,6 +141,31 @@ INSTANTIATE_TEST_SUITE_P(
         Cierre{"Escape", [](HWND, HWND ok) { PostMessageW(ok, WM_KEYDOWN, VK_ESCAPE, 1); }, true},
         Cierre{"CasillaDeCierre", [](HWND a, HWND) { PostMessageW(a, WM_SYSCOMMAND, SC_CLOSE, 0); }, false}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+// The close box removes the window; made again, it gets the same two icons,
+// never a new pair each time.
+TEST_F(AyudaWin32Test, LosIconosSeCarganUnaSolaVez) {
+    LRESULT primero = 0;
+    {
+        DentroDeAyuda dentro([&] {
+            primero = SendMessageW(Ayuda(), WM_GETICON, ICON_SMALL, 0);
+            PostMessageW(Ayuda(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        });
+        Pulsar("cmdAyuda");
+        ASSERT_TRUE(dentro.hecho);
+    }
+    LRESULT segundo = 0;
+    {
+        DentroDeAyuda dentro([&] {
+            segundo = SendMessageW(Ayuda(), WM_GETICON, ICON_SMALL, 0);
+            PostMessageW(A("OKButton"), WM_KEYDOWN, VK_RETURN, 1);
+        });
+        Pulsar("cmdAyuda");
+        ASSERT_TRUE(dentro.hecho);
+    }
+    EXPECT_NE(primero, 0);
+    EXPECT_EQ(segundo, primero);
+}
 
 TEST_F(AyudaWin32Test, SalirConLaAyudaCreadaTerminaTodo) {
     DentroDeAyuda dentro([&] { PostMessageW(A("OKButton"), WM_KEYDOWN, VK_RETURN, 1); });

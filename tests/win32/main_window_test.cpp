@@ -40,6 +40,22 @@ ClaseEsperada Esperada(Tipo t) {
     return {L"?", -1};
 }
 
+// Twips to pixels at a DPI, rounded to the nearest pixel (1440 twips to the inch).
+int Px(int twips, UINT dpi) { return (twips * static_cast<int>(dpi) + 720) / 1440; }
+
+// Where the description puts a control, in pixels from the client area: its
+// frame's corner plus its own place, then its size.
+RECT Esperado(const formularios::Control& c, UINT dpi) {
+    int x = c.rect.izquierda;
+    int y = c.rect.arriba;
+    for (const formularios::Control& m : formularios::kControlesPrincipal)
+        if (!c.marco.empty() && m.nombre == c.marco) {
+            x += m.rect.izquierda;
+            y += m.rect.arriba;
+        }
+    return {Px(x, dpi), Px(y, dpi), Px(x, dpi) + Px(c.rect.ancho, dpi), Px(y, dpi) + Px(c.rect.alto, dpi)};
+}
+
 RECT EnCliente(HWND control) {
     RECT r;
     GetWindowRect(control, &r);
@@ -88,7 +104,7 @@ TEST_P(ControlPrincipalTest, ComoDescrito) {
     }
 
     const UINT dpi = win::DpiDe(ventana_->Ventana());
-    const RECT esperado = win::Rectangulo(formularios::EnVentana(formularios::kControlesPrincipal, c), dpi);
+    const RECT esperado = Esperado(c, dpi);
     const RECT r = EnCliente(h);
     EXPECT_EQ(r.left, esperado.left);
     EXPECT_EQ(r.top, esperado.top);
@@ -126,16 +142,32 @@ TEST_F(VentanaWin32Test, VentanaComoDescrita) {
     const UINT dpi = win::DpiDe(v);
     RECT cliente;
     GetClientRect(v, &cliente);
-    EXPECT_EQ(cliente.right, win::Pixeles(6720, dpi));
-    EXPECT_EQ(cliente.bottom, win::Pixeles(6510, dpi));
-    if (dpi == 96) {
-        EXPECT_EQ(cliente.right * 1000 + cliente.bottom, 448 * 1000 + 434);
-    }
+    EXPECT_EQ(cliente.right, Px(6720, dpi));
+    EXPECT_EQ(cliente.bottom, Px(6510, dpi));
     const LONG_PTR estilo = GetWindowLongPtrW(v, GWL_STYLE);
     EXPECT_TRUE(estilo & WS_THICKFRAME);
     EXPECT_TRUE(estilo & WS_MINIMIZEBOX);
     EXPECT_TRUE(estilo & WS_MAXIMIZEBOX);
     EXPECT_TRUE(SendMessageW(v, WM_GETICON, ICON_SMALL, 0));
+}
+
+// A few rectangles as they are at 96 dpi, the DPI of these tests' display.
+TEST_F(VentanaWin32Test, AlgunosRectangulosA96Ppp) {
+    if (win::DpiDe(ventana_->Ventana()) != 96) GTEST_SKIP() << "la pantalla no está a 96 ppp";
+    RECT cliente;
+    GetClientRect(ventana_->Ventana(), &cliente);
+    EXPECT_EQ(cliente.right, 448);
+    EXPECT_EQ(cliente.bottom, 434);
+    const auto es = [this](const char* nombre, RECT esperado) {
+        const RECT r = EnCliente(C(nombre));
+        EXPECT_TRUE(EqualRect(&r, &esperado))
+            << nombre << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    };
+    es("cmdSitnaWpOzi", {16, 16, 137, 41});
+    es("cmdSalir", {384, 392, 425, 433});
+    es("txtPorta", {8, 232, 153, 385});
+    es("Option3", {168, 296, 305, 313});    // inside Frame1, at 160,232
+    es("lblLink_1", {232, 360, 409, 377});  // inside Frame2, at 160,320
 }
 
 TEST_F(VentanaWin32Test, CentradaEnElAreaDeTrabajo) {
@@ -214,7 +246,7 @@ TEST_F(VentanaWin32Test, FlechasMuevenLaOpcion) {
     SetFocus(C("Option1"));
     PulsarTecla(VK_DOWN);
     EXPECT_EQ(NombreConFoco(*ventana_), "Option2");
-    EXPECT_EQ(ventana_->OpcionSeleccionada(), OpcionGarmin::Option2);
+    EXPECT_EQ(ventana_->Logica().OpcionSeleccionada(), OpcionGarmin::Option2);
 }
 
 TEST_F(VentanaWin32Test, TabEnElCuadroPasaAlSiguiente) {
@@ -241,14 +273,14 @@ TEST_F(VentanaWin32Test, OtroDpiLoColocaTodoDeNuevo) {
     HWND v = ventana_->Ventana();
     RECT r;
     GetWindowRect(v, &r);
-    const SIZE s = win::TamanoExterior(win::Pixeles(6720, kDpi), win::Pixeles(6510, kDpi),
+    const SIZE s = win::TamanoExterior(Px(6720, kDpi), Px(6510, kDpi),
                                        static_cast<DWORD>(GetWindowLongPtrW(v, GWL_STYLE)), 0, kDpi);
     RECT sugerido{r.left, r.top, r.left + s.cx, r.top + s.cy};
     SendMessageW(v, WM_DPICHANGED, MAKEWPARAM(kDpi, kDpi), reinterpret_cast<LPARAM>(&sugerido));
     for (const char* nombre : {"cmdSalir", "txtPorta", "Option3", "lblLink_1"}) {
         const formularios::Control& c = formularios::kControlesPrincipal[static_cast<std::size_t>(
             formularios::Indice(formularios::kControlesPrincipal, nombre))];
-        const RECT esperado = win::Rectangulo(formularios::EnVentana(formularios::kControlesPrincipal, c), kDpi);
+        const RECT esperado = Esperado(c, kDpi);
         const RECT visto = EnCliente(C(nombre));
         EXPECT_TRUE(EqualRect(&visto, &esperado)) << nombre;
         LOGFONTW lf{};

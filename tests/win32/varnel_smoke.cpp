@@ -78,8 +78,8 @@ int wmain(int argc, wchar_t** argv) {
     const UINT dpi = varnel::win::DpiDe(v);
     std::printf("ventana \"%s\" en %.0f ms, cliente %ld x %ld a %u ppp\n", varnel::win::Utf8(titulo).c_str(), ms,
                 r.right, r.bottom, dpi);
-    if (r.right != varnel::win::Pixeles(6720, dpi) || r.bottom != varnel::win::Pixeles(6510, dpi))
-        return Fallo("el área de cliente no es la diseñada");
+    const auto px = [dpi](int twips) { return (twips * static_cast<int>(dpi) + 720) / 1440; };
+    if (r.right != px(6720) || r.bottom != px(6510)) return Fallo("el área de cliente no es la diseñada");
 
     if (ayuda) {
         const int id = varnel::win::kIdPrincipal +

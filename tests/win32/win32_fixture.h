@@ -35,6 +35,7 @@ protected:
 
     HWND C(std::string_view nombre) const { return ventana_->Control(nombre); }
     std::wstring Texto(std::string_view nombre) const { return win::TextoDe(C(nombre)); }
+    std::string Mensajes() const { return win::Utf8(Texto("txtMensajes")); }
     void Pulsar(std::string_view boton);
 
     CarpetaTemporal carpeta_;

@@ -1,79 +1,32 @@
-// What the Windows main window does: the conversion buttons through the
-// engine (the same results as the engine gives any window), the keyboard
-// that clicks them, the error report, the clipboard, the folder and drive
-// lists, the links and the exit.
-#include <algorithm>
+// What only the Windows main window shows: the keyboard that clicks the
+// conversion buttons, the messages box read from its start, 32 767 lines in
+// the box, the real clipboard (busy a moment, or for good), the folder and
+// drive lists, the links and the exit. The rules themselves are tested once,
+// over controls in memory (tests/logic).
+#include <windows.h>
 
-#include "engine/conversion.h"
-#include "engine/exchange_file.h"
-#include "engine/varnel_engine.h"
-#include "tests/fake_window.h"
+#include <commctrl.h>
+
+#include <algorithm>
+#include <thread>
+
 #include "tests/win32/win32_fixture.h"
 #include "ui/forms/texts.h"
 
 namespace varnel::prueba {
 namespace {
 
-std::string DatoDeEntrada(FicheroIntercambio f) {
-    switch (f) {
-    case FicheroIntercambio::ListaSitna: return DatoDePrueba("sitna-3.txt");
-    case FicheroIntercambio::WaypointsOzi: return DatoDePrueba("oziwp-3-N.txt");
-    case FicheroIntercambio::TrackOzi: return DatoDePrueba("ozitrack-3.txt");
-    case FicheroIntercambio::Mapsource: return DatoDePrueba("mapsource-gpsbabel-60.txt");
-    }
-    return {};
-}
-
-std::filesystem::path En(const std::filesystem::path& carpeta, FicheroIntercambio f) {
-    return carpeta / std::string(Formato(f).nombre);
-}
-
-std::string Nombre(const Conversion& c) { return std::string(c.boton); }
-
-class BotonConversionTest : public VentanaWin32Test, public ::testing::WithParamInterface<Conversion> {};
-
-// Through the window and through the recording window, on twin folders
-// holding the same input: the same messages, box and output bytes.
-TEST_P(BotonConversionTest, ComoElMotor) {
-    const Conversion& c = GetParam();
-    CarpetaTemporal gemela;
-    EscribirBytes(En(carpeta_.Ruta(), c.entrada), DatoDeEntrada(c.entrada));
-    EscribirBytes(En(gemela.Ruta(), c.entrada), DatoDeEntrada(c.entrada));
-    SendMessageW(C("ChkDescargar"), BM_SETCHECK, BST_UNCHECKED, 0);
-
-    Pulsar(c.boton);
-
-    VentanaFalsa falsa;
-    falsa.descargar = false;
-    falsa.carpeta = gemela.Ruta();
-    MotorVarnel motor(falsa);
-    motor.Ejecutar(c);
-
-    const auto enGemela = [&](const std::string& t) {
-        std::string r = t;
-        const std::string de = Utf8(gemela.Ruta()), a = Utf8(carpeta_.Ruta());
-        for (std::size_t p = r.find(de); p != std::string::npos; p = r.find(de, p + a.size()))
-            r.replace(p, de.size(), a);
-        return r;
-    };
-    EXPECT_EQ(ventana_->TextoMensajes(), enGemela(falsa.mensajes));
-    EXPECT_EQ(ventana_->TextoPorta(), falsa.porta);
-    EXPECT_EQ(LeerBytes(En(carpeta_.Ruta(), c.salida)), LeerBytes(En(gemela.Ruta(), c.salida)));
-    EXPECT_TRUE(modales_.empty());
-    EXPECT_EQ(win::Utf8(win::TextoDe(C("txtMensajes"))).rfind("Generados ", 0), 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Conversiones, BotonConversionTest, ::testing::ValuesIn(conversiones::Todas),
-                         [](const auto& info) { return Nombre(info.param); });
-
 // Alt with the access key, Enter, keypad Enter and Space on the focused
 // button: each starts that button's conversion. In an empty folder the runs
-// towards SITNA end in error 53 naming their own input.
+// from the (empty) box count nothing, and those towards SITNA stop at error
+// 53 naming their own input.
 struct Tecla {
     const char* nombre;
     const char* boton;
     enum { Alt, Intro, IntroTeclado, Espacio } como;
     wchar_t letra;
+    const char* mensaje;  // the messages box afterwards, up to the file's name
+    const char* fichero;
 };
 
 void PrintTo(const Tecla& t, std::ostream* os) { *os << t.nombre; }
@@ -89,31 +42,23 @@ TEST_P(TeclaTest, PulsaElBoton) {
     case Tecla::IntroTeclado: PulsarTecla(VK_RETURN, true); break;
     case Tecla::Espacio: PulsarTecla(VK_SPACE); break;
     }
-    const Conversion* c = nullptr;
-    for (const Conversion& x : conversiones::Todas)
-        if (x.boton == t.boton) c = &x;
-    ASSERT_TRUE(c);
-    VentanaFalsa falsa;
-    falsa.carpeta = carpeta_.Ruta();
-    CarpetaTemporal vacia;
-    falsa.carpeta = vacia.Ruta();
-    MotorVarnel(falsa).Ejecutar(*c);
-    std::string esperado = falsa.mensajes;
-    const std::string de = Utf8(vacia.Ruta()), a = Utf8(carpeta_.Ruta());
-    if (const std::size_t p = esperado.find(de); p != std::string::npos) esperado.replace(p, de.size(), a);
-    EXPECT_EQ(ventana_->TextoMensajes(), esperado);
+    EXPECT_EQ(Mensajes(), t.mensaje + Utf8(carpeta_ / t.fichero));
 }
 
-INSTANTIATE_TEST_SUITE_P(Teclado, TeclaTest,
-                         ::testing::Values(Tecla{"AltS", "cmdSitnaWpOzi", Tecla::Alt, L's'},
-                                           Tecla{"AltI", "cmdSitnaTrackOzi", Tecla::Alt, L'i'},
-                                           Tecla{"AltW", "cmdWpOziSitna", Tecla::Alt, L'w'},
-                                           Tecla{"AltT", "cmdTrackOziSitna", Tecla::Alt, L't'},
-                                           Tecla{"AltM", "cmdMapsourceSitna", Tecla::Alt, L'm'},
-                                           Tecla{"Intro", "cmdTrackOziSitna", Tecla::Intro, 0},
-                                           Tecla{"IntroTeclado", "cmdMapsourceSitna", Tecla::IntroTeclado, 0},
-                                           Tecla{"Espacio", "cmdWpOziSitna", Tecla::Espacio, 0}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+constexpr const char* kError53 = "Error:53 No se ha encontrado el archivo ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Teclado, TeclaTest,
+    ::testing::Values(
+        Tecla{"AltS", "cmdSitnaWpOzi", Tecla::Alt, L's', "Generados 0 Waypoints en ", "Sitna-OziWp.txt"},
+        Tecla{"AltI", "cmdSitnaTrackOzi", Tecla::Alt, L'i', "Generados 0 Puntos de Track en ", "Sitna-OziTrack.txt"},
+        Tecla{"AltW", "cmdWpOziSitna", Tecla::Alt, L'w', kError53, "Sitna-OziWp.txt"},
+        Tecla{"AltT", "cmdTrackOziSitna", Tecla::Alt, L't', kError53, "Sitna-OziTrack.txt"},
+        Tecla{"AltM", "cmdMapsourceSitna", Tecla::Alt, L'm', kError53, "Sitna-Mapsource.txt"},
+        Tecla{"Intro", "cmdTrackOziSitna", Tecla::Intro, 0, kError53, "Sitna-OziTrack.txt"},
+        Tecla{"IntroTeclado", "cmdMapsourceSitna", Tecla::IntroTeclado, 0, kError53, "Sitna-Mapsource.txt"},
+        Tecla{"Espacio", "cmdWpOziSitna", Tecla::Espacio, 0, kError53, "Sitna-OziWp.txt"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(VentanaWin32Test, LetraSinAltNoPulsaNada) {
     SetFocus(C("cmdSitnaWpOzi"));
@@ -129,31 +74,43 @@ TEST_F(VentanaWin32Test, IntroEnUnaCasillaNoHaceNada) {
     EXPECT_EQ(SendMessageW(C("ChkDescargar"), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
-TEST_F(VentanaWin32Test, InformeDeError) {
-    Pulsar("cmdWpOziSitna");  // no waypoint file: error 53
-    VentanaFalsa falsa;
-    falsa.carpeta = carpeta_.Ruta();
-    MotorVarnel(falsa).cmdWpOziSitna();
-    EXPECT_EQ(pitidos_, 1);
-    ASSERT_EQ(modales_.size(), 1u);
-    EXPECT_EQ(win::Utf8(modales_[0]), falsa.modales.at(0));
-    EXPECT_EQ(ventana_->TextoMensajes(), falsa.mensajes);
-    // The message is read from its start.
+std::wstring AyudaDe(HWND tooltips, HWND ventana, HWND control) {
+    wchar_t texto[1024] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = ventana;
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    info.lpszText = texto;
+    SendMessageW(tooltips, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&info));
+    return texto;
+}
+
+TEST_F(VentanaWin32Test, UnMensajeLargoSeLeeDesdeSuPrincipioYEnteroEnLaAyuda) {
+    const auto larga = carpeta_ / "una carpeta con un nombre muy largo para que la ruta no quepa en la caja";
+    std::filesystem::create_directory(larga);
+    ASSERT_TRUE(ventana_->Carpetas().PonerCarpeta(larga.native()));
+    Pulsar("cmdWpOziSitna");  // no waypoint file: error 53 with the whole path
+    EXPECT_EQ(Mensajes(), kError53 + Utf8(larga / "Sitna-OziWp.txt"));
     DWORD inicio = 1;
     SendMessageW(C("txtMensajes"), EM_GETSEL, reinterpret_cast<WPARAM>(&inicio), 0);
     EXPECT_EQ(inicio, 0u);
+    const HWND tooltips = ventana_->Formulario().Tooltips();
+    EXPECT_EQ(Utf8(AyudaDe(tooltips, ventana_->Ventana(), C("txtMensajes"))), Mensajes());
+    // A text that fits needs no tooltip.
+    ventana_->Logica().PonerTextoMensajes("Generados 1 Waypoints");
+    EXPECT_EQ(AyudaDe(tooltips, ventana_->Ventana(), C("txtMensajes")), L"");
 }
 
 TEST_F(VentanaWin32Test, CuadroDe32767PuntosDeUnaVez) {
     std::string lista;
     for (int i = 0; i < 32767; ++i) lista += std::to_string(600000 + i % 1000) + ",4700000\r\n";
     EscribirBytes(carpeta_ / "Sitna-OziTrack.txt", "");
-    ventana_->PonerTextoPorta(lista);
+    ventana_->Logica().PonerTextoPorta(lista);
     Pulsar("cmdSitnaTrackOzi");
-    EXPECT_EQ(ventana_->TextoMensajes().rfind("Generados 32767 ", 0), 0u) << ventana_->TextoMensajes();
+    EXPECT_EQ(Mensajes().rfind("Generados 32767 ", 0), 0u) << Mensajes();
     Pulsar("cmdTrackOziSitna");
     // The list in the box: CR LF between lines, none after the last.
-    const std::string porta = ventana_->TextoPorta();
+    const std::string porta = ventana_->Logica().TextoPorta();
     EXPECT_EQ(porta.size() + 2, lista.size());
     EXPECT_TRUE(porta + "\r\n" == lista) << "el cuadro no tiene la lista";
 }
@@ -184,7 +141,7 @@ void PonerPortapapeles(const std::wstring& t) {
 }
 
 TEST_F(VentanaWin32Test, CopiarTodoElCuadro) {
-    ventana_->PonerTextoPorta("612345,4712345\r\n612346,4712346\r\n");
+    ventana_->Logica().PonerTextoPorta("612345,4712345\r\n612346,4712346\r\n");
     SendMessageW(C("txtPorta"), EM_SETSEL, 3, 5);  // a part selected: the whole is copied
     Pulsar("mnuCopiar");
     EXPECT_EQ(Portapapeles(), L"612345,4712345\r\n612346,4712346\r\n");
@@ -197,26 +154,48 @@ TEST_F(VentanaWin32Test, CopiarCuadroVacioVaciaElPortapapeles) {
 }
 
 TEST_F(VentanaWin32Test, PegarSustituyeConCrLf) {
-    ventana_->PonerTextoPorta("viejo\r\n");
+    ventana_->Logica().PonerTextoPorta("viejo\r\n");
     PonerPortapapeles(L"612345,4712345\n612346,4712346\n");
     Pulsar("mnuPegar");
-    EXPECT_EQ(ventana_->TextoPorta(), "612345,4712345\r\n612346,4712346\r\n");
+    EXPECT_EQ(ventana_->Logica().TextoPorta(), "612345,4712345\r\n612346,4712346\r\n");
     DWORD inicio = 0, fin = 0;
     SendMessageW(C("txtPorta"), EM_GETSEL, reinterpret_cast<WPARAM>(&inicio), reinterpret_cast<LPARAM>(&fin));
     EXPECT_EQ(inicio, 32u);  // the caret after the last character
 }
 
 TEST_F(VentanaWin32Test, PegarSinTextoDejaElCuadroVacio) {
-    ventana_->PonerTextoPorta("viejo");
+    ventana_->Logica().PonerTextoPorta("viejo");
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
     Pulsar("mnuPegar");
-    EXPECT_EQ(ventana_->TextoPorta(), "");
+    EXPECT_EQ(ventana_->Logica().TextoPorta(), "");
+}
+
+// Another program holding the clipboard a moment, as Wine's bridge to the X
+// clipboard does after any copy there: the copy waits for it.
+TEST_F(VentanaWin32Test, PortapapelesOcupadoUnMomentoSeEspera) {
+    ventana_->Logica().PonerTextoPorta("612345,4712345");
+    HANDLE abierto = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread otro([abierto] {
+        HWND v = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        const bool tomado = OpenClipboard(v) != FALSE;
+        SetEvent(abierto);
+        if (tomado) {
+            Sleep(60);
+            CloseClipboard();
+        }
+        DestroyWindow(v);
+    });
+    WaitForSingleObject(abierto, 5000);
+    Pulsar("mnuCopiar");
+    otro.join();
+    CloseHandle(abierto);
+    EXPECT_EQ(Portapapeles(), L"612345,4712345");
 }
 
 TEST_F(VentanaWin32Test, PortapapelesOcupadoNoCambiaNada) {
-    ventana_->PonerTextoPorta("mio");
+    ventana_->Logica().PonerTextoPorta("mio");
     PonerPortapapeles(L"suyo");
     // Another window holds the clipboard open.
     HWND otra = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
@@ -225,7 +204,7 @@ TEST_F(VentanaWin32Test, PortapapelesOcupadoNoCambiaNada) {
     Pulsar("mnuCopiar");
     CloseClipboard();
     DestroyWindow(otra);
-    EXPECT_EQ(ventana_->TextoPorta(), "mio");
+    EXPECT_EQ(ventana_->Logica().TextoPorta(), "mio");
     EXPECT_EQ(Portapapeles(), L"suyo");
     EXPECT_TRUE(modales_.empty());
 }
@@ -321,7 +300,7 @@ TEST_F(VentanaWin32Test, OtraUnidadMuestraSuCarpeta) {
     if (GetFileAttributesW(L"T:\\") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no hay unidad T:";
     ElegirUnidad(C("DrvList"), L"T:");
     EXPECT_EQ(ventana_->Carpetas().Carpeta().substr(0, 3), L"T:\\");
-    EXPECT_EQ(ventana_->CarpetaIntercambio().root_name().native(), L"T:");
+    EXPECT_EQ(ventana_->Logica().CarpetaIntercambio().root_name().native(), L"T:");
 }
 
 TEST_F(VentanaWin32Test, LasUnidadesSonLasDelSistema) {

@@ -3,11 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "ui/forms/version.h"
+
 // The program's own texts, exactly as the user sees them (UTF-8).
 namespace varnel::textos {
 
 inline constexpr std::string_view kTituloPrograma = "Varnel";
-inline constexpr std::string_view kVersion = "1.00";
+inline constexpr std::string_view kVersion = VARNEL_VERSION;
 inline constexpr std::string_view kTituloVentana = "Traspaso datos entre  SITNA-OziExplorer";
 inline constexpr std::string_view kTituloAyuda = "Varnel Ayuda";
 

@@ -4,7 +4,6 @@
 #include <QAccessibleWidget>
 
 #include "ui/qt/link_label.h"
-#include "ui/qt/main_window.h"
 
 namespace varnel {
 namespace {

@@ -41,8 +41,7 @@ ListaCarpetas::ListaCarpetas(QWidget* padre) : QListWidget(padre) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
     setIconSize(QSize(16, 16));
-    connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { PonerCarpeta(item->data(kRolRuta).toString()); });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit activada(); });
 }
 
 void ListaCarpetas::PonerCarpetaInicial(const QString& ruta) {
@@ -126,25 +125,18 @@ void ListaCarpetas::resizeEvent(QResizeEvent* e) {
     AjustarAyudas();
 }
 
-void ListaCarpetas::Confirmar() {
-    const QString resaltada = Resaltada();
-    if (resaltada == carpeta_) return;
-    // A folder removed meanwhile: keep the current one and its listing.
-    if (!PonerCarpeta(resaltada)) Rellenar();
-}
-
 void ListaCarpetas::focusOutEvent(QFocusEvent* e) {
     // Runs before the click that took the focus away is carried out. Another
     // program, a menu or a tooltip taking the focus is no choice of a folder.
     const Qt::FocusReason razon = e->reason();
     if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason && razon != Qt::MenuBarFocusReason)
-        Confirmar();
+        emit focoPerdido();
     QListWidget::focusOutEvent(e);
 }
 
 void ListaCarpetas::keyPressEvent(QKeyEvent* e) {
     if (EsIntro(e)) {
-        Confirmar();
+        emit activada();
         return;
     }
     QListWidget::keyPressEvent(e);

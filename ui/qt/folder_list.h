@@ -7,9 +7,9 @@ namespace varnel {
 
 // The folder list: the root, the folders down to the current folder, the
 // current folder (open) and its subfolders, indented by depth. A click or the
-// arrow keys only move the highlight; a double click or Enter enters a folder;
-// the focus moving to another control of the window makes the highlighted
-// folder the current one (another program or a popup taking it does not).
+// arrow keys only move the highlight. It reports a double click or Enter, and
+// the focus moving to another control of the window (not to another program
+// or a popup); what follows is the windows' logic's business.
 class ListaCarpetas : public QListWidget {
     Q_OBJECT
 public:
@@ -25,9 +25,13 @@ public:
     void PonerCarpetaInicial(const QString& ruta);
     // The folder of the highlighted entry.
     QString Resaltada() const;
+    // The current folder listed again, the highlight back on it.
+    void ListarOtraVez() { Rellenar(); }
 
 signals:
     void carpetaCambiada(const QString& ruta);
+    void activada();
+    void focoPerdido();
 
 protected:
     void focusOutEvent(QFocusEvent* e) override;
@@ -37,7 +41,6 @@ private:
     void Rellenar();
     void AjustarAyudas();
     void resizeEvent(QResizeEvent* e) override;
-    void Confirmar();
 
     QString carpeta_;
 };

@@ -15,7 +15,4 @@ QFont Fuente(const QString& familia, double puntos, bool negrita = false);
 // A font of the window description, underline included.
 QFont Fuente(const formularios::Fuente& fuente);
 
-inline QFont FuenteNormal() { return Fuente(QStringLiteral("MS Sans Serif"), 8.25); }
-inline QFont FuenteNegrita() { return Fuente(QStringLiteral("MS Sans Serif"), 8.25, true); }
-
 }  // namespace varnel

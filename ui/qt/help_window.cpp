@@ -29,9 +29,6 @@ QLabel* Texto(QWidget* padre, const char* nombre, QRect r, const QFont& fuente) 
     return l;
 }
 
-// The help texts hold CR LF between pieces; a label breaks lines at '\n'.
-QString ConSaltos(const std::string& t) { return Q(t).replace(QLatin1String("\r\n"), QLatin1String("\n")); }
-
 }  // namespace
 
 FrmAyuda::FrmAyuda(QWidget* padre)
@@ -47,18 +44,22 @@ FrmAyuda::FrmAyuda(QWidget* padre)
     setModal(true);
 
     for (const formularios::Control& c : formularios::kControlesAyuda) {
-        const QString nombre = Q(c.nombre);
+        const QRect r = RectTwips(c.rect);
         if (c.tipo == Tipo::Boton) {
-            OKButton_ =
-                Colocar(new QPushButton(Q(c.texto), this), c.nombre.data(), RectTwips(c.rect), Fuente(c.fuente));
-            OKButton_->setDefault(true);
-            connect(OKButton_, &QPushButton::clicked, this, &QDialog::accept);
+            auto* b = Colocar(new QPushButton(Q(c.texto), this), c.nombre.data(), r, Fuente(c.fuente));
+            b->setDefault(true);
+            controles_.push_back(b);
         } else if (c.tooltipColor) {
-            textos_[nombre] = Texto(this, c.nombre.data(), RectTwips(c.rect), Fuente(c.fuente));
+            controles_.push_back(Texto(this, c.nombre.data(), r, Fuente(c.fuente)));
         } else {
-            Etiqueta(this, c.nombre.data(), Q(c.texto), RectTwips(c.rect), Fuente(c.fuente));
+            controles_.push_back(Etiqueta(this, c.nombre.data(), Q(c.texto), r, Fuente(c.fuente)));
         }
     }
+}
+
+QWidget* FrmAyuda::Control(std::string_view nombre) const {
+    const int i = formularios::Indice(formularios::kControlesAyuda, nombre);
+    return i < 0 ? nullptr : controles_[static_cast<std::size_t>(i)];
 }
 
 void FrmAyuda::CentrarSobrePadre() {
@@ -75,13 +76,8 @@ void FrmAyuda::CentrarSobrePadre() {
     move(r.topLeft());
 }
 
-void FrmAyuda::Mostrar() {
-    // Set, never appended: every showing gets the same texts.
-    textos_.value(QStringLiteral("LblDescargar2"))->setText(ConSaltos(textos::TextoAyudaDescargar()));
-    textos_.value(QStringLiteral("lblOzi2"))->setText(ConSaltos(textos::TextoAyudaOzi()));
-    textos_.value(QStringLiteral("lblMapsource2"))->setText(ConSaltos(textos::TextoAyudaMapsource()));
-    textos_.value(QStringLiteral("lblVarnel2"))->setText(ConSaltos(textos::TextoAyudaVarnel()));
-    OKButton_->setFocus(Qt::OtherFocusReason);
+void FrmAyuda::Mostrar(QWidget* foco) {
+    if (foco) foco->setFocus(Qt::OtherFocusReason);
     CentrarSobrePadre();
     if (!centradaConMarco_) {
         centradaConMarco_ = true;

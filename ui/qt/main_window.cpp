@@ -1,7 +1,6 @@
 #include "ui/qt/main_window.h"
 
 #include <algorithm>
-#include <vector>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -9,18 +8,17 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 #include <QUrl>
 
+#include "ui/forms/help_form.h"
 #include "ui/forms/main_form.h"
+#include "ui/logic/tab_order.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/artwork.h"
 #include "ui/qt/drive_list.h"
@@ -38,8 +36,10 @@
 namespace varnel {
 namespace {
 
+using formularios::kControlesPrincipal;
+
 // One control of the description as its Qt widget, placed, with its text,
-// font and tooltip; behaviour is wired afterwards.
+// font and tooltip.
 QWidget* Crear(const formularios::Control& c, QWidget* padre) {
     using formularios::Tipo;
     const QString texto = Q(c.texto);
@@ -69,17 +69,22 @@ QWidget* Crear(const formularios::Control& c, QWidget* padre) {
     case Tipo::ListaUnidades: w = new ListaUnidades(padre); break;
     case Tipo::ListaCarpetas: w = new ListaCarpetas(padre); break;
     }
-    QFont fuente = Fuente(c.fuente);
-    Colocar(w, c.nombre.data(), RectTwips(c.rect), fuente);
+    Colocar(w, c.nombre.data(), RectTwips(c.rect), Fuente(c.fuente));
     if (!c.ayuda.empty()) w->setToolTip(Q(c.ayuda));
     return w;
 }
 
-// The box holds CR LF between lines for the engine; the widget holds '\n'.
-QString ALineasDelCuadro(QString t) {
-    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return t;
+// The logic's texts hold CR LF between lines; the widgets hold '\n'.
+QString ConSaltos(const std::string& t) {
+    QString q = Q(t);
+    q.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return q;
+}
+
+std::string ConCrLf(QString t) {
+    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return t.toStdString();
 }
 
 }  // namespace
@@ -104,7 +109,7 @@ FrmVarnel::FrmVarnel(QWidget* padre) : QWidget(padre) {
     CrearControles();
     OrdenTabulacion();
     Conectar();
-    cmdSitnaWpOzi_->setFocus(Qt::OtherFocusReason);
+    logica_.Iniciar();
 }
 
 FrmVarnel::~FrmVarnel() = default;
@@ -114,79 +119,73 @@ FrmAyuda* FrmVarnel::Ayuda() const { return frmAyuda_.data(); }
 void FrmVarnel::CrearControles() {
     // In the description's order, back to front: Frame3 lies behind the two
     // buttons and the check box it frames.
-    for (const formularios::Control& c : formularios::kControlesPrincipal) {
+    for (const formularios::Control& c : kControlesPrincipal) {
         QWidget* padre = c.marco.empty() ? this : findChild<QWidget*>(Q(c.marco));
         controles_.push_back(Crear(c, padre));
     }
-    cmdSitnaWpOzi_ = Hijo<BotonVarnel>("cmdSitnaWpOzi");
-    cmdSitnaTrackOzi_ = Hijo<BotonVarnel>("cmdSitnaTrackOzi");
-    cmdWpOziSitna_ = Hijo<BotonVarnel>("cmdWpOziSitna");
-    cmdTrackOziSitna_ = Hijo<BotonVarnel>("cmdTrackOziSitna");
-    cmdMapsourceSitna_ = Hijo<BotonVarnel>("cmdMapsourceSitna");
-    mnuCopiar_ = Hijo<BotonVarnel>("mnuCopiar");
-    mnuPegar_ = Hijo<BotonVarnel>("mnuPegar");
-    cmdAyuda_ = Hijo<BotonVarnel>("cmdAyuda");
-    cmdSalir_ = Hijo<BotonVarnel>("cmdSalir");
-    DrvList_ = Hijo<ListaUnidades>("DrvList");
-    dirList_ = Hijo<ListaCarpetas>("dirList");
-    txtMensajes_ = Hijo<QLineEdit>("txtMensajes");
-    txtPorta_ = Hijo<QPlainTextEdit>("txtPorta");
-    ChkDescargar_ = Hijo<QCheckBox>("ChkDescargar");
-    Option1_ = Hijo<QRadioButton>("Option1");
-    Option2_ = Hijo<QRadioButton>("Option2");
-    Option3_ = Hijo<QRadioButton>("Option3");
-    Frame1_ = Hijo<QGroupBox>("Frame1");
-    Frame2_ = Hijo<QGroupBox>("Frame2");
-    Frame3_ = Hijo<QGroupBox>("Frame3");
-    lblLink_ = {Hijo<EtiquetaEnlace>("lblLink_0"), Hijo<EtiquetaEnlace>("lblLink_1")};
-
+    DrvList_ = static_cast<ListaUnidades*>(Control("DrvList"));
+    dirList_ = static_cast<ListaCarpetas*>(Control("dirList"));
     dirList_->setAccessibleName(Q(textos::kCarpetaIntercambio));
     DrvList_->setAccessibleName(Q(textos::kUnidad));
+    // The working folder, even one that cannot be listed; the drive list follows.
     dirList_->PonerCarpetaInicial(QDir::currentPath());
     DrvList_->MostrarUnidadDe(dirList_->Carpeta());
 
-    txtMensajes_->setReadOnly(true);
-    txtMensajes_->setAccessibleName(Q(textos::kMensajes));
-    txtPorta_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtPorta_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtPorta_->setTabChangesFocus(true);
-    txtPorta_->setAccessibleName(Q(textos::kCuadroDescargar));
-    ChkDescargar_->setChecked(true);
-    Option1_->setChecked(true);
+    auto* mensajes = static_cast<QLineEdit*>(Control("txtMensajes"));
+    mensajes->setReadOnly(true);
+    mensajes->setAccessibleName(Q(textos::kMensajes));
+    auto* porta = static_cast<QPlainTextEdit*>(Control("txtPorta"));
+    porta->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    porta->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    porta->setTabChangesFocus(true);
+    porta->setAccessibleName(Q(textos::kCuadroDescargar));
 }
 
 void FrmVarnel::OrdenTabulacion() {
-    // The description's tab indexes; labels, frames and links take no focus,
-    // and the option group is one stop, on the selected option (Conectar).
-    std::vector<std::pair<int, QWidget*>> orden;
-    for (std::size_t i = 0; i < formularios::kControlesPrincipal.size(); ++i) {
-        const int indice = formularios::kControlesPrincipal[i].indiceTab;
-        if (indice >= 0) orden.emplace_back(indice, controles_[i]);
-    }
-    std::sort(orden.begin(), orden.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 0; i + 1 < orden.size(); ++i) setTabOrder(orden[i].second, orden[i + 1].second);
+    const std::vector<std::string_view> orden = logica::OrdenTab(kControlesPrincipal);
+    for (std::size_t i = 0; i + 1 < orden.size(); ++i) setTabOrder(Control(orden[i]), Control(orden[i + 1]));
 }
 
 void FrmVarnel::Conectar() {
-    connect(cmdSitnaWpOzi_, &QPushButton::clicked, this, [this] { motor_.cmdSitnaWpOzi(); });
-    connect(cmdSitnaTrackOzi_, &QPushButton::clicked, this, [this] { motor_.cmdSitnaTrackOzi(); });
-    connect(cmdWpOziSitna_, &QPushButton::clicked, this, [this] { motor_.cmdWpOziSitna(); });
-    connect(cmdTrackOziSitna_, &QPushButton::clicked, this, [this] { motor_.cmdTrackOziSitna(); });
-    connect(cmdMapsourceSitna_, &QPushButton::clicked, this, [this] { motor_.cmdMapsourceSitna(); });
-    connect(mnuCopiar_, &QPushButton::clicked, this, &FrmVarnel::Copiar);
-    connect(mnuPegar_, &QPushButton::clicked, this, &FrmVarnel::Pegar);
-    connect(cmdAyuda_, &QPushButton::clicked, this, &FrmVarnel::MostrarAyuda);
-    connect(cmdSalir_, &QPushButton::clicked, this, &FrmVarnel::Salir);
-    connect(DrvList_, &ListaUnidades::unidadElegida, this, &FrmVarnel::CambiarUnidad);
-    connect(dirList_, &ListaCarpetas::carpetaCambiada, DrvList_, &ListaUnidades::MostrarUnidadDe);
-    // The option group is one Tab stop, on the selected option, however it got selected.
-    for (QRadioButton* opcion : {Option1_, Option2_, Option3_}) {
-        connect(opcion, &QRadioButton::toggled, this,
-                [opcion](bool marcada) { opcion->setFocusPolicy(marcada ? Qt::StrongFocus : Qt::ClickFocus); });
-        opcion->setFocusPolicy(opcion->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    for (std::size_t i = 0; i < kControlesPrincipal.size(); ++i) {
+        const std::string_view nombre = kControlesPrincipal[i].nombre;
+        QWidget* w = controles_[i];
+        switch (kControlesPrincipal[i].tipo) {
+        case formularios::Tipo::Boton:
+        case formularios::Tipo::BotonDibujo:
+            connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
+                    [this, nombre] { logica_.Pulsado(nombre); });
+            break;
+        case formularios::Tipo::Enlace:
+            connect(static_cast<EtiquetaEnlace*>(w), &EtiquetaEnlace::pulsada, this,
+                    [this, nombre] { logica_.Pulsado(nombre); });
+            break;
+        case formularios::Tipo::Opcion:
+            // Selected by a click, an arrow key or the program alike.
+            connect(static_cast<QRadioButton*>(w), &QRadioButton::toggled, this, [this, nombre](bool marcada) {
+                if (marcada) logica_.Pulsado(nombre);
+            });
+            break;
+        case formularios::Tipo::ListaCarpetas: {
+            auto* lista = static_cast<ListaCarpetas*>(w);
+            connect(lista, &ListaCarpetas::focoPerdido, this, [this, nombre] { logica_.FocoPerdido(nombre); });
+            connect(lista, &ListaCarpetas::activada, this, [this, nombre] { logica_.Activado(nombre); });
+            connect(lista, &ListaCarpetas::carpetaCambiada, this, [this] { logica_.CarpetaCambiada(); });
+            break;
+        }
+        case formularios::Tipo::ListaUnidades:
+            connect(static_cast<ListaUnidades*>(w), &ListaUnidades::unidadElegida, this,
+                    [this](const QString& raiz) { logica_.UnidadElegida(RutaDe(raiz)); });
+            break;
+        default: break;
+        }
     }
-    connect(lblLink_[0], &EtiquetaEnlace::pulsada, this, [this] { AbrirEnlace(0); });
-    connect(lblLink_[1], &EtiquetaEnlace::pulsada, this, [this] { AbrirEnlace(1); });
+}
+
+QWidget* FrmVarnel::Control(std::string_view nombre) const {
+    const int i = formularios::Indice(kControlesPrincipal, nombre);
+    if (i >= 0) return controles_[static_cast<std::size_t>(i)];
+    return frmAyuda_ ? frmAyuda_->Control(nombre) : nullptr;
 }
 
 void FrmVarnel::CentrarEnPantalla() {
@@ -205,40 +204,6 @@ void FrmVarnel::showEvent(QShowEvent* e) {
     CentrarOtraVezConMarco(this, [this] { CentrarEnPantalla(); });
 }
 
-void FrmVarnel::CambiarUnidad(const QString& raiz) {
-    // A drive that cannot be read: back to the drive of the folder still shown, silently.
-    if (!dirList_->PonerCarpeta(raiz)) DrvList_->MostrarUnidadDe(dirList_->Carpeta());
-}
-
-void FrmVarnel::Copiar() {
-    txtMensajes_->setCursorPosition(static_cast<int>(std::min<qsizetype>(9999, txtMensajes_->text().size())));
-    QTextCursor cursor = txtPorta_->textCursor();
-    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    txtPorta_->setTextCursor(cursor);
-
-    QClipboard* portapapeles = QGuiApplication::clipboard();
-    portapapeles->clear();
-    QString texto = txtPorta_->toPlainText();
-#ifdef Q_OS_WIN
-    texto.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-#endif
-    if (!texto.isEmpty()) portapapeles->setText(texto);
-}
-
-void FrmVarnel::Pegar() {
-    txtPorta_->clear();
-    txtPorta_->viewport()->repaint();
-    // No text on the clipboard reads as the empty text.
-    txtPorta_->insertPlainText(ALineasDelCuadro(QGuiApplication::clipboard()->text()));
-}
-
-void FrmVarnel::MostrarAyuda() {
-    if (!frmAyuda_) frmAyuda_ = new FrmAyuda(this);
-    frmAyuda_->Mostrar();
-}
-
-void FrmVarnel::Salir() { close(); }
-
 void FrmVarnel::closeEvent(QCloseEvent* e) {
     // Closing the main window ends the program at once, help window included.
     if (frmAyuda_) frmAyuda_->close();
@@ -246,62 +211,134 @@ void FrmVarnel::closeEvent(QCloseEvent* e) {
     QCoreApplication::quit();
 }
 
-void FrmVarnel::AbrirEnlace(int indice) {
-    const QUrl destino =
-        indice == 0 ? QUrl(QStringLiteral("mailto:") + Q(textos::kCorreoAutor)) : QUrl(Q(textos::kWebSitna));
-    abrirEnlace_(destino);  // whatever the desktop makes of it, nothing is shown
+// Controles.
+
+std::string FrmVarnel::Texto(std::string_view control) const {
+    const QWidget* w = Control(control);
+    if (const auto* e = qobject_cast<const QLineEdit*>(w)) return e->text().toStdString();
+    if (const auto* e = qobject_cast<const QPlainTextEdit*>(w)) return ConCrLf(e->toPlainText());
+    if (const auto* l = qobject_cast<const QLabel*>(w)) return ConCrLf(l->text());
+    return {};
 }
 
-// Window operations.
-
-void FrmVarnel::PonerTextoMensajes(const std::string& texto) {
-    const QString t = QString::fromUtf8(texto);
-    txtMensajes_->setText(t);
-    // Read from its start ("Error:53 ...", "Generados ..."); a text wider than
-    // the box is whole in its tooltip.
-    txtMensajes_->setCursorPosition(0);
-    const int ancho = txtMensajes_->contentsRect().width() - 8;
-    txtMensajes_->setToolTip(txtMensajes_->fontMetrics().horizontalAdvance(t) > ancho ? t : QString());
+void FrmVarnel::PonerTexto(std::string_view control, const std::string& texto) {
+    QWidget* w = Control(control);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(Q(texto));
+    if (auto* e = qobject_cast<QPlainTextEdit*>(w)) e->setPlainText(ConSaltos(texto));
+    if (auto* l = qobject_cast<QLabel*>(w)) l->setText(ConSaltos(texto));
 }
 
-std::string FrmVarnel::TextoMensajes() const { return txtMensajes_->text().toStdString(); }
-
-void FrmVarnel::RepintarMensajes() { txtMensajes_->repaint(); }
-
-std::string FrmVarnel::TextoPorta() const {
-    QString t = txtPorta_->toPlainText();
-    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return t.toStdString();
+void FrmVarnel::Repintar(std::string_view control) {
+    QWidget* w = Control(control);
+    if (auto* e = qobject_cast<QPlainTextEdit*>(w)) w = e->viewport();
+    w->repaint();
 }
 
-void FrmVarnel::PonerTextoPorta(const std::string& texto) {
-    txtPorta_->setPlainText(ALineasDelCuadro(QString::fromUtf8(texto)));
+bool FrmVarnel::Marcado(std::string_view control) const {
+    const auto* b = qobject_cast<const QAbstractButton*>(Control(control));
+    return b && b->isChecked();
 }
 
-void FrmVarnel::VaciarPortaYRepintar() {
-    txtPorta_->clear();
-    txtPorta_->viewport()->repaint();
+void FrmVarnel::Marcar(std::string_view control, bool marcado) {
+    if (auto* b = qobject_cast<QAbstractButton*>(Control(control))) b->setChecked(marcado);
 }
 
-bool FrmVarnel::DescargarMarcado() const { return ChkDescargar_->isChecked(); }
-
-OpcionGarmin FrmVarnel::OpcionSeleccionada() const {
-    if (Option2_->isChecked()) return OpcionGarmin::Option2;
-    if (Option3_->isChecked()) return OpcionGarmin::Option3;
-    return OpcionGarmin::Option1;
+bool FrmVarnel::CabeEntero(std::string_view control) const {
+    const auto* e = qobject_cast<const QLineEdit*>(Control(control));
+    return !e || e->fontMetrics().horizontalAdvance(e->text()) <= e->contentsRect().width() - 8;
 }
 
-std::filesystem::path FrmVarnel::CarpetaIntercambio() const {
-#ifdef _WIN32
-    // Built from the wide path itself, never from an 8-bit form of it.
-    return std::filesystem::path(QDir::toNativeSeparators(dirList_->Carpeta()).toStdWString());
+void FrmVarnel::PonerAyuda(std::string_view control, const std::string& ayuda) {
+    Control(control)->setToolTip(Q(ayuda));
+}
+
+int FrmVarnel::InicioSeleccion(std::string_view control) const {
+    const QWidget* w = Control(control);
+    if (const auto* e = qobject_cast<const QLineEdit*>(w))
+        return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+    if (const auto* e = qobject_cast<const QPlainTextEdit*>(w)) return e->textCursor().selectionStart();
+    return 0;
+}
+
+void FrmVarnel::Seleccionar(std::string_view control, int inicio, int largo) {
+    QWidget* w = Control(control);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        const int n = static_cast<int>(e->text().size());
+        const int desde = std::clamp(inicio, 0, n);
+        const int hasta = desde + std::clamp(largo, 0, n - desde);
+        if (hasta == desde)
+            e->setCursorPosition(desde);
+        else
+            e->setSelection(desde, hasta - desde);
+    } else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
+        const int n = e->document()->characterCount() - 1;
+        const int desde = std::clamp(inicio, 0, n);
+        QTextCursor cursor = e->textCursor();
+        cursor.setPosition(desde);
+        cursor.setPosition(desde + std::clamp(largo, 0, n - desde), QTextCursor::KeepAnchor);
+        e->setTextCursor(cursor);
+        e->ensureCursorVisible();
+    }
+}
+
+void FrmVarnel::PonerFoco(std::string_view control) { Control(control)->setFocus(Qt::OtherFocusReason); }
+
+void FrmVarnel::PonerParadaTab(std::string_view control, bool parada) {
+    Control(control)->setFocusPolicy(parada ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+std::optional<std::string> FrmVarnel::LeerPortapapeles() {
+    // No text on the clipboard reads as the empty text.
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+bool FrmVarnel::PonerPortapapeles(const std::string& texto) {
+    QClipboard* portapapeles = QGuiApplication::clipboard();
+    portapapeles->clear();
+#ifdef Q_OS_WIN
+    const QString t = Q(texto);
 #else
-    return std::filesystem::path(QFile::encodeName(dirList_->Carpeta()).toStdString());
+    const QString t = ConSaltos(texto);  // lines as this desktop's programs write them
 #endif
+    if (!t.isEmpty()) portapapeles->setText(t);
+    return true;
 }
 
 void FrmVarnel::Pitido() { pitido_(); }
 
-void FrmVarnel::MostrarMensajeModal(const std::string& texto) { mostrarMensaje_(QString::fromUtf8(texto)); }
+void FrmVarnel::MensajeModal(const std::string& texto) { mostrarMensaje_(Q(texto)); }
+
+void FrmVarnel::AbrirDireccion(const std::string& direccion) {
+    abrirEnlace_(QUrl(Q(direccion)));  // whatever the desktop makes of it, nothing is shown
+}
+
+std::filesystem::path FrmVarnel::CarpetaActual() const { return RutaDe(dirList_->Carpeta()); }
+
+std::filesystem::path FrmVarnel::CarpetaResaltada() const { return RutaDe(dirList_->Resaltada()); }
+
+bool FrmVarnel::PonerCarpetaActual(const std::filesystem::path& carpeta) {
+    return dirList_->PonerCarpeta(QRuta(carpeta));
+}
+
+void FrmVarnel::ListarCarpetaOtraVez() { dirList_->ListarOtraVez(); }
+
+void FrmVarnel::MostrarUnidadDe(const std::filesystem::path& carpeta) { DrvList_->MostrarUnidadDe(QRuta(carpeta)); }
+
+void FrmVarnel::CrearVentana(std::string_view ventana) {
+    if (ventana != formularios::kAyuda.nombre || frmAyuda_) return;
+    frmAyuda_ = new FrmAyuda(this);
+    connect(static_cast<QPushButton*>(frmAyuda_->Control("OKButton")), &QPushButton::clicked, this,
+            [this] { logica_.Pulsado("OKButton"); });
+}
+
+void FrmVarnel::MostrarModal(std::string_view ventana, std::string_view foco) {
+    if (ventana == formularios::kAyuda.nombre && frmAyuda_) frmAyuda_->Mostrar(frmAyuda_->Control(foco));
+}
+
+void FrmVarnel::Ocultar(std::string_view ventana) {
+    if (ventana == formularios::kAyuda.nombre && frmAyuda_) frmAyuda_->accept();
+}
+
+void FrmVarnel::TerminarPrograma() { close(); }
 
 }  // namespace varnel

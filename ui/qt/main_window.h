@@ -1,36 +1,24 @@
 #pragma once
 
-#include <QMargins>
-#include <vector>
-
 #include <QPointer>
 #include <QWidget>
-#include <array>
 #include <functional>
+#include <vector>
 
-#include "engine/varnel_engine.h"
-#include "engine/window_ops.h"
+#include "ui/logic/controls.h"
+#include "ui/logic/window_logic.h"
 
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QRadioButton;
 class QUrl;
 
 namespace varnel {
 
-class BotonVarnel;
-class EtiquetaEnlace;
 class FrmAyuda;
 class ListaCarpetas;
 class ListaUnidades;
 
-// The main window: five conversion buttons, the exchange folder, the
-// Cuadro Descargar box with the clipboard, links, help and exit. It owns the
-// conversion engine and lends it the window operations it needs.
-class FrmVarnel : public QWidget, public OperacionesVentana {
+// The main window drawn with Qt Widgets from the description; each event goes
+// to the windows' logic, which works the controls through Controles.
+class FrmVarnel : public QWidget, public logica::Controles {
     Q_OBJECT
 public:
     explicit FrmVarnel(QWidget* padre = nullptr);
@@ -38,26 +26,40 @@ public:
 
     void CentrarEnPantalla();
 
-    // What the error report and the links do; tests put recorders here.
+    // What the message box, the beep and the links do; tests put recorders here.
     void PonerMostrarMensaje(std::function<void(const QString&)> f) { mostrarMensaje_ = std::move(f); }
     void PonerPitido(std::function<void()> f) { pitido_ = std::move(f); }
     void PonerAbrirEnlace(std::function<void(const QUrl&)> f) { abrirEnlace_ = std::move(f); }
 
     FrmAyuda* Ayuda() const;
-    MotorVarnel& Motor() { return motor_; }
+    logica::LogicaVentana& Logica() { return logica_; }
 
-    // Window operations for the engine.
-    void PonerTextoMensajes(const std::string& texto) override;
-    std::string TextoMensajes() const;
-    void RepintarMensajes() override;
-    std::string TextoPorta() const override;
-    void PonerTextoPorta(const std::string& texto) override;
-    void VaciarPortaYRepintar() override;
-    bool DescargarMarcado() const override;
-    OpcionGarmin OpcionSeleccionada() const override;
-    std::filesystem::path CarpetaIntercambio() const override;
+    // Controles, for the logic.
+    std::string Texto(std::string_view control) const override;
+    void PonerTexto(std::string_view control, const std::string& texto) override;
+    void Repintar(std::string_view control) override;
+    bool Marcado(std::string_view control) const override;
+    void Marcar(std::string_view control, bool marcado) override;
+    bool CabeEntero(std::string_view control) const override;
+    void PonerAyuda(std::string_view control, const std::string& ayuda) override;
+    int InicioSeleccion(std::string_view control) const override;
+    void Seleccionar(std::string_view control, int inicio, int largo) override;
+    void PonerFoco(std::string_view control) override;
+    void PonerParadaTab(std::string_view control, bool parada) override;
+    std::optional<std::string> LeerPortapapeles() override;
+    bool PonerPortapapeles(const std::string& texto) override;
     void Pitido() override;
-    void MostrarMensajeModal(const std::string& texto) override;
+    void MensajeModal(const std::string& texto) override;
+    void AbrirDireccion(const std::string& direccion) override;
+    std::filesystem::path CarpetaActual() const override;
+    std::filesystem::path CarpetaResaltada() const override;
+    bool PonerCarpetaActual(const std::filesystem::path& carpeta) override;
+    void ListarCarpetaOtraVez() override;
+    void MostrarUnidadDe(const std::filesystem::path& carpeta) override;
+    void CrearVentana(std::string_view ventana) override;
+    void MostrarModal(std::string_view ventana, std::string_view foco) override;
+    void Ocultar(std::string_view ventana) override;
+    void TerminarPrograma() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -67,45 +69,15 @@ private:
     void CrearControles();
     void OrdenTabulacion();
     void Conectar();
-    void CambiarUnidad(const QString& raiz);
-    void Copiar();
-    void Pegar();
-    void MostrarAyuda();
-    void Salir();
-    void AbrirEnlace(int indice);
+    // A control of either window by its name in the description.
+    QWidget* Control(std::string_view nombre) const;
 
-    MotorVarnel motor_{*this};
-
-    BotonVarnel* cmdSitnaWpOzi_ = nullptr;
-    BotonVarnel* cmdSitnaTrackOzi_ = nullptr;
-    BotonVarnel* cmdWpOziSitna_ = nullptr;
-    BotonVarnel* cmdTrackOziSitna_ = nullptr;
-    BotonVarnel* cmdMapsourceSitna_ = nullptr;
-    BotonVarnel* mnuCopiar_ = nullptr;
-    BotonVarnel* mnuPegar_ = nullptr;
-    BotonVarnel* cmdAyuda_ = nullptr;
-    BotonVarnel* cmdSalir_ = nullptr;
+    logica::LogicaVentana logica_{*this};
+    std::vector<QWidget*> controles_;  // one per row of the description, in its order
     ListaUnidades* DrvList_ = nullptr;
     ListaCarpetas* dirList_ = nullptr;
-    QLineEdit* txtMensajes_ = nullptr;
-    QPlainTextEdit* txtPorta_ = nullptr;
-    QCheckBox* ChkDescargar_ = nullptr;
-    QGroupBox* Frame1_ = nullptr;
-    QGroupBox* Frame2_ = nullptr;
-    QGroupBox* Frame3_ = nullptr;
-    bool centradoTrasMarco_ = false;
-    std::vector<QWidget*> controles_;  // one per row of the description, in its order
-
-    template <class T>
-    T* Hijo(const char* nombre) const {
-        return findChild<T*>(QLatin1String(nombre));
-    }
-    QRadioButton* Option1_ = nullptr;
-    QRadioButton* Option2_ = nullptr;
-    QRadioButton* Option3_ = nullptr;
-    std::array<EtiquetaEnlace*, 2> lblLink_{};
-
     QPointer<FrmAyuda> frmAyuda_;
+    bool centradoTrasMarco_ = false;
     std::function<void(const QString&)> mostrarMensaje_;
     std::function<void()> pitido_;
     std::function<void(const QUrl&)> abrirEnlace_;

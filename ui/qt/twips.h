@@ -8,9 +8,8 @@ namespace varnel {
 
 // Positions are designed in twips; at 96 dpi a pixel is 15 twips. Qt's
 // high-dpi scaling takes it from there.
-inline constexpr int kTwipsPorPixel = 15;
-
 constexpr QRect RectTwips(int izquierda, int arriba, int ancho, int alto) {
+    using formularios::kTwipsPorPixel;
     return {izquierda / kTwipsPorPixel, arriba / kTwipsPorPixel, ancho / kTwipsPorPixel, alto / kTwipsPorPixel};
 }
 

@@ -116,13 +116,6 @@ std::wstring ListaCarpetas::Resaltada() const {
     return entradas_[static_cast<std::size_t>(i)].ruta;
 }
 
-void ListaCarpetas::Confirmar() {
-    const std::wstring resaltada = Resaltada();
-    if (resaltada == carpeta_) return;
-    // A folder removed meanwhile: keep the current one and its listing.
-    if (!PonerCarpeta(resaltada)) Rellenar(true);
-}
-
 void ListaCarpetas::Rellenar(bool conSubcarpetas) {
     entradas_.clear();
     const std::filesystem::path carpeta(carpeta_);
@@ -174,7 +167,7 @@ LRESULT CALLBACK ListaCarpetas::Subclase(HWND h, UINT m, WPARAM w, LPARAM l, UIN
         // leaving for another program is no choice of a folder.
         HWND nueva = reinterpret_cast<HWND>(w);
         HWND ventana = GetAncestor(h, GA_ROOT);
-        if (nueva && (nueva == ventana || IsChild(ventana, nueva))) self->Confirmar();
+        if (nueva && (nueva == ventana || IsChild(ventana, nueva)) && self->alPerderFoco) self->alPerderFoco();
         break;
     }
     case WM_GETDLGCODE:
@@ -185,7 +178,7 @@ LRESULT CALLBACK ListaCarpetas::Subclase(HWND h, UINT m, WPARAM w, LPARAM l, UIN
         break;
     case WM_KEYDOWN:
         if (w == VK_RETURN) {
-            self->Confirmar();
+            if (self->alActivar) self->alActivar();
             return 0;
         }
         break;

@@ -9,8 +9,8 @@
 // The folder list: the drive's root, the folders down to the current folder
 // (open folders), the current folder and its subfolders (closed folders),
 // sorted as Explorer sorts them. A click or the arrow keys only move the
-// highlight; a double click or Enter enters the highlighted folder, and so
-// does the focus moving to another control of the window.
+// highlight. It reports Enter, and the focus moving to another control of
+// the window; the parent hands over a double click.
 namespace varnel::win {
 
 class ListaCarpetas {
@@ -30,14 +30,15 @@ public:
     void PonerCarpetaInicial(const std::wstring& ruta);
     const std::wstring& Carpeta() const { return carpeta_; }
     std::wstring Resaltada() const;
-    // The highlighted folder becomes the current one.
-    void Confirmar();
+    // The current folder listed again, the highlight back on it.
+    void ListarOtraVez() { Rellenar(true); }
 
-    // The parent hands over these two messages for the list.
+    // The parent hands over the owner-drawn list's painting.
     void Dibujar(const DRAWITEMSTRUCT& d) const;
-    void DobleClic() { Confirmar(); }
 
-    std::function<void()> alCambiarCarpeta;  // the drive list follows
+    std::function<void()> alCambiarCarpeta;
+    std::function<void()> alActivar;     // Enter on the highlighted folder
+    std::function<void()> alPerderFoco;  // to another control of the window
 
 private:
     struct Entrada {

@@ -210,11 +210,6 @@ const formularios::Control* RenderizadorFormulario::Descripcion(HWND control) co
     return nullptr;
 }
 
-int RenderizadorFormulario::Id(std::string_view nombre) const {
-    const int i = formularios::Indice(tabla_, nombre);
-    return i < 0 ? 0 : idBase_ + i;
-}
-
 HFONT RenderizadorFormulario::FuenteDe(std::string_view nombre) const {
     HWND h = Control(nombre);
     return h ? reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)) : nullptr;

@@ -33,7 +33,6 @@ public:
 
     HWND Control(std::string_view nombre) const;
     const formularios::Control* Descripcion(HWND control) const;
-    int Id(std::string_view nombre) const;
     HWND Tooltips() const { return tooltips_; }
     HFONT FuenteDe(std::string_view nombre) const;
 

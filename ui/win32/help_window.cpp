@@ -41,8 +41,8 @@ void FrmAyuda::Crear() {
     HMENU menu = GetSystemMenu(hwnd_, FALSE);
     for (UINT orden : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE}) DeleteMenu(menu, orden, MF_BYCOMMAND);
     const UINT dpi = DpiDe(hwnd_);
-    icono_ = CargarIcono(formularios::kAyuda.icono, GetSystemMetrics(SM_CXICON));
-    iconoPequeno_ = CargarIcono(formularios::kAyuda.icono, GetSystemMetrics(SM_CXSMICON));
+    if (!icono_) icono_ = CargarIcono(formularios::kAyuda.icono, GetSystemMetrics(SM_CXICON));
+    if (!iconoPequeno_) iconoPequeno_ = CargarIcono(formularios::kAyuda.icono, GetSystemMetrics(SM_CXSMICON));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icono_));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(iconoPequeno_));
     formulario_ = std::make_unique<RenderizadorFormulario>(formularios::kControlesAyuda, kIdAyuda);
@@ -52,24 +52,14 @@ void FrmAyuda::Crear() {
     SetWindowPos(hwnd_, nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void FrmAyuda::Mostrar() {
-    if (!hwnd_) Crear();
-    // Set, never appended: every showing gets the same texts.
-    const struct {
-        const char* etiqueta;
-        std::string texto;
-    } textos[] = {{"LblDescargar2", textos::TextoAyudaDescargar()},
-                  {"lblOzi2", textos::TextoAyudaOzi()},
-                  {"lblMapsource2", textos::TextoAyudaMapsource()},
-                  {"lblVarnel2", textos::TextoAyudaVarnel()}};
-    for (const auto& t : textos) SetWindowTextW(formulario_->Control(t.etiqueta), Ancho(t.texto).c_str());
-
+void FrmAyuda::Mostrar(std::string_view foco) {
+    if (!hwnd_) return;
     RECT principal;
     GetWindowRect(principal_, &principal);
     CentrarSobre(hwnd_, principal);
     EnableWindow(principal_, FALSE);
     ShowWindow(hwnd_, SW_SHOW);
-    SetFocus(formulario_->Control("OKButton"));
+    SetFocus(formulario_->Control(foco));
     BucleMensajes(
         [](void* datos) {
             HWND h = static_cast<FrmAyuda*>(datos)->hwnd_;
@@ -80,6 +70,7 @@ void FrmAyuda::Mostrar() {
 }
 
 void FrmAyuda::Ocultar() {
+    if (!hwnd_) return;
     // The owner takes input again before this window goes, so that Windows
     // activates it and not some other program.
     EnableWindow(principal_, TRUE);
@@ -89,13 +80,18 @@ void FrmAyuda::Ocultar() {
 
 LRESULT FrmAyuda::Mensaje(UINT m, WPARAM w, LPARAM l) {
     switch (m) {
-    case WM_COMMAND:
-        if (LOWORD(w) == IDCANCEL ||
-            (formulario_ && reinterpret_cast<HWND>(l) == formulario_->Control("OKButton") && HIWORD(w) == BN_CLICKED)) {
+    case WM_COMMAND: {
+        if (LOWORD(w) == IDCANCEL) {
             Ocultar();
             return 0;
         }
+        const formularios::Control* c = formulario_ ? formulario_->Descripcion(reinterpret_cast<HWND>(l)) : nullptr;
+        if (c && HIWORD(w) == BN_CLICKED) {
+            alPulsar_(c->nombre);
+            return 0;
+        }
         break;
+    }
     case WM_CTLCOLORSTATIC: {
         const formularios::Control* c = formulario_ ? formulario_->Descripcion(reinterpret_cast<HWND>(l)) : nullptr;
         if (c && c->tooltipColor) {

@@ -3,14 +3,18 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <array>
+#include <algorithm>
 
+#include "ui/forms/help_form.h"
 #include "ui/forms/main_form.h"
+#include "ui/win32/clipboard.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/win_text.h"
 
 namespace varnel::win {
 namespace {
+
+using formularios::Tipo;
 
 constexpr wchar_t kClase[] = L"VarnelPrincipal";
 // Resizable, with minimise and maximise boxes; the controls stay where they are.
@@ -34,6 +38,11 @@ LRESULT CALLBACK SubclasePorta(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWO
     default: break;
     }
     return DefSubclassProc(h, m, w, l);
+}
+
+bool EsTextoVarias(std::string_view control) {
+    const int i = formularios::Indice(formularios::kControlesPrincipal, control);
+    return i >= 0 && formularios::kControlesPrincipal[static_cast<std::size_t>(i)].tipo == Tipo::TextoVarias;
 }
 
 }  // namespace
@@ -86,13 +95,14 @@ bool FrmVarnel::Crear() {
                                   Pixeles(formularios::kPrincipal.altoTwips, dpi), kEstilo, 0, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CentrarSobre(hwnd_, AreaDeTrabajo(hwnd_));
+    logica_.Iniciar();
     return true;
 }
 
 void FrmVarnel::PrepararControles() {
     HWND mensajes = Control("txtMensajes");
     SendMessageW(mensajes, EM_SETREADONLY, TRUE, 0);
-    // The messages box's tooltip shows a message wider than the box.
+    // The messages box's tooltip, for a message wider than the box.
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -105,14 +115,13 @@ void FrmVarnel::PrepararControles() {
     SendMessageW(porta, EM_SETLIMITTEXT, 0, 0);  // no limit: 32 767 lines and more
     SetWindowSubclass(porta, &SubclasePorta, 1, 0);
 
-    SendMessageW(Control("ChkDescargar"), BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(Control("Option1"), BM_SETCHECK, BST_CHECKED, 0);
-    OpcionesUnaParada();
-
-    dirList_.alCambiarCarpeta = [this] { drvList_.MostrarUnidadDe(dirList_.Carpeta()); };
-    drvList_.alElegirUnidad = [this](const std::wstring& raiz) { CambiarUnidad(raiz); };
+    dirList_.alCambiarCarpeta = [this] { logica_.CarpetaCambiada(); };
+    dirList_.alActivar = [this] { logica_.Activado("dirList"); };
+    dirList_.alPerderFoco = [this] { logica_.FocoPerdido("dirList"); };
+    drvList_.alElegirUnidad = [this](const std::wstring& raiz) { logica_.UnidadElegida(raiz); };
     dirList_.Adjuntar(Control("dirList"));
     drvList_.Adjuntar(Control("DrvList"));
+    // The working folder, even one that cannot be listed; the drive list follows.
     dirList_.PonerCarpetaInicial(std::filesystem::current_path().native());
 }
 
@@ -141,7 +150,13 @@ void FrmVarnel::Colocar(UINT dpi) {
 void FrmVarnel::Mostrar(int comoMostrar) {
     ShowWindow(hwnd_, comoMostrar);
     UpdateWindow(hwnd_);
-    SetFocus(Control("cmdSitnaWpOzi"));
+    // A hidden window's controls take no focus: the one the start chose gets it now.
+    if (ultimoFoco_) SetFocus(ultimoFoco_);
+}
+
+HWND FrmVarnel::Control(std::string_view nombre) const {
+    if (HWND h = formulario_.Control(nombre)) return h;
+    return frmAyuda_ ? frmAyuda_->Control(nombre) : nullptr;
 }
 
 LRESULT FrmVarnel::Mensaje(UINT m, WPARAM w, LPARAM l) {
@@ -173,7 +188,7 @@ LRESULT FrmVarnel::Mensaje(UINT m, WPARAM w, LPARAM l) {
     }
     case WM_SETCURSOR: {
         const formularios::Control* c = formulario_.Descripcion(reinterpret_cast<HWND>(w));
-        if (c && c->tipo == formularios::Tipo::Enlace) {
+        if (c && c->tipo == Tipo::Enlace) {
             SetCursor(LoadCursorW(nullptr, IDC_HAND));
             return TRUE;
         }
@@ -210,177 +225,135 @@ LRESULT FrmVarnel::Mensaje(UINT m, WPARAM w, LPARAM l) {
 void FrmVarnel::Comando(HWND control, WORD codigo) {
     const formularios::Control* c = formulario_.Descripcion(control);
     if (!c) return;
-    const std::string_view n = c->nombre;
-    if (n == "DrvList") {
-        drvList_.Notificacion(codigo);
+    switch (c->tipo) {
+    case Tipo::ListaUnidades: drvList_.Notificacion(codigo); break;
+    case Tipo::ListaCarpetas:
+        if (codigo == LBN_DBLCLK) logica_.Activado(c->nombre);
+        break;
+    default:
+        // A button's click, and a link's: STN_CLICKED is the same code.
+        static_assert(STN_CLICKED == BN_CLICKED);
+        if (codigo == BN_CLICKED) logica_.Pulsado(c->nombre);
+        break;
+    }
+}
+
+// Controles.
+
+std::string FrmVarnel::Texto(std::string_view control) const { return Utf8(TextoDe(Control(control))); }
+
+void FrmVarnel::PonerTexto(std::string_view control, const std::string& texto) {
+    HWND h = Control(control);
+    if (!EsTextoVarias(control)) {
+        SetWindowTextW(h, Ancho(texto).c_str());
         return;
     }
-    if (n == "dirList") {
-        if (codigo == LBN_DBLCLK) dirList_.DobleClic();
-        return;
-    }
-    if (c->tipo == formularios::Tipo::Enlace) {
-        if (codigo == STN_CLICKED) AbrirEnlace(n == "lblLink_0" ? 0 : 1);
-        return;
-    }
-    if (codigo != BN_CLICKED) return;
-    if (n == "cmdSitnaWpOzi")
-        motor_.cmdSitnaWpOzi();
-    else if (n == "cmdSitnaTrackOzi")
-        motor_.cmdSitnaTrackOzi();
-    else if (n == "cmdWpOziSitna")
-        motor_.cmdWpOziSitna();
-    else if (n == "cmdTrackOziSitna")
-        motor_.cmdTrackOziSitna();
-    else if (n == "cmdMapsourceSitna")
-        motor_.cmdMapsourceSitna();
-    else if (n == "mnuCopiar")
-        Copiar();
-    else if (n == "mnuPegar")
-        Pegar();
-    else if (n == "cmdAyuda")
-        MostrarAyuda();
-    else if (n == "cmdSalir")
-        SendMessageW(hwnd_, WM_CLOSE, 0, 0);
-    else if (c->tipo == formularios::Tipo::Opcion)
-        OpcionesUnaParada();
+    // The box's lines end in CR LF, whatever the text brought; in one go, so
+    // the box is drawn once, not line by line.
+    SetWindowTextW(h, ConCrLf(Ancho(texto)).c_str());
 }
 
-void FrmVarnel::OpcionesUnaParada() {
-    // The option group is one Tab stop, on the selected option.
-    for (const char* nombre : {"Option1", "Option2", "Option3"}) {
-        HWND h = Control(nombre);
-        LONG_PTR estilo = GetWindowLongPtrW(h, GWL_STYLE);
-        const bool marcada = SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        estilo = marcada ? (estilo | WS_TABSTOP) : (estilo & ~static_cast<LONG_PTR>(WS_TABSTOP));
-        SetWindowLongPtrW(h, GWL_STYLE, estilo);
-    }
+void FrmVarnel::Repintar(std::string_view control) { UpdateWindow(Control(control)); }
+
+bool FrmVarnel::Marcado(std::string_view control) const {
+    return SendMessageW(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void FrmVarnel::CambiarUnidad(const std::wstring& raiz) {
-    // The drive's current folder as the system gives it; a drive that cannot
-    // be read (no medium, a network drive that does not answer) puts the
-    // list back on the drive of the folder still shown, silently.
-    std::wstring actual = RutaCompleta(raiz.substr(0, 2));
-    if (!dirList_.PonerCarpeta(actual) && !dirList_.PonerCarpeta(raiz)) drvList_.MostrarUnidadDe(dirList_.Carpeta());
+void FrmVarnel::Marcar(std::string_view control, bool marcado) {
+    SendMessageW(Control(control), BM_SETCHECK, marcado ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void FrmVarnel::Copiar() {
-    SendMessageW(Control("txtMensajes"), EM_SETSEL, 9999, 9999);
-    HWND porta = Control("txtPorta");
-    DWORD inicio = 0;
-    SendMessageW(porta, EM_GETSEL, reinterpret_cast<WPARAM>(&inicio), 0);
-    SendMessageW(porta, EM_SETSEL, inicio, -1);
-
-    // Busy in another program: nothing changes, nothing is shown.
-    if (!OpenClipboard(hwnd_)) return;
-    EmptyClipboard();
-    const std::wstring texto = TextoDe(porta);
-    if (!texto.empty()) {
-        const std::size_t bytes = (texto.size() + 1) * sizeof(wchar_t);
-        if (HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-            if (void* p = GlobalLock(memoria)) {
-                memcpy(p, texto.c_str(), bytes);
-                GlobalUnlock(memoria);
-                if (!SetClipboardData(CF_UNICODETEXT, memoria)) GlobalFree(memoria);
-            } else {
-                GlobalFree(memoria);
-            }
-        }
-    }
-    CloseClipboard();
-}
-
-void FrmVarnel::Pegar() {
-    // Busy in another program: the box keeps its text.
-    if (!OpenClipboard(hwnd_)) return;
-    HWND porta = Control("txtPorta");
-    SetWindowTextW(porta, L"");
-    UpdateWindow(porta);
-    std::wstring texto;
-    if (HANDLE datos = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* p = static_cast<const wchar_t*>(GlobalLock(datos))) {
-            texto.assign(p, wcsnlen(p, GlobalSize(datos) / sizeof(wchar_t)));
-            GlobalUnlock(datos);
-        }
-    }
-    CloseClipboard();
-    // Lines as the box holds them, CR LF, whatever the other program used.
-    texto = ConCrLf(texto);
-    SetWindowTextW(porta, texto.c_str());
-    const auto fin = static_cast<LPARAM>(texto.size());
-    SendMessageW(porta, EM_SETSEL, static_cast<WPARAM>(fin), fin);
-    SendMessageW(porta, EM_SCROLLCARET, 0, 0);
-}
-
-void FrmVarnel::MostrarAyuda() {
-    if (!frmAyuda_) frmAyuda_ = std::make_unique<FrmAyuda>(hwnd_);
-    frmAyuda_->Mostrar();
-}
-
-void FrmVarnel::AbrirEnlace(int indice) {
-    const std::wstring destino = indice == 0 ? L"mailto:" + Ancho(textos::kCorreoAutor) : Ancho(textos::kWebSitna);
-    abrirEnlace_(destino);
-}
-
-// Window operations.
-
-void FrmVarnel::PonerTextoMensajes(const std::string& texto) {
-    HWND mensajes = Control("txtMensajes");
-    const std::wstring t = Ancho(texto);
-    SetWindowTextW(mensajes, t.c_str());
-    // Read from its start ("Error:53 ...", "Generados ..."); a text wider
-    // than the box is whole in its tooltip.
-    SendMessageW(mensajes, EM_SETSEL, 0, 0);
-    SendMessageW(mensajes, EM_SCROLLCARET, 0, 0);
-    HDC dc = GetDC(mensajes);
-    HGDIOBJ antes = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(mensajes, WM_GETFONT, 0, 0)));
+bool FrmVarnel::CabeEntero(std::string_view control) const {
+    HWND h = Control(control);
+    const std::wstring t = TextoDe(h);
+    HDC dc = GetDC(h);
+    HGDIOBJ antes = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
     SIZE s{};
     GetTextExtentPoint32W(dc, t.c_str(), static_cast<int>(t.size()), &s);
     SelectObject(dc, antes);
-    ReleaseDC(mensajes, dc);
+    ReleaseDC(h, dc);
     RECT r;
-    SendMessageW(mensajes, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
-    std::wstring ayuda = s.cx > r.right - r.left ? t : std::wstring();
+    SendMessageW(h, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+    return s.cx <= r.right - r.left;
+}
+
+void FrmVarnel::PonerAyuda(std::string_view control, const std::string& ayuda) {
+    std::wstring texto = Ancho(ayuda);
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
     info.hwnd = hwnd_;
-    info.uId = reinterpret_cast<UINT_PTR>(mensajes);
-    info.lpszText = ayuda.data();
+    info.uId = reinterpret_cast<UINT_PTR>(Control(control));
+    info.lpszText = texto.data();
     SendMessageW(formulario_.Tooltips(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-std::string FrmVarnel::TextoMensajes() const { return Utf8(TextoDe(Control("txtMensajes"))); }
-
-void FrmVarnel::RepintarMensajes() { UpdateWindow(Control("txtMensajes")); }
-
-std::string FrmVarnel::TextoPorta() const { return Utf8(TextoDe(Control("txtPorta"))); }
-
-void FrmVarnel::PonerTextoPorta(const std::string& texto) {
-    // In one go: the box is drawn once, not line by line.
-    SetWindowTextW(Control("txtPorta"), ConCrLf(Ancho(texto)).c_str());
+int FrmVarnel::InicioSeleccion(std::string_view control) const {
+    DWORD inicio = 0;
+    SendMessageW(Control(control), EM_GETSEL, reinterpret_cast<WPARAM>(&inicio), 0);
+    return static_cast<int>(inicio);
 }
 
-void FrmVarnel::VaciarPortaYRepintar() {
-    HWND porta = Control("txtPorta");
-    SetWindowTextW(porta, L"");
-    UpdateWindow(porta);
+void FrmVarnel::Seleccionar(std::string_view control, int inicio, int largo) {
+    HWND h = Control(control);
+    const int n = GetWindowTextLengthW(h);
+    const int desde = std::clamp(inicio, 0, n);
+    const int hasta = desde + std::clamp(largo, 0, n - desde);
+    SendMessageW(h, EM_SETSEL, static_cast<WPARAM>(desde), hasta);
+    SendMessageW(h, EM_SCROLLCARET, 0, 0);
 }
 
-bool FrmVarnel::DescargarMarcado() const {
-    return SendMessageW(Control("ChkDescargar"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+void FrmVarnel::PonerFoco(std::string_view control) {
+    ultimoFoco_ = Control(control);
+    if (IsWindowVisible(hwnd_)) SetFocus(ultimoFoco_);
 }
 
-OpcionGarmin FrmVarnel::OpcionSeleccionada() const {
-    if (SendMessageW(Control("Option2"), BM_GETCHECK, 0, 0) == BST_CHECKED) return OpcionGarmin::Option2;
-    if (SendMessageW(Control("Option3"), BM_GETCHECK, 0, 0) == BST_CHECKED) return OpcionGarmin::Option3;
-    return OpcionGarmin::Option1;
+void FrmVarnel::PonerParadaTab(std::string_view control, bool parada) {
+    HWND h = Control(control);
+    const LONG_PTR estilo = GetWindowLongPtrW(h, GWL_STYLE);
+    SetWindowLongPtrW(h, GWL_STYLE, parada ? (estilo | WS_TABSTOP) : (estilo & ~static_cast<LONG_PTR>(WS_TABSTOP)));
 }
 
-std::filesystem::path FrmVarnel::CarpetaIntercambio() const { return std::filesystem::path(dirList_.Carpeta()); }
+std::optional<std::string> FrmVarnel::LeerPortapapeles() {
+    const std::optional<std::wstring> texto = win::LeerPortapapeles(hwnd_);
+    if (!texto) return std::nullopt;
+    return Utf8(*texto);
+}
+
+bool FrmVarnel::PonerPortapapeles(const std::string& texto) { return win::PonerPortapapeles(hwnd_, Ancho(texto)); }
 
 void FrmVarnel::Pitido() { pitido_(); }
 
-void FrmVarnel::MostrarMensajeModal(const std::string& texto) { mostrarMensaje_(Ancho(texto)); }
+void FrmVarnel::MensajeModal(const std::string& texto) { mostrarMensaje_(Ancho(texto)); }
+
+void FrmVarnel::AbrirDireccion(const std::string& direccion) { abrirEnlace_(Ancho(direccion)); }
+
+std::filesystem::path FrmVarnel::CarpetaActual() const { return std::filesystem::path(dirList_.Carpeta()); }
+
+std::filesystem::path FrmVarnel::CarpetaResaltada() const { return std::filesystem::path(dirList_.Resaltada()); }
+
+bool FrmVarnel::PonerCarpetaActual(const std::filesystem::path& carpeta) {
+    return dirList_.PonerCarpeta(carpeta.native());
+}
+
+void FrmVarnel::ListarCarpetaOtraVez() { dirList_.ListarOtraVez(); }
+
+void FrmVarnel::MostrarUnidadDe(const std::filesystem::path& carpeta) { drvList_.MostrarUnidadDe(carpeta.native()); }
+
+void FrmVarnel::CrearVentana(std::string_view ventana) {
+    if (ventana != formularios::kAyuda.nombre) return;
+    if (!frmAyuda_) frmAyuda_ = std::make_unique<FrmAyuda>(hwnd_, [this](std::string_view c) { logica_.Pulsado(c); });
+    // Its close box removes it; the next showing makes it again.
+    if (!frmAyuda_->Ventana()) frmAyuda_->Crear();
+}
+
+void FrmVarnel::MostrarModal(std::string_view ventana, std::string_view foco) {
+    if (ventana == formularios::kAyuda.nombre && frmAyuda_) frmAyuda_->Mostrar(foco);
+}
+
+void FrmVarnel::Ocultar(std::string_view ventana) {
+    if (ventana == formularios::kAyuda.nombre && frmAyuda_) frmAyuda_->Ocultar();
+}
+
+void FrmVarnel::TerminarPrograma() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
 }  // namespace varnel::win

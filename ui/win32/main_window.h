@@ -6,56 +6,72 @@
 #include <memory>
 #include <string>
 
-#include "engine/varnel_engine.h"
-#include "engine/window_ops.h"
+#include "ui/logic/controls.h"
+#include "ui/logic/window_logic.h"
 #include "ui/win32/drive_list.h"
 #include "ui/win32/folder_list.h"
 #include "ui/win32/form_renderer.h"
 #include "ui/win32/help_window.h"
 #include "ui/win32/window_procedure.h"
 
-// The main window frmVarnel for Windows: five conversion buttons, the
-// exchange folder, the Cuadro Descargar box with the clipboard, links, help
-// and exit. It owns the conversion engine and lends it the window operations.
+// The main window frmVarnel drawn with the Win32 API from the description;
+// each notification goes to the windows' logic, which works the controls
+// through Controles.
 namespace varnel::win {
 
-class FrmVarnel : public OperacionesVentana {
+class FrmVarnel : public logica::Controles {
 public:
     FrmVarnel();
     ~FrmVarnel() override;
     FrmVarnel(const FrmVarnel&) = delete;
     FrmVarnel& operator=(const FrmVarnel&) = delete;
 
-    // Creates the window, hidden, centred on its screen's work area.
+    // Creates the window, hidden, centred on its screen's work area, its
+    // controls in their designed state.
     bool Crear();
-    // Shows it and puts the focus on "&SITNA a Wp Ozi".
+    // Shows it, the focus where the start puts it.
     void Mostrar(int comoMostrar);
 
     HWND Ventana() const { return hwnd_; }
-    HWND Control(std::string_view nombre) const { return formulario_.Control(nombre); }
+    // A control of either window by its name in the description.
+    HWND Control(std::string_view nombre) const;
     const RenderizadorFormulario& Formulario() const { return formulario_; }
     ListaCarpetas& Carpetas() { return dirList_; }
     ListaUnidades& Unidades() { return drvList_; }
     FrmAyuda* Ayuda() const { return frmAyuda_.get(); }
-    MotorVarnel& Motor() { return motor_; }
+    logica::LogicaVentana& Logica() { return logica_; }
 
-    // What the error report and the links do; tests put recorders here.
+    // What the message box, the beep and the links do; tests put recorders here.
     void PonerMostrarMensaje(std::function<void(const std::wstring&)> f) { mostrarMensaje_ = std::move(f); }
     void PonerPitido(std::function<void()> f) { pitido_ = std::move(f); }
     void PonerAbrirEnlace(std::function<void(const std::wstring&)> f) { abrirEnlace_ = std::move(f); }
 
-    // Window operations for the engine.
-    void PonerTextoMensajes(const std::string& texto) override;
-    std::string TextoMensajes() const;
-    void RepintarMensajes() override;
-    std::string TextoPorta() const override;
-    void PonerTextoPorta(const std::string& texto) override;
-    void VaciarPortaYRepintar() override;
-    bool DescargarMarcado() const override;
-    OpcionGarmin OpcionSeleccionada() const override;
-    std::filesystem::path CarpetaIntercambio() const override;
+    // Controles, for the logic.
+    std::string Texto(std::string_view control) const override;
+    void PonerTexto(std::string_view control, const std::string& texto) override;
+    void Repintar(std::string_view control) override;
+    bool Marcado(std::string_view control) const override;
+    void Marcar(std::string_view control, bool marcado) override;
+    bool CabeEntero(std::string_view control) const override;
+    void PonerAyuda(std::string_view control, const std::string& ayuda) override;
+    int InicioSeleccion(std::string_view control) const override;
+    void Seleccionar(std::string_view control, int inicio, int largo) override;
+    void PonerFoco(std::string_view control) override;
+    void PonerParadaTab(std::string_view control, bool parada) override;
+    std::optional<std::string> LeerPortapapeles() override;
+    bool PonerPortapapeles(const std::string& texto) override;
     void Pitido() override;
-    void MostrarMensajeModal(const std::string& texto) override;
+    void MensajeModal(const std::string& texto) override;
+    void AbrirDireccion(const std::string& direccion) override;
+    std::filesystem::path CarpetaActual() const override;
+    std::filesystem::path CarpetaResaltada() const override;
+    bool PonerCarpetaActual(const std::filesystem::path& carpeta) override;
+    void ListarCarpetaOtraVez() override;
+    void MostrarUnidadDe(const std::filesystem::path& carpeta) override;
+    void CrearVentana(std::string_view ventana) override;
+    void MostrarModal(std::string_view ventana, std::string_view foco) override;
+    void Ocultar(std::string_view ventana) override;
+    void TerminarPrograma() override;
 
 private:
     template <class>
@@ -65,20 +81,14 @@ private:
     void Comando(HWND control, WORD codigo);
     void Colocar(UINT dpi);
     void PrepararControles();
-    void CambiarUnidad(const std::wstring& raiz);
-    void Copiar();
-    void Pegar();
-    void MostrarAyuda();
-    void AbrirEnlace(int indice);
-    void OpcionesUnaParada();
 
     HWND hwnd_ = nullptr;
     RenderizadorFormulario formulario_;
-    MotorVarnel motor_{*this};
+    logica::LogicaVentana logica_{*this};
     ListaCarpetas dirList_;
     ListaUnidades drvList_;
     std::unique_ptr<FrmAyuda> frmAyuda_;
-    HWND ultimoFoco_ = nullptr;
+    HWND ultimoFoco_ = nullptr;  // given back when the window is activated
     HICON icono_ = nullptr;
     HICON iconoPequeno_ = nullptr;
     std::function<void(const std::wstring&)> mostrarMensaje_;

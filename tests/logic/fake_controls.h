@@ -1,0 +1,145 @@
+#pragma once
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/logic/controls.h"
+
+namespace varnel::prueba {
+
+// Controls in memory, recording what the rules do to them, in order. A
+// control's characters are its text's bytes here.
+class ControlesFalsos : public logica::Controles {
+public:
+    struct Seleccion {
+        int inicio = 0;
+        int largo = 0;
+    };
+
+    std::map<std::string, std::string, std::less<>> textos;
+    std::map<std::string, bool, std::less<>> marcas;
+    std::map<std::string, std::string, std::less<>> ayudas;
+    std::map<std::string, Seleccion, std::less<>> selecciones;
+    std::map<std::string, bool, std::less<>> paradas;
+    std::string foco;
+    std::size_t anchoMensajes = 40;  // the messages box shows this many characters
+
+    std::optional<std::string> portapapeles;  // nothing: it holds no text
+    bool portapapelesOcupado = false;
+
+    int pitidos = 0;
+    std::vector<std::string> modales;
+    std::vector<std::string> direcciones;
+
+    std::set<std::filesystem::path> legibles;  // the folders that can be listed
+    std::filesystem::path actual;
+    std::filesystem::path resaltada;
+    std::optional<std::filesystem::path> unidadDe;  // what the drive list was last told to show
+    int listados = 0;
+
+    std::set<std::string, std::less<>> creadas;
+    std::string visible;                  // the modal window shown, if any
+    std::function<void()> mientrasModal;  // runs while the modal window is shown
+    bool terminado = false;
+
+    // "texto:txtPorta=...", "repintar:txtPorta", "modal:frmAyuda", ... in order.
+    std::vector<std::string> registro;
+
+    std::string Texto(std::string_view control) const override { return Buscar(textos, control, std::string()); }
+    void PonerTexto(std::string_view control, const std::string& texto) override {
+        textos[std::string(control)] = texto;
+        registro.push_back("texto:" + std::string(control) + "=" + texto);
+    }
+    void Repintar(std::string_view control) override { registro.push_back("repintar:" + std::string(control)); }
+    bool Marcado(std::string_view control) const override { return Buscar(marcas, control, false); }
+    void Marcar(std::string_view control, bool marcado) override {
+        marcas[std::string(control)] = marcado;
+        // Like option buttons: selecting one clears the others of its group.
+        if (marcado && control.starts_with("Option"))
+            for (auto& [nombre, m] : marcas)
+                if (nombre != control && nombre.starts_with("Option")) m = false;
+    }
+    bool CabeEntero(std::string_view control) const override { return Texto(control).size() <= anchoMensajes; }
+    void PonerAyuda(std::string_view control, const std::string& ayuda) override {
+        ayudas[std::string(control)] = ayuda;
+    }
+
+    int InicioSeleccion(std::string_view control) const override {
+        return Buscar(selecciones, control, Seleccion{}).inicio;
+    }
+    void Seleccionar(std::string_view control, int inicio, int largo) override {
+        const int n = static_cast<int>(Texto(control).size());
+        const int desde = std::clamp(inicio, 0, n);
+        selecciones[std::string(control)] = {desde, std::clamp(largo, 0, n - desde)};
+        registro.push_back("seleccion:" + std::string(control));
+    }
+    void PonerFoco(std::string_view control) override { foco = control; }
+    void PonerParadaTab(std::string_view control, bool parada) override { paradas[std::string(control)] = parada; }
+
+    std::optional<std::string> LeerPortapapeles() override {
+        if (portapapelesOcupado) return std::nullopt;
+        return portapapeles.value_or("");
+    }
+    bool PonerPortapapeles(const std::string& texto) override {
+        if (portapapelesOcupado) return false;
+        portapapeles = texto.empty() ? std::nullopt : std::optional<std::string>(texto);
+        registro.emplace_back("portapapeles");
+        return true;
+    }
+
+    void Pitido() override {
+        ++pitidos;
+        registro.emplace_back("pitido");
+    }
+    void MensajeModal(const std::string& texto) override {
+        modales.push_back(texto);
+        registro.push_back("mensaje:" + texto);
+    }
+    void AbrirDireccion(const std::string& direccion) override { direcciones.push_back(direccion); }
+
+    std::filesystem::path CarpetaActual() const override { return actual; }
+    std::filesystem::path CarpetaResaltada() const override { return resaltada; }
+    bool PonerCarpetaActual(const std::filesystem::path& carpeta) override {
+        registro.push_back("carpeta:" + carpeta.generic_string());
+        if (!legibles.contains(carpeta)) return false;
+        actual = resaltada = carpeta;
+        return true;
+    }
+    void ListarCarpetaOtraVez() override {
+        ++listados;
+        resaltada = actual;
+    }
+    void MostrarUnidadDe(const std::filesystem::path& carpeta) override { unidadDe = carpeta; }
+
+    void CrearVentana(std::string_view ventana) override {
+        if (creadas.emplace(ventana).second) registro.push_back("crear:" + std::string(ventana));
+    }
+    void MostrarModal(std::string_view ventana, std::string_view enfocado) override {
+        registro.push_back("modal:" + std::string(ventana));
+        visible = ventana;
+        foco = enfocado;
+        if (mientrasModal) mientrasModal();
+        visible.clear();
+    }
+    void Ocultar(std::string_view ventana) override {
+        registro.push_back("ocultar:" + std::string(ventana));
+        if (visible == ventana) visible.clear();
+    }
+    void TerminarPrograma() override { terminado = true; }
+
+private:
+    template <class Mapa, class Valor>
+    static Valor Buscar(const Mapa& mapa, std::string_view clave, Valor porDefecto) {
+        const auto it = mapa.find(clave);
+        return it == mapa.end() ? porDefecto : it->second;
+    }
+};
+
+}  // namespace varnel::prueba

@@ -1,0 +1,71 @@
+// The help window's rules: made once, its four texts set on every showing,
+// modal with the focus on "Aceptar", which hides it; meanwhile the main
+// window takes no input.
+#include <algorithm>
+
+#include "tests/logic/logic_fixture.h"
+#include "ui/forms/texts.h"
+
+namespace varnel::prueba {
+namespace {
+
+TEST_F(LogicaTest, AyudaCreadaRellenaYModal) {
+    logica.Pulsado("cmdAyuda");
+    const std::vector<std::string> esperado = {
+        "crear:frmAyuda",
+        "texto:LblDescargar2=" + textos::TextoAyudaDescargar(),
+        "texto:lblOzi2=" + textos::TextoAyudaOzi(),
+        "texto:lblMapsource2=" + textos::TextoAyudaMapsource(),
+        "texto:lblVarnel2=" + textos::TextoAyudaVarnel(),
+        "modal:frmAyuda",
+    };
+    EXPECT_EQ(c.registro, esperado);
+    EXPECT_EQ(c.foco, "OKButton");
+    EXPECT_FALSE(logica.AyudaAbierta());
+}
+
+TEST_F(LogicaTest, CadaVezLosMismosTextosYUnaSolaVentana) {
+    logica.Pulsado("cmdAyuda");
+    const auto primera = c.textos;
+    logica.Pulsado("cmdAyuda");
+    EXPECT_EQ(c.textos, primera);
+    EXPECT_EQ(std::count(c.registro.begin(), c.registro.end(), "crear:frmAyuda"), 1);
+    EXPECT_EQ(std::count(c.registro.begin(), c.registro.end(), "modal:frmAyuda"), 2);
+}
+
+TEST_F(LogicaTest, AceptarOcultaLaAyuda) {
+    bool abierta = false;
+    c.mientrasModal = [&] {
+        abierta = logica.AyudaAbierta();
+        logica.Pulsado("OKButton");
+    };
+    logica.Pulsado("cmdAyuda");
+    EXPECT_TRUE(abierta);
+    EXPECT_EQ(c.registro.back(), "ocultar:frmAyuda");
+    EXPECT_FALSE(logica.AyudaAbierta());
+}
+
+TEST_F(LogicaTest, ConLaAyudaAbiertaLaPrincipalNoHaceNada) {
+    c.legibles.insert(dir / "sub");
+    c.resaltada = dir / "sub";
+    c.mientrasModal = [&] {
+        logica.Pulsado("cmdMapsourceSitna");
+        logica.Pulsado("mnuPegar");
+        logica.Pulsado("cmdSalir");
+        logica.FocoPerdido("dirList");
+        logica.UnidadElegida(dir / "sin-medio");
+    };
+    c.portapapeles = "612345,4745678";
+    logica.Pulsado("cmdAyuda");
+    EXPECT_EQ(c.Texto("txtMensajes"), "");
+    EXPECT_EQ(c.Texto("txtPorta"), "");
+    EXPECT_FALSE(c.terminado);
+    EXPECT_EQ(c.actual, dir.Ruta());
+    EXPECT_FALSE(c.unidadDe.has_value());
+    // Once it is hidden, the same click runs.
+    logica.Pulsado("cmdMapsourceSitna");
+    EXPECT_EQ(c.Texto("txtMensajes"), "Error:53 No se ha encontrado el archivo " + Ruta("Sitna-Mapsource.txt"));
+}
+
+}  // namespace
+}  // namespace varnel::prueba

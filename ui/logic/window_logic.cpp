@@ -1,0 +1,183 @@
+#include "ui/logic/window_logic.h"
+
+#include <array>
+#include <climits>
+
+#include "engine/conversion.h"
+#include "ui/forms/help_form.h"
+#include "ui/forms/main_form.h"
+#include "ui/forms/texts.h"
+#include "ui/logic/tab_order.h"
+
+namespace varnel::logica {
+namespace {
+
+using formularios::kControlesAyuda;
+using formularios::kControlesPrincipal;
+
+constexpr std::string_view kMensajes = "txtMensajes";
+constexpr std::string_view kPorta = "txtPorta";
+constexpr std::string_view kCarpetas = "dirList";
+constexpr std::string_view kAyuda = "frmAyuda";
+constexpr std::array<std::string_view, 3> kOpciones{"Option1", "Option2", "Option3"};
+
+constexpr bool EnPrincipal(std::string_view nombre) { return formularios::Indice(kControlesPrincipal, nombre) >= 0; }
+constexpr bool EnAyuda(std::string_view nombre) { return formularios::Indice(kControlesAyuda, nombre) >= 0; }
+static_assert(EnPrincipal(kMensajes) && EnPrincipal(kPorta) && EnPrincipal(kCarpetas) && EnPrincipal("ChkDescargar"));
+static_assert(EnPrincipal(kOpciones[0]) && EnPrincipal(kOpciones[1]) && EnPrincipal(kOpciones[2]));
+static_assert(formularios::kAyuda.nombre == kAyuda);
+
+// Up to the end of a control's text, whatever its length there: the control
+// limits a selection to its text.
+constexpr int kHastaElFinal = INT_MAX;
+
+}  // namespace
+
+void LogicaVentana::Iniciar() {
+    c_.Marcar("ChkDescargar", true);
+    c_.Marcar(kOpciones[0], true);
+    ParadasDeOpciones();
+    c_.PonerFoco(OrdenTab(kControlesPrincipal).front());
+}
+
+void LogicaVentana::Pulsado(std::string_view control) {
+    if (ayudaAbierta_ && !EnAyuda(control)) return;
+    // The conversion table names each conversion's button.
+    for (const Conversion& conversion : conversiones::Todas) {
+        if (conversion.boton == control) {
+            motor_.Ejecutar(conversion);
+            return;
+        }
+    }
+    struct Accion {
+        std::string_view control;
+        void (LogicaVentana::*hacer)();
+    };
+    static constexpr Accion kAcciones[] = {
+        {"mnuCopiar", &LogicaVentana::Copiar},
+        {"mnuPegar", &LogicaVentana::Pegar},
+        {"cmdAyuda", &LogicaVentana::Ayuda},
+        {"cmdSalir", &LogicaVentana::Salir},
+        {"lblLink_0", &LogicaVentana::EnlaceCorreo},
+        {"lblLink_1", &LogicaVentana::EnlaceWeb},
+        {"Option1", &LogicaVentana::ParadasDeOpciones},
+        {"Option2", &LogicaVentana::ParadasDeOpciones},
+        {"Option3", &LogicaVentana::ParadasDeOpciones},
+        {"OKButton", &LogicaVentana::Aceptar},
+    };
+    for (const Accion& a : kAcciones) {
+        if (a.control == control) {
+            (this->*a.hacer)();
+            return;
+        }
+    }
+}
+
+void LogicaVentana::Activado(std::string_view control) {
+    if (!ayudaAbierta_ && control == kCarpetas) ConfirmarCarpeta();
+}
+
+void LogicaVentana::FocoPerdido(std::string_view control) {
+    if (!ayudaAbierta_ && control == kCarpetas) ConfirmarCarpeta();
+}
+
+void LogicaVentana::UnidadElegida(const std::filesystem::path& raiz) {
+    if (ayudaAbierta_) return;
+    // The drive's current folder as the system gives it ("D:" on Windows),
+    // else its root. A drive that cannot be read (no medium, a network drive
+    // that does not answer) puts the drive list back on the drive of the
+    // folder still shown, silently.
+    const std::filesystem::path unidad = raiz.root_name();
+    if (!unidad.empty() && unidad != raiz && c_.PonerCarpetaActual(unidad)) return;
+    if (c_.PonerCarpetaActual(raiz)) return;
+    c_.MostrarUnidadDe(c_.CarpetaActual());
+}
+
+void LogicaVentana::CarpetaCambiada() { c_.MostrarUnidadDe(c_.CarpetaActual()); }
+
+void LogicaVentana::ConfirmarCarpeta() {
+    const std::filesystem::path resaltada = c_.CarpetaResaltada();
+    if (resaltada == c_.CarpetaActual()) return;
+    // A folder removed meanwhile: the current one stays, listed again.
+    if (!c_.PonerCarpetaActual(resaltada)) c_.ListarCarpetaOtraVez();
+}
+
+void LogicaVentana::ParadasDeOpciones() {
+    // The option group is one Tab stop, on the selected option.
+    for (std::string_view opcion : kOpciones) c_.PonerParadaTab(opcion, c_.Marcado(opcion));
+}
+
+void LogicaVentana::Copiar() {
+    c_.Seleccionar(kMensajes, 9999, 0);
+    // From the caret to the end; what is copied is the whole box all the same.
+    c_.Seleccionar(kPorta, c_.InicioSeleccion(kPorta), kHastaElFinal);
+    // Busy in another program: nothing changes, nothing is shown.
+    c_.PonerPortapapeles(c_.Texto(kPorta));
+}
+
+void LogicaVentana::Pegar() {
+    const std::optional<std::string> texto = c_.LeerPortapapeles();
+    if (!texto) return;  // busy in another program: the box keeps its text
+    c_.PonerTexto(kPorta, "");
+    c_.Repintar(kPorta);
+    // Taken as it comes; whether it is a SITNA list shows when a run reads it.
+    c_.PonerTexto(kPorta, *texto);
+    c_.Seleccionar(kPorta, kHastaElFinal, 0);  // the caret after its last character
+}
+
+void LogicaVentana::Ayuda() {
+    c_.CrearVentana(kAyuda);
+    // Set, never appended: every showing gets the same texts.
+    c_.PonerTexto("LblDescargar2", textos::TextoAyudaDescargar());
+    c_.PonerTexto("lblOzi2", textos::TextoAyudaOzi());
+    c_.PonerTexto("lblMapsource2", textos::TextoAyudaMapsource());
+    c_.PonerTexto("lblVarnel2", textos::TextoAyudaVarnel());
+    ayudaAbierta_ = true;
+    c_.MostrarModal(kAyuda, "OKButton");
+    ayudaAbierta_ = false;
+}
+
+void LogicaVentana::Aceptar() { c_.Ocultar(kAyuda); }
+
+void LogicaVentana::Salir() { c_.TerminarPrograma(); }
+
+void LogicaVentana::EnlaceCorreo() { c_.AbrirDireccion("mailto:" + std::string(textos::kCorreoAutor)); }
+
+void LogicaVentana::EnlaceWeb() { c_.AbrirDireccion(std::string(textos::kWebSitna)); }
+
+// Window operations.
+
+void LogicaVentana::PonerTextoMensajes(const std::string& texto) {
+    c_.PonerTexto(kMensajes, texto);
+    // Read from its start ("Error:53 ...", "Generados ..."); a text wider
+    // than the box is whole in its tooltip.
+    c_.Seleccionar(kMensajes, 0, 0);
+    c_.PonerAyuda(kMensajes, c_.CabeEntero(kMensajes) ? std::string() : texto);
+}
+
+void LogicaVentana::RepintarMensajes() { c_.Repintar(kMensajes); }
+
+std::string LogicaVentana::TextoPorta() const { return c_.Texto(kPorta); }
+
+void LogicaVentana::PonerTextoPorta(const std::string& texto) { c_.PonerTexto(kPorta, texto); }
+
+void LogicaVentana::VaciarPortaYRepintar() {
+    c_.PonerTexto(kPorta, "");
+    c_.Repintar(kPorta);
+}
+
+bool LogicaVentana::DescargarMarcado() const { return c_.Marcado("ChkDescargar"); }
+
+OpcionGarmin LogicaVentana::OpcionSeleccionada() const {
+    if (c_.Marcado(kOpciones[1])) return OpcionGarmin::Option2;
+    if (c_.Marcado(kOpciones[2])) return OpcionGarmin::Option3;
+    return OpcionGarmin::Option1;
+}
+
+std::filesystem::path LogicaVentana::CarpetaIntercambio() const { return c_.CarpetaActual(); }
+
+void LogicaVentana::Pitido() { c_.Pitido(); }
+
+void LogicaVentana::MostrarMensajeModal(const std::string& texto) { c_.MensajeModal(texto); }
+
+}  // namespace varnel::logica

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "engine/varnel_engine.h"
+#include "engine/window_ops.h"
+#include "ui/logic/controls.h"
+
+// Every rule of the main window frmVarnel and the help window frmAyuda,
+// whatever toolkit draws them. The toolkit forwards each event here and lends
+// its controls through Controles; this owns the conversion engine and gives it
+// the window operations a run uses.
+namespace varnel::logica {
+
+class LogicaVentana : public OperacionesVentana {
+public:
+    explicit LogicaVentana(Controles& controles) : c_(controles) {}
+    LogicaVentana(const LogicaVentana&) = delete;
+    LogicaVentana& operator=(const LogicaVentana&) = delete;
+
+    // The designed start, once the controls exist: ChkDescargar ticked,
+    // Option1 selected, the focus on the first Tab stop.
+    void Iniciar();
+
+    // Events, by control name.
+    // A button or link clicked (by mouse, Enter, Space or its access key), an option selected.
+    void Pulsado(std::string_view control);
+    // dirList: a double click or Enter on the highlighted folder.
+    void Activado(std::string_view control);
+    // dirList: the focus moved to another control of the window, before that
+    // control's own click is carried out.
+    void FocoPerdido(std::string_view control);
+    // DrvList: the user chose another drive (its root).
+    void UnidadElegida(const std::filesystem::path& raiz);
+    // dirList: its current folder changed, however.
+    void CarpetaCambiada();
+
+    // While the help window is shown the main window takes no input.
+    bool AyudaAbierta() const { return ayudaAbierta_; }
+
+    // Window operations for the engine.
+    void PonerTextoMensajes(const std::string& texto) override;
+    void RepintarMensajes() override;
+    std::string TextoPorta() const override;
+    void PonerTextoPorta(const std::string& texto) override;
+    void VaciarPortaYRepintar() override;
+    bool DescargarMarcado() const override;
+    OpcionGarmin OpcionSeleccionada() const override;
+    std::filesystem::path CarpetaIntercambio() const override;
+    void Pitido() override;
+    void MostrarMensajeModal(const std::string& texto) override;
+
+private:
+    void Copiar();
+    void Pegar();
+    void Ayuda();
+    void Aceptar();
+    void Salir();
+    void EnlaceCorreo();
+    void EnlaceWeb();
+    void ConfirmarCarpeta();
+    void ParadasDeOpciones();
+
+    Controles& c_;
+    MotorVarnel motor_{*this};
+    bool ayudaAbierta_ = false;
+};
+
+}  // namespace varnel::logica
