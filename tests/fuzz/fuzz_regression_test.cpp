@@ -39,7 +39,7 @@ struct Entrada {
 void PrintTo(const Entrada& e, std::ostream* os) { *os << e.nombre; }
 
 std::string NombreDe(const Lector& l, const fs::path& fichero) {
-    std::string n = std::string(l.nombre) + "_" + Utf8(fichero.stem());
+    std::string n = std::string(l.nombre) + "_" + Utf8(fichero.filename());
     std::replace_if(
         n.begin(), n.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
     return n;
