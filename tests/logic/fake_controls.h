@@ -45,8 +45,9 @@ public:
     int listados = 0;
 
     std::set<std::string, std::less<>> creadas;
-    std::string visible;                  // the modal window shown, if any
-    std::function<void()> mientrasModal;  // runs while the modal window is shown
+    std::string visible;                    // the modal window shown, if any
+    std::function<void()> mientrasModal;    // runs while the modal window is shown
+    std::function<void()> mientrasMensaje;  // runs while the error box is shown
     bool terminado = false;
 
     // "texto:txtPorta=...", "repintar:txtPorta", "modal:frmAyuda", ... in order.
@@ -101,6 +102,7 @@ public:
     void MensajeModal(const std::string& texto) override {
         modales.push_back(texto);
         registro.push_back("mensaje:" + texto);
+        if (mientrasMensaje) mientrasMensaje();
     }
     void AbrirDireccion(const std::string& direccion) override { direcciones.push_back(direccion); }
 

@@ -27,6 +27,18 @@ static_assert(EnPrincipal(kMensajes) && EnPrincipal(kPorta) && EnPrincipal(kCarp
 static_assert(EnPrincipal(kOpciones[0]) && EnPrincipal(kOpciones[1]) && EnPrincipal(kOpciones[2]));
 static_assert(formularios::kAyuda.nombre == kAyuda);
 
+// Marks a run as going on for as long as it lasts.
+class EnMarcha {
+public:
+    explicit EnMarcha(bool& bandera) : bandera_(bandera) { bandera_ = true; }
+    ~EnMarcha() { bandera_ = false; }
+    EnMarcha(const EnMarcha&) = delete;
+    EnMarcha& operator=(const EnMarcha&) = delete;
+
+private:
+    bool& bandera_;
+};
+
 // Up to the end of a control's text, whatever its length there: the control
 // limits a selection to its text.
 constexpr int kHastaElFinal = INT_MAX;
@@ -45,6 +57,8 @@ void LogicaVentana::Pulsado(std::string_view control) {
     // The conversion table names each conversion's button.
     for (const Conversion& conversion : conversiones::Todas) {
         if (conversion.boton == control) {
+            if (enMarcha_) return;
+            const EnMarcha marcha(enMarcha_);
             motor_.Ejecutar(conversion);
             return;
         }
@@ -71,6 +85,12 @@ void LogicaVentana::Pulsado(std::string_view control) {
             return;
         }
     }
+}
+
+void LogicaVentana::Soltados(const std::vector<std::filesystem::path>& rutas) {
+    if (ayudaAbierta_ || enMarcha_ || rutas.empty()) return;
+    const EnMarcha marcha(enMarcha_);
+    motor_.SoltarFicheros(rutas);
 }
 
 void LogicaVentana::Activado(std::string_view control) {

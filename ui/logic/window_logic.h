@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/varnel_engine.h"
 #include "engine/window_ops.h"
@@ -37,6 +38,10 @@ public:
     // dirList: its current folder changed, however.
     void CarpetaCambiada();
 
+    // Files dropped on the main window, in drop order: one run towards SITNA
+    // that reads each by its content.
+    void Soltados(const std::vector<std::filesystem::path>& rutas);
+
     // While the help window is shown the main window takes no input.
     bool AyudaAbierta() const { return ayudaAbierta_; }
 
@@ -66,6 +71,7 @@ private:
     Controles& c_;
     MotorVarnel motor_{*this};
     bool ayudaAbierta_ = false;
+    bool enMarcha_ = false;  // a run is going on (its error box lets events through)
 };
 
 }  // namespace varnel::logica

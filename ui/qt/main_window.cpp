@@ -8,9 +8,13 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -109,6 +113,11 @@ FrmVarnel::FrmVarnel(QWidget* padre) : QWidget(padre) {
     CrearControles();
     OrdenTabulacion();
     Conectar();
+    // A file dropped on a text box is a file to convert, not text to insert:
+    // the window sees those drags first.
+    setAcceptDrops(true);
+    for (QWidget* hijo : findChildren<QWidget*>())
+        if (hijo->acceptDrops()) hijo->installEventFilter(this);
     logica_.Iniciar();
 }
 
@@ -202,6 +211,54 @@ void FrmVarnel::showEvent(QShowEvent* e) {
     if (centradoTrasMarco_) return;
     centradoTrasMarco_ = true;
     CentrarOtraVezConMarco(this, [this] { CentrarEnPantalla(); });
+}
+
+namespace {
+
+// The local files a drag carries, in its order; none when it carries anything else.
+std::vector<std::filesystem::path> FicherosDe(const QMimeData* datos) {
+    std::vector<std::filesystem::path> rutas;
+    if (!datos || !datos->hasUrls()) return rutas;
+    for (const QUrl& url : datos->urls()) {
+        if (!url.isLocalFile()) return {};
+        rutas.emplace_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    }
+    return rutas;
+}
+
+}  // namespace
+
+void FrmVarnel::dragEnterEvent(QDragEnterEvent* e) {
+    if (!FicherosDe(e->mimeData()).empty()) e->acceptProposedAction();
+}
+
+void FrmVarnel::dragMoveEvent(QDragMoveEvent* e) {
+    if (!FicherosDe(e->mimeData()).empty()) e->acceptProposedAction();
+}
+
+void FrmVarnel::dropEvent(QDropEvent* e) {
+    auto rutas = FicherosDe(e->mimeData());
+    if (rutas.empty()) return;
+    e->acceptProposedAction();
+    logica_.Soltados(rutas);
+}
+
+bool FrmVarnel::eventFilter(QObject* objeto, QEvent* e) {
+    switch (e->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto* arrastre = static_cast<QDropEvent*>(e);
+        if (FicherosDe(arrastre->mimeData()).empty()) break;  // text for the box, as ever
+        if (e->type() == QEvent::Drop)
+            dropEvent(arrastre);
+        else
+            arrastre->acceptProposedAction();
+        return true;
+    }
+    default: break;
+    }
+    return QWidget::eventFilter(objeto, e);
 }
 
 void FrmVarnel::closeEvent(QCloseEvent* e) {

@@ -64,6 +64,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // Files dropped anywhere on the window, the text boxes included.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    bool eventFilter(QObject* objeto, QEvent* e) override;
 
 private:
     void CrearControles();
