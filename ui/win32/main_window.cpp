@@ -17,6 +17,8 @@ namespace {
 using formularios::Tipo;
 
 constexpr wchar_t kClase[] = L"VarnelPrincipal";
+// The message that carries a drop's data across privilege levels.
+constexpr UINT kCopiarDatosGlobales = 0x0049;
 // Resizable, with minimise and maximise boxes; the controls stay where they are.
 constexpr DWORD kEstilo = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
@@ -95,6 +97,11 @@ bool FrmVarnel::Crear() {
                                   Pixeles(formularios::kPrincipal.altoTwips, dpi), kEstilo, 0, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CentrarSobre(hwnd_, AreaDeTrabajo(hwnd_));
+    // Files dropped from Explorer anywhere on the window; also when the
+    // program runs elevated and Explorer does not.
+    DragAcceptFiles(hwnd_, TRUE);
+    ChangeWindowMessageFilterEx(hwnd_, WM_DROPFILES, MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(hwnd_, kCopiarDatosGlobales, MSGFLT_ALLOW, nullptr);
     logica_.Iniciar();
     return true;
 }
@@ -152,6 +159,18 @@ void FrmVarnel::Mostrar(int comoMostrar) {
     UpdateWindow(hwnd_);
     // A hidden window's controls take no focus: the one the start chose gets it now.
     if (ultimoFoco_) SetFocus(ultimoFoco_);
+}
+
+void FrmVarnel::Soltar(HDROP soltado) {
+    std::vector<std::filesystem::path> rutas;
+    const UINT n = DragQueryFileW(soltado, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < n; ++i) {
+        std::wstring ruta(DragQueryFileW(soltado, i, nullptr, 0), L'\0');
+        DragQueryFileW(soltado, i, ruta.data(), static_cast<UINT>(ruta.size() + 1));
+        rutas.emplace_back(std::move(ruta));
+    }
+    DragFinish(soltado);  // before the run: its error box must not hold Explorer's drag
+    logica_.Soltados(rutas);
 }
 
 HWND FrmVarnel::Control(std::string_view nombre) const {
@@ -212,6 +231,7 @@ LRESULT FrmVarnel::Mensaje(UINT m, WPARAM w, LPARAM l) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_DROPFILES: Soltar(reinterpret_cast<HDROP>(w)); return 0;
     case WM_CLOSE:
         // The program ends at once, help window included.
         DestroyWindow(hwnd_);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h.
+#include <shellapi.h>
 
 #include <functional>
 #include <memory>
@@ -79,6 +81,8 @@ private:
     LRESULT Mensaje(UINT m, WPARAM w, LPARAM l);
     void AlDestruir() {}
     void Comando(HWND control, WORD codigo);
+    // Files dropped from Explorer (WM_DROPFILES), in their order.
+    void Soltar(HDROP soltado);
     void Colocar(UINT dpi);
     void PrepararControles();
 
