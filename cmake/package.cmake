@@ -6,7 +6,7 @@ set(CPACK_PACKAGE_VENDOR "Equipo Varnel")
 set(CPACK_PACKAGE_CONTACT "Equipo Varnel <varnel@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Traspaso de puntos GPS entre SITNA, OziExplorer y MapSource")
 set(CPACK_PACKAGE_DESCRIPTION "Varnel convierte listas de puntos GPS entre el visor SITNA de Navarra, \
-OziExplorer y Garmin MapSource (UTM, datum European 1950, zona 30T).")
+OziExplorer y Garmin MapSource (UTM zona 30T), y toma los GPX y KML que se sueltan en su ventana.")
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_SOURCE_DIR}/dist)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
