@@ -91,7 +91,8 @@ bool LectorGpxKml::LeerXml() {
         return xml_->Leer();
     } catch (const ErrorXml& e) {
         const std::int64_t linea = std::max<std::int64_t>(e.Linea(), 1);
-        throw RechazarContenido(linea, ruta_, e.Incompleto() ? "fichero incompleto" : "XML mal formado: " + e.Mensaje());
+        throw RechazarContenido(linea, ruta_,
+                                e.Incompleto() ? "fichero incompleto" : "XML mal formado: " + e.Mensaje());
     }
 }
 

@@ -80,7 +80,7 @@ private:
     std::int64_t profundidadGeometria_ = -1;  // of the KML geometry being read
     bool recogiendo_ = false;                 // inside its coordinates
     CoordenadasKml coordenadas_;
-    std::vector<PuntoLeido> cola_;               // read, not yet handed out
+    std::vector<PuntoLeido> cola_;             // read, not yet handed out
     std::unique_ptr<ErrorEjecucion> rechazo_;  // found, thrown once the points before it are out
     std::size_t entregados_ = 0;
     std::int64_t puntosPasada_ = 0;
