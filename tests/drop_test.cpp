@@ -48,7 +48,10 @@ std::string CajaDeLista(const std::string& lista) {
         std::string y = linea.substr(coma + 1);
         while (x.size() > 1 && x[0] == '0') x.erase(0, 1);
         while (y.size() > 1 && y[0] == '0') y.erase(0, 1);
-        caja += (caja.empty() ? "" : "\r\n") + x + "," + y;
+        if (!caja.empty()) caja += "\r\n";
+        caja += x;
+        caja += ',';
+        caja += y;
         inicio = fin + 2;
     }
     return caja;
