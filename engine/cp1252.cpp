@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/text_decoding.h"
+
 namespace varnel {
 namespace {
 
@@ -12,19 +14,6 @@ constexpr std::array<char32_t, 32> kTabla80 = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-
-void AnadirUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 char ByteDe(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
@@ -50,7 +39,7 @@ void Cp1252AUtf8(std::string_view bytes, std::string& out) {
         out.append(bytes.data() + i, j - i);  // plain ASCII runs go over as they are
         if (j == bytes.size()) break;
         const auto b = static_cast<unsigned char>(bytes[j]);
-        AnadirUtf8(out, b < 0xA0 ? kTabla80[b - 0x80] : char32_t{b});
+        AnadirUtf8(b < 0xA0 ? kTabla80[b - 0x80] : char32_t{b}, out);
         i = j + 1;
     }
 }

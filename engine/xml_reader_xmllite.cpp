@@ -12,6 +12,7 @@
 
 #include "engine/native_file.h"
 #include "engine/run_error.h"
+#include "engine/text_decoding.h"
 #include "engine/xml_reader.h"
 #include "engine/xml_text_splitter.h"
 #include "engine/xml_utf8_stream.h"
@@ -43,21 +44,7 @@ void AnadirUtf8(const WCHAR* p, std::size_t n, std::string& s) {
         } else if (c >= 0xD800 && c <= 0xDFFF) {
             c = 0xFFFD;
         }
-        if (c < 0x80) {
-            s += static_cast<char>(c);
-        } else if (c < 0x800) {
-            s += static_cast<char>(0xC0 | (c >> 6));
-            s += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            s += static_cast<char>(0xE0 | (c >> 12));
-            s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            s += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            s += static_cast<char>(0xF0 | (c >> 18));
-            s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            s += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        varnel::AnadirUtf8(c, s);
     }
 }
 

@@ -102,7 +102,7 @@ TEST_F(VentanaTest, CerrarLaPrincipalConLaAyudaAbiertaCierraAmbas) {
     QTimer::singleShot(0, [&] {
         QTimer::singleShot(0, [&] {
             ayudaVisible = w.Ayuda() && w.Ayuda()->isVisible();
-            w.close();  // the window system's close, as from the title bar or the session ending
+            w.close();  // the window system's close, as from the title bar or at logout
         });
         Boton("cmdAyuda")->click();
     });
