@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "engine/list_datum.h"
+
 namespace varnel {
 
 // Which of the three Garmin display options is selected.
@@ -25,6 +27,8 @@ public:
     virtual bool DescargarMarcado() const = 0;
     virtual OpcionGarmin OpcionSeleccionada() const = 0;
     virtual std::filesystem::path CarpetaIntercambio() const = 0;
+    // The datum the SITNA list is on: every point read is brought to it.
+    virtual DatumLista DatumSitna() const = 0;
 
     virtual void Pitido() = 0;
     // Modal, OK button only, no icon, caption "Varnel". Returns when closed.

@@ -16,6 +16,7 @@ public:
     bool descargar = true;
     OpcionGarmin opcion = OpcionGarmin::Option1;
     std::filesystem::path carpeta;
+    DatumLista datum = DatumLista::Ed50;
     int pitidos = 0;
     std::vector<std::string> modales;
     std::vector<std::string> registro;  // "mensajes:...", "repintar-mensajes", "vaciar-porta", "porta:..."
@@ -37,6 +38,7 @@ public:
     bool DescargarMarcado() const override { return descargar; }
     OpcionGarmin OpcionSeleccionada() const override { return opcion; }
     std::filesystem::path CarpetaIntercambio() const override { return carpeta; }
+    DatumLista DatumSitna() const override { return datum; }
     void Pitido() override {
         ++pitidos;
         registro.emplace_back("pitido");

@@ -54,6 +54,7 @@ public:
     bool DescargarMarcado() const override;
     OpcionGarmin OpcionSeleccionada() const override;
     std::filesystem::path CarpetaIntercambio() const override;
+    DatumLista DatumSitna() const override { return datum_; }
     void Pitido() override;
     void MostrarMensajeModal(const std::string& texto) override;
 
@@ -70,6 +71,7 @@ private:
 
     Controles& c_;
     MotorVarnel motor_{*this};
+    DatumLista datum_ = DatumLista::Ed50;
     bool ayudaAbierta_ = false;
     bool enMarcha_ = false;  // a run is going on (its error box lets events through)
 };
