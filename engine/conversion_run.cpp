@@ -2,6 +2,7 @@
 
 #include "engine/exchange_file.h"
 #include "engine/native_file.h"
+#include "engine/ozi_reader.h"
 #include "engine/path_text.h"
 #include "engine/point_reader.h"
 #include "engine/text_lines.h"
@@ -9,8 +10,8 @@
 namespace varnel {
 
 EjecucionConversion::EjecucionConversion(const Conversion& conversion, EstadoCompartido& estado,
-                                         OperacionesVentana& ventana, std::string& caja)
-    : conversion_(conversion), estado_(estado), ventana_(ventana), caja_(caja) {}
+                                         OperacionesVentana& ventana, std::string& caja, ConversorLista& conversor)
+    : conversion_(conversion), estado_(estado), ventana_(ventana), caja_(caja), conversor_(conversor) {}
 
 void EjecucionConversion::Convertir() {
     const Conversion& c = conversion_;
@@ -25,12 +26,12 @@ void EjecucionConversion::Convertir() {
         AbrirEntrada(Ruta(estado_, c.entrada));
     }
     AbrirSalida(Ruta(estado_, c.salida));
-    NumFichSalida->EscribirBytes(salida.cabecera);
+    if (salida.cabeceraDatum) NumFichSalida->EscribirBytes(CabeceraOzi(conversor_.Lista()));
 
     LineasTexto lineasCaja(textoCaja);
     FuenteLineas& fuente = deCaja ? static_cast<FuenteLineas&>(lineasCaja) : *NumFichEntrada;
     const auto formato = entrada.crearLector();
-    LectorPuntos lector(fuente, *formato, entrada.primeraLineaCabecera);
+    LectorPuntos lector(fuente, *formato, conversor_, entrada.primeraLineaCabecera);
     // Reading Ozi waypoints the list writer's flag is the shared PrimerPunto.
     std::int16_t primeraEntradaRun = -1;
     DestinoPunto destino{

@@ -5,6 +5,7 @@
 
 #include "engine/conversion.h"
 #include "engine/line_reader.h"
+#include "engine/list_converter.h"
 #include "engine/shared_state.h"
 #include "engine/text_writer.h"
 #include "engine/window_ops.h"
@@ -16,9 +17,10 @@ namespace varnel {
 // reached the output stays.
 class EjecucionConversion {
 public:
-    // `caja` receives the box entries of a run towards SITNA as they are made.
+    // `caja` receives the box entries of a run towards SITNA as they are made;
+    // `conversor` brings every point read to the list's datum.
     EjecucionConversion(const Conversion& conversion, EstadoCompartido& estado, OperacionesVentana& ventana,
-                        std::string& caja);
+                        std::string& caja, ConversorLista& conversor);
     EjecucionConversion(const EjecucionConversion&) = delete;
     EjecucionConversion& operator=(const EjecucionConversion&) = delete;
 
@@ -35,6 +37,7 @@ private:
     EstadoCompartido& estado_;
     OperacionesVentana& ventana_;
     std::string& caja_;
+    ConversorLista& conversor_;
     std::unique_ptr<LectorLineas> NumFichEntrada;
     std::unique_ptr<EscritorTexto> NumFichSalida;
 };

@@ -1,16 +1,23 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
+#include "engine/file_point.h"
 #include "engine/transverse_mercator.h"
 
 namespace varnel {
 
-// The ellipsoid a datum named in a file is on, as MapSource and OziExplorer
-// name them: "WGS 84"; the ETRS89 / GRS 80 names; "European 1950" and every
-// name that starts with it ("European 1950 (Spain and Portugal)"). Blanks,
-// hyphens and case do not matter. Null for any other datum: the program never
-// shifts datum, so it cannot take a point on one it does not know.
-const Elipsoide* ElipsoideDeDatum(std::string_view nombre);
+// A datum as MapSource and OziExplorer name it: "WGS 84"; the ETRS89 / GRS 80
+// names; "European 1950" and every name that starts with it ("European 1950
+// (Spain and Portugal)"). Blanks, hyphens and case do not matter. Nothing for
+// any other datum: a point on a datum the program cannot shift is refused.
+std::optional<DatumFichero> DatumDeFichero(std::string_view nombre);
+
+// The ellipsoid its positions are projected on.
+const Elipsoide& ElipsoideDe(DatumFichero datum);
+
+// How a summary names it: "ED50", "WGS 84", "ETRS89".
+std::string_view NombreCorto(DatumFichero datum);
 
 }  // namespace varnel

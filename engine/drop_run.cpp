@@ -4,6 +4,7 @@
 #include "engine/exchange_file.h"
 #include "engine/gpx_kml_reader.h"
 #include "engine/line_reader.h"
+#include "engine/list_converter.h"
 #include "engine/native_file.h"
 #include "engine/path_text.h"
 #include "engine/point_reader.h"
@@ -33,8 +34,8 @@ bool EsLaLista(const fs::path& ruta, const fs::path& lista) {
 }  // namespace
 
 EjecucionSoltado::EjecucionSoltado(const std::vector<fs::path>& rutas, EstadoCompartido& estado, std::string& caja,
-                                   fs::path& rutaActual)
-    : rutas_(rutas), estado_(estado), caja_(caja), rutaActual_(rutaActual) {}
+                                   fs::path& rutaActual, ConversorLista& conversor)
+    : rutas_(rutas), estado_(estado), caja_(caja), rutaActual_(rutaActual), conversor_(conversor) {}
 
 void EjecucionSoltado::Convertir() {
     // The list the run writes cannot also be read: it would be emptied first.
@@ -63,12 +64,13 @@ void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
         LectorGpxKml lector(ruta);  // the input is opened before the output
         AbrirSalidaSiFalta();
         DestinoPunto destino{estado_, *NumFichSalida, caja_, primeraEntrada_, false};
-        // GPS positions are WGS 84: projected on its ellipsoid, never shifted.
-        const ProyectorHuso30 proyector(elipsoide::Wgs84);
-        PosicionGeografica p{};
+        // GPS positions are WGS 84.
+        PuntoFichero p;
+        p.forma = PuntoFichero::Forma::Geograficas;
+        p.datum = DatumFichero::Wgs84;
         std::int64_t linea = 0;
-        while (lector.Siguiente(p, linea)) {
-            if (!proyector.DesdeGeograficas(p, estado_.CoordX, estado_.CoordY))
+        while (lector.Siguiente(p.geo, linea)) {
+            if (!conversor_.ALista(p, estado_.CoordX, estado_.CoordY))
                 throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {linea, primera.fuente},
                                               std::string(kFueraDelHuso30));
             lista_sitna::EscribirPunto(destino);
@@ -81,7 +83,7 @@ void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
     AbrirSalidaSiFalta();
     DestinoPunto destino{estado_, *NumFichSalida, caja_, primeraEntrada_, false};
     const auto lectorFormato = texto.crearLector();
-    LectorPuntos lector(entrada, *lectorFormato, texto.primeraLineaCabecera);
+    LectorPuntos lector(entrada, *lectorFormato, conversor_, texto.primeraLineaCabecera);
     while (lector.Siguiente(estado_.CoordX, estado_.CoordY)) lista_sitna::EscribirPunto(destino);
     entrada.Cerrar();
 }

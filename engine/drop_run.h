@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/list_converter.h"
 #include "engine/shared_state.h"
 #include "engine/text_writer.h"
 
@@ -15,9 +16,10 @@ namespace varnel {
 // Each file's format is told by its content.
 class EjecucionSoltado {
 public:
-    // `rutaActual` names the file being read, for the error report.
+    // `rutaActual` names the file being read, for the error report;
+    // `conversor` brings every point to the list's datum.
     EjecucionSoltado(const std::vector<std::filesystem::path>& rutas, EstadoCompartido& estado, std::string& caja,
-                     std::filesystem::path& rutaActual);
+                     std::filesystem::path& rutaActual, ConversorLista& conversor);
     EjecucionSoltado(const EjecucionSoltado&) = delete;
     EjecucionSoltado& operator=(const EjecucionSoltado&) = delete;
 
@@ -32,6 +34,7 @@ private:
     EstadoCompartido& estado_;
     std::string& caja_;
     std::filesystem::path& rutaActual_;
+    ConversorLista& conversor_;
     std::int16_t primeraEntrada_ = -1;
     std::unique_ptr<EscritorTexto> NumFichSalida;
 };

@@ -8,13 +8,12 @@
 namespace varnel {
 namespace {
 
-constexpr FormatoFichero kListaSitna{"Sitna-Descargar.txt", lista_sitna::CrearLector, false, "",
+constexpr FormatoFichero kListaSitna{"Sitna-Descargar.txt", lista_sitna::CrearLector, false, false,
                                      lista_sitna::EscribirPunto};
-constexpr FormatoFichero kWaypointsOzi{"Sitna-OziWp.txt", waypoints_ozi::CrearLector, true, waypoints_ozi::kCabecera,
+constexpr FormatoFichero kWaypointsOzi{"Sitna-OziWp.txt", waypoints_ozi::CrearLector, true, true,
                                        waypoints_ozi::EscribirPunto};
-constexpr FormatoFichero kTrackOzi{"Sitna-OziTrack.txt", track_ozi::CrearLector, true, track_ozi::kCabecera,
-                                   track_ozi::EscribirPunto};
-constexpr FormatoFichero kMapsource{"Sitna-Mapsource.txt", exportacion_mapsource::CrearLector, false, "", nullptr};
+constexpr FormatoFichero kTrackOzi{"Sitna-OziTrack.txt", track_ozi::CrearLector, true, true, track_ozi::EscribirPunto};
+constexpr FormatoFichero kMapsource{"Sitna-Mapsource.txt", exportacion_mapsource::CrearLector, false, false, nullptr};
 
 }  // namespace
 

@@ -16,7 +16,7 @@ struct FormatoFichero {
     std::string_view nombre;    // fixed name in the exchange folder
     CrearLectorFn crearLector;  // how its lines are read into points
     bool primeraLineaCabecera;  // a file without even a header line is error 62
-    std::string_view cabecera;  // what its writer puts before the points
+    bool cabeceraDatum;         // its writer starts with the datum line
     EscribirPuntoFn escribir;   // how its writer puts one point (null: read only)
 };
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/datum.h"
+#include "engine/zone30_projection.h"
 
 namespace varnel::exportacion_mapsource {
 namespace {
@@ -114,12 +115,12 @@ std::string Citado(std::string_view que, std::string_view valor) {
 
 std::unique_ptr<LectorFormato> CrearLector() { return std::make_unique<LectorMapsource>(); }
 
-Lectura LectorMapsource::Interpretar(std::string_view linea, Valor& x, Valor& y) {
+Lectura LectorMapsource::Interpretar(std::string_view linea, PuntoFichero& p) {
     std::string_view valor;
     if (linea.starts_with(kMarcaTrackpoint)) {
         std::string_view campo;
         if (!CampoTrasTab(linea, columnaPosicion_, campo)) return Lectura::NoEsPunto;
-        return cuadricula_ == Cuadricula::Utm ? LeerPosicionUtm(campo, x, y) : LeerPosicionGeografica(campo, x, y);
+        return cuadricula_ == Cuadricula::Utm ? LeerPosicionUtm(campo, p) : LeerPosicionGeografica(campo, p);
     }
     if (ValorDeCabecera(linea, "Grid", valor)) return LeerCuadricula(valor);
     if (ValorDeCabecera(linea, "Datum", valor)) return LeerDatum(valor);
@@ -146,9 +147,9 @@ Lectura LectorMapsource::LeerCuadricula(std::string_view valor) {
 }
 
 Lectura LectorMapsource::LeerDatum(std::string_view valor) {
-    const Elipsoide* e = ElipsoideDeDatum(valor);
-    if (!e) return Rechazar(Citado("datum no admitido", valor));
-    proyector_.PonerElipsoide(*e);
+    const auto datum = DatumDeFichero(valor);
+    if (!datum) return Rechazar(Citado("datum no admitido", valor));
+    PonerDatum(*datum);
     return Lectura::LineaIgnorada;
 }
 
@@ -164,7 +165,7 @@ void LectorMapsource::LeerCabeceraColumnas(std::string_view columnas) {
     }
 }
 
-Lectura LectorMapsource::LeerPosicionUtm(std::string_view campo, Valor& x, Valor& y) {
+Lectura LectorMapsource::LeerPosicionUtm(std::string_view campo, PuntoFichero& pt) {
     // "30 T 612345 4745678" or "30T 612345 4745678".
     std::string_view p[4];
     const std::size_t n = Palabras(SinBlancos(campo), p, 4);
@@ -178,16 +179,14 @@ Lectura LectorMapsource::LeerPosicionUtm(std::string_view campo, Valor& x, Valor
     const auto norte = LeerNumero(p[n - 1]);
     // The band letter is what tells a UTM zone from a bare number here.
     if (!zona || !este || !norte || EsCifra(zonaTexto.back())) return Lectura::NoEsPunto;
-    if (zona->huso == 30) {
-        PonerCoordenada(p[n - 2], *este, x);
-        PonerCoordenada(p[n - 1], *norte, y);
-        return Lectura::Punto;
-    }
-    if (!proyector_.DesdeUtm(zona->huso, zona->sur, *este, *norte, x, y)) return Rechazar(std::string(kFueraDelHuso30));
+    PonerCoordenada(p[n - 2], *este, pt.x);
+    PonerCoordenada(p[n - 1], *norte, pt.y);
+    pt.huso = zona->huso;
+    pt.sur = zona->sur;
     return Lectura::Punto;
 }
 
-Lectura LectorMapsource::LeerPosicionGeografica(std::string_view campo, Valor& x, Valor& y) {
+Lectura LectorMapsource::LeerPosicionGeografica(std::string_view campo, PuntoFichero& p) {
     const int partes = cuadricula_ == Cuadricula::Grados ? 1 : cuadricula_ == Cuadricula::GradosMinutos ? 2 : 3;
     std::string_view w[8];
     const std::size_t n = Palabras(SinBlancos(campo), w, 8);
@@ -196,7 +195,8 @@ Lectura LectorMapsource::LeerPosicionGeografica(std::string_view campo, Valor& x
     if (n > 8 || !LeerCoordenada(w, n, i, "NS", partes, 90, g.latitud) ||
         !LeerCoordenada(w, n, i, "EW", partes, 180, g.longitud) || i != n)
         return Lectura::NoEsPunto;
-    if (!proyector_.DesdeGeograficas(g, x, y)) return Rechazar(std::string(kFueraDelHuso30));
+    p.forma = PuntoFichero::Forma::Geograficas;
+    p.geo = g;
     return Lectura::Punto;
 }
 

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "engine/line_reading.h"
-#include "engine/zone30_projection.h"
 
 namespace varnel::exportacion_mapsource {
 
@@ -15,25 +14,23 @@ namespace varnel::exportacion_mapsource {
 enum class Cuadricula { Utm, Grados, GradosMinutos, GradosMinutosSegundos };
 
 // Reads the track points of an export. The "Grid" and "Datum" header lines
-// say how positions are written (UTM on European 1950 without them); the last
-// "Header" line names the Position column (the first field otherwise). A line
-// that starts with "Trackpoint" (exactly) and a tab is a point. UTM positions
-// in zone 30 are kept as written; every other position is projected to zone
-// 30 on the datum's ellipsoid. Every other line is ignored.
+// say how positions are written (UTM on the list's datum without them); the
+// last "Header" line names the Position column (the first field otherwise). A
+// line that starts with "Trackpoint" (exactly) and a tab is a point, read as
+// written. Every other line is ignored.
 class LectorMapsource : public LectorFormato {
 protected:
-    Lectura Interpretar(std::string_view linea, Valor& x, Valor& y) override;
+    Lectura Interpretar(std::string_view linea, PuntoFichero& p) override;
 
 private:
     Lectura LeerCuadricula(std::string_view valor);
     Lectura LeerDatum(std::string_view valor);
     void LeerCabeceraColumnas(std::string_view columnas);
-    Lectura LeerPosicionUtm(std::string_view campo, Valor& x, Valor& y);
-    Lectura LeerPosicionGeografica(std::string_view campo, Valor& x, Valor& y);
+    Lectura LeerPosicionUtm(std::string_view campo, PuntoFichero& p);
+    Lectura LeerPosicionGeografica(std::string_view campo, PuntoFichero& p);
 
     Cuadricula cuadricula_ = Cuadricula::Utm;
     std::size_t columnaPosicion_ = 0;
-    ProyectorHuso30 proyector_;
 };
 
 std::unique_ptr<LectorFormato> CrearLector();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/datum.h"
+#include "engine/zone30_projection.h"
 
 namespace varnel {
 namespace {
@@ -22,26 +23,26 @@ std::string DatumNoAdmitido(std::string_view nombre) {
 
 }  // namespace
 
-Lectura LectorOzi::Interpretar(std::string_view linea, Valor& x, Valor& y) {
+Lectura LectorOzi::Interpretar(std::string_view linea, PuntoFichero& p) {
     ++linea_;
     if (!vistaPrimera_) {
         if (LineaEnBlanco(linea)) return Lectura::LineaIgnorada;
         vistaPrimera_ = true;
-        return LeerPrimeraLinea(linea, x, y);
+        return LeerPrimeraLinea(linea, p);
     }
-    if (!propio_) return LeerUtm(linea, x, y);
+    if (!propio_) return LeerUtm(linea, p);
     if (linea_ == 2) {
         const std::string_view nombre = SinBlancos(linea);
-        const Elipsoide* e = ElipsoideDeDatum(nombre);
-        if (!e) return Rechazar(DatumNoAdmitido(nombre));
-        proyector_.PonerElipsoide(*e);
+        const auto datum = DatumDeFichero(nombre);
+        if (!datum) return Rechazar(DatumNoAdmitido(nombre));
+        PonerDatum(*datum);
         return Lectura::LineaIgnorada;
     }
     if (linea_ <= forma_.lineasCabecera) return Lectura::LineaIgnorada;
-    return LeerGeograficas(linea, x, y);
+    return LeerGeograficas(linea, p);
 }
 
-Lectura LectorOzi::LeerPrimeraLinea(std::string_view linea, Valor& x, Valor& y) {
+Lectura LectorOzi::LeerPrimeraLinea(std::string_view linea, PuntoFichero& p) {
     if (linea.starts_with(forma_.marcaPropia)) {
         // The datum is on line 2 of the file, wherever the header starts.
         propio_ = true;
@@ -52,31 +53,33 @@ Lectura LectorOzi::LeerPrimeraLinea(std::string_view linea, Valor& x, Valor& y) 
     CampoCrudo clave;
     CampoCrudo nombre;
     if (campos.Siguiente(clave) && clave.texto == "Datum" && campos.Siguiente(nombre))
-        if (const Elipsoide* e = ElipsoideDeDatum(nombre.texto)) proyector_.PonerElipsoide(*e);
+        if (const auto datum = DatumDeFichero(nombre.texto)) {
+            PonerDatum(*datum);
+            p.datum = datum;
+        }
     // A file saved without its header keeps its first point; a point that
     // cannot be taken is refused as on any other line.
-    const Lectura l = LeerUtm(linea, x, y);
+    const Lectura l = LeerUtm(linea, p);
     return l == Lectura::NoEsPunto && Motivo().empty() ? Lectura::LineaIgnorada : l;
 }
 
-Lectura LectorOzi::LeerUtm(std::string_view linea, Valor& x, Valor& y) {
+Lectura LectorOzi::LeerUtm(std::string_view linea, PuntoFichero& p) {
     std::string_view zona;
-    const Lectura l = LeerRegistroComas(linea, forma_.utm, x, y, &zona);
+    const Lectura l = LeerRegistroComas(linea, forma_.utm, p.x, p.y, &zona);
     if (l != Lectura::Punto) return l;
-    const auto z = LeerZonaUtm(zona);
-    if (!z || z->huso == 30) return l;  // zone 30, or a zone field the file leaves blank
-    if (!proyector_.DesdeUtm(z->huso, z->sur, *x.ComoNumero(), *y.ComoNumero(), x, y))
-        return Rechazar(std::string(kFueraDelHuso30));
+    // A zone field the file leaves blank, or does not write as a zone, is 30.
+    if (const auto z = LeerZonaUtm(zona)) {
+        p.huso = z->huso;
+        p.sur = z->sur;
+    }
     return l;
 }
 
-Lectura LectorOzi::LeerGeograficas(std::string_view linea, Valor& x, Valor& y) {
-    Valor lat;
-    Valor lon;
-    const Lectura l = LeerRegistroComas(linea, forma_.geograficas, lat, lon);
+Lectura LectorOzi::LeerGeograficas(std::string_view linea, PuntoFichero& p) {
+    const Lectura l = LeerRegistroComas(linea, forma_.geograficas, p.x, p.y);
     if (l != Lectura::Punto) return l;
-    if (!proyector_.DesdeGeograficas({*lat.ComoNumero(), *lon.ComoNumero()}, x, y))
-        return Rechazar(std::string(kFueraDelHuso30));
+    p.forma = PuntoFichero::Forma::Geograficas;
+    p.geo = {*p.x.ComoNumero(), *p.y.ComoNumero()};
     return l;
 }
 

@@ -5,9 +5,15 @@
 
 #include "engine/comma_fields.h"
 #include "engine/line_reading.h"
-#include "engine/zone30_projection.h"
+#include "engine/list_datum.h"
 
 namespace varnel {
+
+// The first line of every OziExplorer file the program writes: the list's
+// datum under OziExplorer's name for it ("European 1950", "WGS 84"), CR LF.
+constexpr std::string_view CabeceraOzi(DatumLista datum) {
+    return datum == DatumLista::Etrs89 ? "Datum,WGS 84\r\n" : "Datum,European 1950\r\n";
+}
 
 // The two layouts an OziExplorer file may come in.
 struct FormaOzi {
@@ -22,25 +28,24 @@ struct FormaOzi {
     FormaRegistro utm;
 };
 
-// Reads either layout; positions not already in zone 30 are projected to it
-// on the file's ellipsoid.
+// Reads either layout, each point as the file holds it, on the datum its
+// header names (a text export whose first line names none: the list's).
 class LectorOzi : public LectorFormato {
 public:
     explicit LectorOzi(const FormaOzi& forma) : forma_(forma) {}
 
 protected:
-    Lectura Interpretar(std::string_view linea, Valor& x, Valor& y) override;
+    Lectura Interpretar(std::string_view linea, PuntoFichero& p) override;
 
 private:
-    Lectura LeerPrimeraLinea(std::string_view linea, Valor& x, Valor& y);
-    Lectura LeerUtm(std::string_view linea, Valor& x, Valor& y);
-    Lectura LeerGeograficas(std::string_view linea, Valor& x, Valor& y);
+    Lectura LeerPrimeraLinea(std::string_view linea, PuntoFichero& p);
+    Lectura LeerUtm(std::string_view linea, PuntoFichero& p);
+    Lectura LeerGeograficas(std::string_view linea, PuntoFichero& p);
 
     const FormaOzi& forma_;
     bool vistaPrimera_ = false;
     bool propio_ = false;
     int linea_ = 0;  // lines of the file seen, for the own layout's header
-    ProyectorHuso30 proyector_;
 };
 
 }  // namespace varnel

@@ -11,8 +11,6 @@ namespace varnel::track_ozi {
 
 // "Sitna-OziTrack.txt": the OziExplorer track text file, Windows-1252, CR LF.
 
-inline constexpr std::string_view kCabecera = "Datum,European 1950\r\n";
-
 // The text export (fourth and fifth fields are the point, the third its
 // zone) or OziExplorer's own track file (latitude and longitude in fields 1
 // and 2, after a six-line header whose line 2 is the datum). All tracks are

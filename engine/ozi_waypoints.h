@@ -12,8 +12,6 @@ namespace varnel::waypoints_ozi {
 
 // "Sitna-OziWp.txt": the OziExplorer waypoint text file, Windows-1252, CR LF.
 
-inline constexpr std::string_view kCabecera = "Datum,European 1950\r\n";
-
 // The text export (fifth and sixth fields are the point, the fourth its
 // zone) or OziExplorer's own waypoint file (latitude and longitude in
 // fields 3 and 4, after a four-line header whose line 2 is the datum).

@@ -1,11 +1,12 @@
 #include "engine/point_reader.h"
 
 #include "engine/run_error.h"
+#include "engine/zone30_projection.h"
 
 namespace varnel {
 
-LectorPuntos::LectorPuntos(FuenteLineas& fuente, LectorFormato& formato, bool exigeLinea)
-    : fuente_(fuente), formato_(formato), pendientePrimera_(exigeLinea) {}
+LectorPuntos::LectorPuntos(FuenteLineas& fuente, LectorFormato& formato, ConversorLista& conversor, bool exigeLinea)
+    : fuente_(fuente), formato_(formato), conversor_(conversor), pendientePrimera_(exigeLinea) {}
 
 bool LectorPuntos::Siguiente(Valor& x, Valor& y) {
     if (pendientePrimera_) {
@@ -15,8 +16,12 @@ bool LectorPuntos::Siguiente(Valor& x, Valor& y) {
         return false;
     }
     do {
-        switch (formato_.Leer(linea_, x, y)) {
-        case Lectura::Punto: return true;
+        switch (formato_.Leer(linea_, punto_)) {
+        case Lectura::Punto:
+            if (!conversor_.ALista(punto_, x, y))
+                throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, fuente_.Ubicacion(),
+                                              std::string(kFueraDelHuso30));
+            return true;
         case Lectura::LineaIgnorada: break;
         case Lectura::NoEsPunto:
             throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, fuente_.Ubicacion(), formato_.Motivo());

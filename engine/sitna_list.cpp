@@ -7,8 +7,8 @@ namespace {
 
 class LectorLista : public LectorFormato {
 protected:
-    Lectura Interpretar(std::string_view linea, Valor& x, Valor& y) override {
-        return LeerRegistroComas(linea, {2, 0, 1}, x, y);
+    Lectura Interpretar(std::string_view linea, PuntoFichero& p) override {
+        return LeerRegistroComas(linea, {2, 0, 1}, p.x, p.y);
     }
 };
 

@@ -49,9 +49,10 @@ void MotorVarnel::Ejecutar(const Conversion& c) {
 
     std::optional<ErrorEjecucion> fallo;
     std::string caja;  // built by the run, handed to the window once
+    ConversorLista conversor(ventana_.DatumSitna());
     try {
         CalcularNombresFichero();
-        EjecucionConversion(c, estado_, ventana_, caja).Convertir();
+        EjecucionConversion(c, estado_, ventana_, caja, conversor).Convertir();
     } catch (const ErrorEjecucion& e) {
         fallo = e;
     } catch (const std::bad_alloc&) {
@@ -65,7 +66,7 @@ void MotorVarnel::Ejecutar(const Conversion& c) {
         return;
     }
     ventana_.PonerTextoMensajes("Generados " + std::to_string(estado_.Contador.Valor()) + std::string(c.textoMedio) +
-                                TextoRuta(Ruta(estado_, c.rutaResumen)));
+                                TextoRuta(Ruta(estado_, c.rutaResumen)) + conversor.TextoCambioDatum());
 }
 
 void MotorVarnel::SoltarFicheros(const std::vector<std::filesystem::path>& rutas) {
@@ -77,9 +78,10 @@ void MotorVarnel::SoltarFicheros(const std::vector<std::filesystem::path>& rutas
     std::optional<ErrorEjecucion> fallo;
     std::string caja;
     std::filesystem::path actual;  // the dropped file being read
+    ConversorLista conversor(ventana_.DatumSitna());
     try {
         CalcularNombresFichero();
-        EjecucionSoltado(rutas, estado_, caja, actual).Convertir();
+        EjecucionSoltado(rutas, estado_, caja, actual, conversor).Convertir();
     } catch (const ErrorEjecucion& e) {
         fallo = e;
     } catch (const std::bad_alloc&) {
@@ -91,7 +93,7 @@ void MotorVarnel::SoltarFicheros(const std::vector<std::filesystem::path>& rutas
         return;
     }
     ventana_.PonerTextoMensajes("Generados " + std::to_string(estado_.Contador.Valor()) + " Puntos en " +
-                                TextoRuta(estado_.NombreFicheroSitna));
+                                TextoRuta(estado_.NombreFicheroSitna) + conversor.TextoCambioDatum());
 }
 
 void MotorVarnel::InformarError(const ErrorEjecucion& e, const std::filesystem::path& entrada) {

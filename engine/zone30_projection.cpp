@@ -11,7 +11,11 @@ bool CabeEnLista(double este, double norte) {
     return este >= 100'000 && este <= 999'999 && norte >= 1'000'000 && norte <= 9'999'999;
 }
 
-bool Redondear(PosicionUtm p, Valor& x, Valor& y) {
+bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+bool RedondearEnLista(PosicionUtm p, Valor& x, Valor& y) {
     const double este = std::round(p.este);  // halves away from zero
     const double norte = std::round(p.norte);
     if (!std::isfinite(este) || !std::isfinite(norte) || !CabeEnLista(este, norte)) return false;
@@ -20,32 +24,16 @@ bool Redondear(PosicionUtm p, Valor& x, Valor& y) {
     return true;
 }
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
-
-}  // namespace
-
-ProyectorHuso30::ProyectorHuso30(const Elipsoide& e) : elipsoide_(e), huso30_(e, 30) {}
-
-void ProyectorHuso30::PonerElipsoide(const Elipsoide& e) {
-    if (e.a == elipsoide_.a && e.f == elipsoide_.f) return;
-    elipsoide_ = e;
-    huso30_ = ProyeccionUtm(e, 30);
-    origen_.reset();
+bool CercaDelHuso30(PosicionGeografica p) {
+    // Beyond these the series is meaningless.
+    return std::fabs(p.latitud) <= 84.0 && p.longitud >= -30.0 && p.longitud <= 24.0;
 }
 
-bool ProyectorHuso30::DesdeGeograficas(PosicionGeografica p, Valor& x, Valor& y) const {
-    // Beyond these the series is meaningless; such a point is far from zone 30 anyway.
-    if (!(std::fabs(p.latitud) <= 84.0) || !(p.longitud >= -30.0 && p.longitud <= 24.0)) return false;
-    return Redondear(huso30_.Directa(p), x, y);
-}
-
-bool ProyectorHuso30::DesdeUtm(int huso, bool sur, double este, double norte, Valor& x, Valor& y) {
-    if (!origen_ || origen_->Huso() != huso) origen_.emplace(elipsoide_, huso);
+std::optional<PosicionUtm> PosicionDeZona(bool sur, double este, double norte) {
     if (!std::isfinite(este) || !std::isfinite(norte) || std::fabs(este - 500'000) > 1'000'000 ||
         std::fabs(norte) > 2 * kFalsoNorteSur)
-        return false;
-    const PosicionGeografica g = origen_->Inversa({este, sur ? norte - kFalsoNorteSur : norte});
-    return DesdeGeograficas(g, x, y);
+        return std::nullopt;
+    return PosicionUtm{este, sur ? norte - kFalsoNorteSur : norte};
 }
 
 std::optional<ZonaUtm> LeerZonaUtm(std::string_view t) {

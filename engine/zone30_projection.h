@@ -12,24 +12,18 @@ namespace varnel {
 // digits of easting and seven of northing.
 inline constexpr std::string_view kFueraDelHuso30 = "punto fuera del huso 30";
 
-// Brings positions to UTM zone 30 on one ellipsoid, rounded to whole metres
-// (halves away from zero). A map projection only: the datum stays the file's.
-class ProyectorHuso30 {
-public:
-    explicit ProyectorHuso30(const Elipsoide& elipsoide = elipsoide::Internacional1924);
-    void PonerElipsoide(const Elipsoide& elipsoide);
+// A zone-30 position rounded to whole metres (halves away from zero) into
+// the list's easting and northing; false when it does not fit the list.
+bool RedondearEnLista(PosicionUtm p, Valor& x, Valor& y);
 
-    // False when the point falls outside what the list can hold.
-    bool DesdeGeograficas(PosicionGeografica p, Valor& x, Valor& y) const;
-    // A UTM position of another zone; `sur` for a southern band, whose
-    // northing counts from 10 000 000 m at the equator.
-    bool DesdeUtm(int huso, bool sur, double este, double norte, Valor& x, Valor& y);
+// Whether latitude and longitude are where the projection to zone 30 means
+// anything; such a point is far from zone 30 otherwise.
+bool CercaDelHuso30(PosicionGeografica p);
 
-private:
-    Elipsoide elipsoide_;
-    ProyeccionUtm huso30_;
-    std::optional<ProyeccionUtm> origen_;  // the last other zone read from
-};
+// A UTM position of any zone, as an easting and a northing the inverse
+// projection can take: nothing when out of reach. `sur` counts the
+// northing from 10 000 000 m at the equator.
+std::optional<PosicionUtm> PosicionDeZona(bool sur, double este, double norte);
 
 // "30T", "30 T", "31": a UTM zone number 1..60 and, when present, whether its
 // band letter is southern (C to M). Nothing for any other text.

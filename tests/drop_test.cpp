@@ -15,8 +15,10 @@ namespace fs = std::filesystem;
 
 struct CasoSoltado {
     const char* nombre;
+    DatumLista datum;                    // the list's
     std::vector<std::string> ficheros;   // under tests/data, in drop order
-    std::vector<std::string> esperados;  // their expected lists, joined in order
+    std::vector<std::string> esperados;  // their expected lists on that datum, joined in order
+    const char* cambio = "";             // what the summary adds
 };
 
 void PrintTo(const CasoSoltado& c, std::ostream* os) { *os << c.nombre; }
@@ -62,40 +64,65 @@ TEST_P(SoltarTest, LaListaSaleDeCadaFicheroEnOrden) {
     for (const auto& e : GetParam().esperados) lista += DatoDePrueba(e);
     Poner("Sitna-Descargar.txt", "anterior");
     ventana.porta = "anterior";
+    ventana.datum = GetParam().datum;
     motor.SoltarFicheros(Copiar(GetParam().ficheros));
     const int puntos = static_cast<int>(std::count(lista.begin(), lista.end(), '\n'));
-    EsperarResumen("Generados " + std::to_string(puntos) + " Puntos en " + Ruta("Sitna-Descargar.txt"));
+    EsperarResumen("Generados " + std::to_string(puntos) + " Puntos en " + Ruta("Sitna-Descargar.txt") +
+                   GetParam().cambio);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), lista);
     EXPECT_EQ(ventana.porta, CajaDeLista(lista));
     EXPECT_EQ(ventana.registro.front(), "vaciar-porta");
 }
 
+constexpr auto E = DatumLista::Ed50;
+constexpr auto R = DatumLista::Etrs89;
+constexpr const char* kDeWgs84 = " (de WGS 84 a ED50)";
+
 INSTANTIATE_TEST_SUITE_P(
     Formatos, SoltarTest,
     ::testing::Values(
-        CasoSoltado{"listaSitna", {"sitna-3.txt"}, {"descargar-3.txt"}},
-        CasoSoltado{"listaSitnaUtf16", {"real/sitna-3-utf16le.txt"}, {"descargar-3.txt"}},
-        CasoSoltado{"oziTextoWaypoints", {"oziwp-3-N.txt"}, {"descargar-3.txt"}},
-        CasoSoltado{"oziTextoTrack", {"ozitrack-3.txt"}, {"descargar-3.txt"}},
-        CasoSoltado{"oziPropios",
+        CasoSoltado{"listaSitna", E, {"sitna-3.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"listaSitnaEnEtrs89", R, {"sitna-3.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"listaSitnaUtf16", E, {"real/sitna-3-utf16le.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"oziTextoWaypoints", E, {"oziwp-3-N.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"oziTextoTrack", E, {"ozitrack-3.txt"}, {"descargar-3.txt"}},
+        // Files on two datums make one list on the list's.
+        CasoSoltado{"oziPropiosEnEd50",
+                    E,
                     {"real/ozi-wgs84-track.plt", "real/ozi-ed50-waypoints.wpt"},
-                    {"real/ozi-wgs84-track.expected.txt", "real/ozi-ed50-waypoints.expected.txt"}},
+                    {"real/ozi-wgs84-track.otro-datum.expected.txt", "real/ozi-ed50-waypoints.expected.txt"},
+                    " (de WGS 84 a ED50)"},
+        CasoSoltado{"oziPropiosEnEtrs89",
+                    R,
+                    {"real/ozi-wgs84-track.plt", "real/ozi-ed50-waypoints.wpt"},
+                    {"real/ozi-wgs84-track.expected.txt", "real/ozi-ed50-waypoints.otro-datum.expected.txt"},
+                    " (de ED50 a ETRS89)"},
         CasoSoltado{"mapsourceCadaCuadricula",
+                    E,
                     {"real/mapsource-dmm-wgs84.txt", "real/mapsource-dms-ed50.txt", "real/mapsource-utm-wgs84.txt"},
-                    {"real/mapsource-dmm-wgs84.expected.txt", "real/mapsource-dms-ed50.expected.txt",
-                     "real/mapsource-utm-wgs84.expected.txt"}},
+                    {"real/mapsource-dmm-wgs84.otro-datum.expected.txt", "real/mapsource-dms-ed50.expected.txt",
+                     "real/mapsource-utm-wgs84.otro-datum.expected.txt"},
+                    " (de WGS 84 a ED50)"},
         CasoSoltado{
-            "mapsourceUtf16", {"real/mapsource-dmm-wgs84-utf16be.txt"}, {"real/mapsource-dmm-wgs84.expected.txt"}},
-        // Written by gpsbabel; the list from PROJ (tests/data/gpx/make-gpx.sh).
-        CasoSoltado{"gpx11Track", {"gpx/navarra-track-1.1.gpx"}, {"gpx/navarra.expected.txt"}},
-        CasoSoltado{"gpx10Track", {"gpx/navarra-track-1.0.gpx"}, {"gpx/navarra.expected.txt"}},
-        CasoSoltado{"gpxRuta", {"gpx/navarra-route.gpx"}, {"gpx/navarra.expected.txt"}},
-        CasoSoltado{"gpxWaypoints", {"gpx/navarra-waypoints.gpx"}, {"gpx/navarra.expected.txt"}},
-        CasoSoltado{"kmlLinea", {"gpx/navarra-track.kml"}, {"gpx/navarra.expected.txt"}},
-        CasoSoltado{"kmlPuntos", {"gpx/navarra-waypoints.kml"}, {"gpx/navarra.expected.txt"}},
+            "mapsourceUtf16", R, {"real/mapsource-dmm-wgs84-utf16be.txt"}, {"real/mapsource-dmm-wgs84.expected.txt"}},
+        // Written by gpsbabel; the lists from PROJ (tests/data/gpx/make-gpx.sh).
+        CasoSoltado{"gpx11Track", E, {"gpx/navarra-track-1.1.gpx"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
+        CasoSoltado{"gpx11TrackEnEtrs89", R, {"gpx/navarra-track-1.1.gpx"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"gpx10Track", E, {"gpx/navarra-track-1.0.gpx"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
+        CasoSoltado{"gpxRuta", E, {"gpx/navarra-route.gpx"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
+        CasoSoltado{"gpxWaypoints", R, {"gpx/navarra-waypoints.gpx"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"kmlLinea", E, {"gpx/navarra-track.kml"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
+        CasoSoltado{"kmlPuntos", R, {"gpx/navarra-waypoints.kml"}, {"gpx/navarra.expected.txt"}},
         CasoSoltado{"gpxYMapsource",
+                    E,
                     {"gpx/navarra-track-1.1.gpx", "real/mapsource-dmm-wgs84.txt"},
-                    {"gpx/navarra.expected.txt", "real/mapsource-dmm-wgs84.expected.txt"}}),
+                    {"gpx/navarra.ed50.expected.txt", "real/mapsource-dmm-wgs84.otro-datum.expected.txt"},
+                    kDeWgs84},
+        CasoSoltado{"gpxYMapsourceEtrs89",
+                    E,
+                    {"gpx/navarra-track-1.1.gpx", "real/mapsource-dmm-etrs89.txt"},
+                    {"gpx/navarra.ed50.expected.txt", "real/mapsource-dmm-etrs89.otro-datum.expected.txt"},
+                    " (de WGS 84 y ETRS89 a ED50)"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 class SoltarErrorTest : public MotorTest {
@@ -154,6 +181,7 @@ TEST_F(SoltarErrorTest, UnPuntoGpxFueraDelHuso30DiceSuLinea) {
                   "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
                   "<trk><trkseg>\n<trkpt lat=\"42.8\" lon=\"-1.6\"/>\n<trkpt lat=\"19.4326\" lon=\"-99.1332\"/>\n"
                   "</trkseg></trk></gpx>\n");
+    ventana.datum = DatumLista::Etrs89;  // the first point as WGS 84 projects it
     motor.SoltarFicheros({mexico});
     const std::string t = "Error:13 No coinciden los tipos (línea 5 de " + Utf8(mexico) + ": punto fuera del huso 30)";
     EsperarError(t, t);

@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "engine/line_reading.h"
+#include "engine/list_converter.h"
+#include "engine/zone30_projection.h"
 
 namespace varnel::prueba {
 
@@ -27,15 +29,25 @@ inline void PrintTo(const CasoLinea& c, std::ostream* os) { *os << ::testing::Pr
 inline std::string NombreDeCaso(const ::testing::TestParamInfo<CasoLinea>& info) { return info.param.nombre; }
 
 // Reads the case's line with a new reader of the format, after `previas`
-// (a header, say), and checks the outcome.
+// (a header, say), brings its point to a list on `datum` as a run does, and
+// checks the outcome: a point the list cannot hold is refused as a line.
 inline void ComprobarLinea(CrearLectorFn crear, const CasoLinea& c,
-                           std::initializer_list<std::string_view> previas = {}) {
+                           std::initializer_list<std::string_view> previas = {},
+                           DatumLista datum = DatumLista::Ed50) {
     const auto lector = crear();
+    ConversorLista conversor(datum);
+    PuntoFichero punto;
     Valor x = Valor::Texto("antes");
     Valor y = Valor::Texto("antes");
-    for (std::string_view p : previas) ASSERT_EQ(lector->Leer(p, x, y), Lectura::LineaIgnorada) << p;
-    ASSERT_EQ(lector->Leer(c.linea, x, y), c.lectura);
-    EXPECT_EQ(lector->Motivo(), c.motivo);
+    for (std::string_view p : previas) ASSERT_EQ(lector->Leer(p, punto), Lectura::LineaIgnorada) << p;
+    Lectura lectura = lector->Leer(c.linea, punto);
+    std::string motivo = lector->Motivo();
+    if (lectura == Lectura::Punto && !conversor.ALista(punto, x, y)) {
+        lectura = Lectura::NoEsPunto;
+        motivo = kFueraDelHuso30;
+    }
+    ASSERT_EQ(lectura, c.lectura);
+    EXPECT_EQ(motivo, c.motivo);
     if (c.lectura == Lectura::Punto) {
         EXPECT_EQ(x.ComoTexto(), c.x);
         EXPECT_EQ(y.ComoTexto(), c.y);

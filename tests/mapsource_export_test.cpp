@@ -28,8 +28,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoLinea{"esteNoNumerico", "Trackpoint\t30 T 61234x 4745678", Lectura::NoEsPunto}),
     NombreDeCaso);
 
-// Positions in every grid, projected to zone 30 on the datum's ellipsoid;
-// expected values from PROJ (+proj=utm +zone=30 +ellps=...), whole metres.
+// Positions in every grid, projected to zone 30 on the datum's ellipsoid (each
+// on a list of its own datum, so nothing is shifted); expected values from
+// PROJ (+proj=utm +zone=30 +ellps=...), whole metres.
 constexpr const char* kGrados = "Grid\tLat/Lon hddd.ddddd\u00B0";
 constexpr const char* kMinutos = "Grid\tLat/Lon hddd\u00B0mm.mmm'";
 constexpr const char* kSegundos = "Grid\tLat/Lon hddd\u00B0mm'ss.s\"";
@@ -81,7 +82,11 @@ TEST(LectorMapsourceTest, CadaCuadriculaYDatum) {
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.caso.nombre);
-        ComprobarLinea(exportacion_mapsource::CrearLector, c.caso, c.cabecera);
+        bool etrs89 = false;
+        for (std::string_view linea : c.cabecera)
+            etrs89 = etrs89 || linea == "Datum\tWGS 84" || linea == "Datum\tETRS89";
+        ComprobarLinea(exportacion_mapsource::CrearLector, c.caso, c.cabecera,
+                       etrs89 ? DatumLista::Etrs89 : DatumLista::Ed50);
     }
 }
 

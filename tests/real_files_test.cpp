@@ -65,8 +65,17 @@ struct CasoReal {
     const char* nombre;
     const char* fichero;  // under tests/data
     Entrada entrada;
-    const char* lista;  // the expected Sitna-Descargar.txt, under tests/data
+    const char* lista;  // the expected Sitna-Descargar.txt on the file's own datum, under tests/data
+    const char* datum;  // as a summary names it; "" when the file names none (then the list's own)
+    const char* otra;   // the expected list when the list is on the other datum
 };
+
+// The list datum a file's points already are on (a file that names none: ED50, the default).
+DatumLista Propio(const CasoReal& c) {
+    const std::string d = c.datum;
+    return d == "WGS 84" || d == "ETRS89" ? DatumLista::Etrs89 : DatumLista::Ed50;
+}
+DatumLista Otro(DatumLista d) { return d == DatumLista::Ed50 ? DatumLista::Etrs89 : DatumLista::Ed50; }
 
 void PrintTo(const CasoReal& c, std::ostream* os) { *os << c.nombre; }
 
@@ -79,10 +88,32 @@ TEST_P(FicheroRealTest, DaLaListaDePROJ) {
     Poner(NombreEntrada(c.entrada), DatoDePrueba(c.fichero));
     Poner("Sitna-Descargar.txt", "anterior");
     ventana.porta = "viejo";
+    ventana.datum = Propio(c);
     Convertir(motor, c.entrada);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), lista);
     EXPECT_EQ(ventana.porta, CajaDeLista(lista));
     EsperarResumen("Generados " + std::to_string(PuntosDeLista(lista)) + " Puntos en " + Ruta("Sitna-Descargar.txt"));
+}
+
+// On the other datum every point is shifted by EPSG:1633 (as PROJ does it) and
+// the summary says so; a file that names no datum is taken as the list's.
+TEST_P(FicheroRealTest, EnElOtroDatumDaLaListaDePROJ) {
+    const auto& c = GetParam();
+    // Such a file's edge point (easting 099999) leaves zone 30 once shifted;
+    // list_datum_test has that refusal.
+    if (c.otra[0] == '\0') GTEST_SKIP() << "fuera del huso 30 en el otro datum";
+    const std::string lista = DatoDePrueba(c.otra);
+    ASSERT_FALSE(lista.empty()) << c.otra;
+    Poner(NombreEntrada(c.entrada), DatoDePrueba(c.fichero));
+    ventana.datum = Otro(Propio(c));
+    Convertir(motor, c.entrada);
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), lista);
+    EXPECT_EQ(ventana.porta, CajaDeLista(lista));
+    const std::string cambio =
+        c.datum[0] == '\0' ? std::string()
+                           : " (de " + std::string(c.datum) + " a " + std::string(NombreDatum(ventana.datum)) + ")";
+    EsperarResumen("Generados " + std::to_string(PuntosDeLista(lista)) + " Puntos en " + Ruta("Sitna-Descargar.txt") +
+                   cambio);
 }
 
 constexpr auto M = Entrada::Mapsource;
@@ -92,71 +123,106 @@ constexpr auto T = Entrada::OziTrack;
 INSTANTIATE_TEST_SUITE_P(
     Mapsource, FicheroRealTest,
     ::testing::Values(
-        CasoReal{"utm_wgs84", "real/mapsource-utm-wgs84.txt", M, "real/mapsource-utm-wgs84.expected.txt"},
-        CasoReal{"utm_ed50", "real/mapsource-utm-ed50.txt", M, "real/mapsource-utm-ed50.expected.txt"},
-        CasoReal{"ddd_wgs84", "real/mapsource-ddd-wgs84.txt", M, "real/mapsource-ddd-wgs84.expected.txt"},
-        CasoReal{"ddd_ed50", "real/mapsource-ddd-ed50.txt", M, "real/mapsource-ddd-ed50.expected.txt"},
-        CasoReal{"dmm_wgs84", "real/mapsource-dmm-wgs84.txt", M, "real/mapsource-dmm-wgs84.expected.txt"},
-        CasoReal{"dmm_ed50", "real/mapsource-dmm-ed50.txt", M, "real/mapsource-dmm-ed50.expected.txt"},
-        CasoReal{"dms_wgs84", "real/mapsource-dms-wgs84.txt", M, "real/mapsource-dms-wgs84.expected.txt"},
-        CasoReal{"dms_ed50", "real/mapsource-dms-ed50.txt", M, "real/mapsource-dms-ed50.expected.txt"},
+        CasoReal{"utm_wgs84", "real/mapsource-utm-wgs84.txt", M, "real/mapsource-utm-wgs84.expected.txt", "WGS 84",
+                 "real/mapsource-utm-wgs84.otro-datum.expected.txt"},
+        CasoReal{"utm_ed50", "real/mapsource-utm-ed50.txt", M, "real/mapsource-utm-ed50.expected.txt", "ED50",
+                 "real/mapsource-utm-ed50.otro-datum.expected.txt"},
+        CasoReal{"ddd_wgs84", "real/mapsource-ddd-wgs84.txt", M, "real/mapsource-ddd-wgs84.expected.txt", "WGS 84",
+                 "real/mapsource-ddd-wgs84.otro-datum.expected.txt"},
+        CasoReal{"ddd_ed50", "real/mapsource-ddd-ed50.txt", M, "real/mapsource-ddd-ed50.expected.txt", "ED50",
+                 "real/mapsource-ddd-ed50.otro-datum.expected.txt"},
+        CasoReal{"dmm_wgs84", "real/mapsource-dmm-wgs84.txt", M, "real/mapsource-dmm-wgs84.expected.txt", "WGS 84",
+                 "real/mapsource-dmm-wgs84.otro-datum.expected.txt"},
+        CasoReal{"dmm_ed50", "real/mapsource-dmm-ed50.txt", M, "real/mapsource-dmm-ed50.expected.txt", "ED50",
+                 "real/mapsource-dmm-ed50.otro-datum.expected.txt"},
+        CasoReal{"dms_wgs84", "real/mapsource-dms-wgs84.txt", M, "real/mapsource-dms-wgs84.expected.txt", "WGS 84",
+                 "real/mapsource-dms-wgs84.otro-datum.expected.txt"},
+        CasoReal{"dms_ed50", "real/mapsource-dms-ed50.txt", M, "real/mapsource-dms-ed50.expected.txt", "ED50",
+                 "real/mapsource-dms-ed50.otro-datum.expected.txt"},
         CasoReal{"ddd_grado_utf8", "real/mapsource-ddd-wgs84-grado-utf8.txt", M,
-                 "real/mapsource-ddd-wgs84.expected.txt"},
+                 "real/mapsource-ddd-wgs84.expected.txt", "WGS 84", "real/mapsource-ddd-wgs84.otro-datum.expected.txt"},
         CasoReal{"dmm_grado_utf8", "real/mapsource-dmm-wgs84-grado-utf8.txt", M,
-                 "real/mapsource-dmm-wgs84.expected.txt"},
+                 "real/mapsource-dmm-wgs84.expected.txt", "WGS 84", "real/mapsource-dmm-wgs84.otro-datum.expected.txt"},
         CasoReal{"dms_grado_utf8", "real/mapsource-dms-wgs84-grado-utf8.txt", M,
-                 "real/mapsource-dms-wgs84.expected.txt"},
-        CasoReal{"dmm_etrs89", "real/mapsource-dmm-etrs89.txt", M, "real/mapsource-dmm-etrs89.expected.txt"},
+                 "real/mapsource-dms-wgs84.expected.txt", "WGS 84", "real/mapsource-dms-wgs84.otro-datum.expected.txt"},
+        CasoReal{"dmm_etrs89", "real/mapsource-dmm-etrs89.txt", M, "real/mapsource-dmm-etrs89.expected.txt", "ETRS89",
+                 "real/mapsource-dmm-etrs89.otro-datum.expected.txt"},
         CasoReal{"hora_antes_que_posicion", "real/mapsource-dmm-hora-antes.txt", M,
-                 "real/mapsource-dmm-hora-antes.expected.txt"},
+                 "real/mapsource-dmm-hora-antes.expected.txt", "WGS 84",
+                 "real/mapsource-dmm-wgs84.otro-datum.expected.txt"},
         CasoReal{"utm_huso31_wgs84", "real/mapsource-utm-huso31-wgs84.txt", M,
-                 "real/mapsource-utm-huso31-wgs84.expected.txt"},
+                 "real/mapsource-utm-huso31-wgs84.expected.txt", "WGS 84",
+                 "real/mapsource-utm-huso31-wgs84.otro-datum.expected.txt"},
         CasoReal{"utm_huso31_ed50", "real/mapsource-utm-huso31-ed50.txt", M,
-                 "real/mapsource-utm-huso31-ed50.expected.txt"},
-        CasoReal{"dmm_utf8_bom", "real/mapsource-dmm-wgs84-utf8bom.txt", M, "real/mapsource-dmm-wgs84.expected.txt"},
-        CasoReal{"dmm_utf16le", "real/mapsource-dmm-wgs84-utf16le.txt", M, "real/mapsource-dmm-wgs84.expected.txt"},
-        CasoReal{"dmm_utf16be", "real/mapsource-dmm-wgs84-utf16be.txt", M, "real/mapsource-dmm-wgs84.expected.txt"}),
+                 "real/mapsource-utm-huso31-ed50.expected.txt", "ED50",
+                 "real/mapsource-utm-huso31-ed50.otro-datum.expected.txt"},
+        CasoReal{"dmm_utf8_bom", "real/mapsource-dmm-wgs84-utf8bom.txt", M, "real/mapsource-dmm-wgs84.expected.txt",
+                 "WGS 84", "real/mapsource-dmm-wgs84.otro-datum.expected.txt"},
+        CasoReal{"dmm_utf16le", "real/mapsource-dmm-wgs84-utf16le.txt", M, "real/mapsource-dmm-wgs84.expected.txt",
+                 "WGS 84", "real/mapsource-dmm-wgs84.otro-datum.expected.txt"},
+        CasoReal{"dmm_utf16be", "real/mapsource-dmm-wgs84-utf16be.txt", M, "real/mapsource-dmm-wgs84.expected.txt",
+                 "WGS 84", "real/mapsource-dmm-wgs84.otro-datum.expected.txt"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 INSTANTIATE_TEST_SUITE_P(
     OziPropios, FicheroRealTest,
     ::testing::Values(
-        CasoReal{"wpt_wgs84", "real/ozi-wgs84-waypoints.wpt", W, "real/ozi-wgs84-waypoints.expected.txt"},
-        CasoReal{"wpt_ed50", "real/ozi-ed50-waypoints.wpt", W, "real/ozi-ed50-waypoints.expected.txt"},
+        CasoReal{"wpt_wgs84", "real/ozi-wgs84-waypoints.wpt", W, "real/ozi-wgs84-waypoints.expected.txt", "WGS 84",
+                 "real/ozi-wgs84-waypoints.otro-datum.expected.txt"},
+        CasoReal{"wpt_ed50", "real/ozi-ed50-waypoints.wpt", W, "real/ozi-ed50-waypoints.expected.txt", "ED50",
+                 "real/ozi-ed50-waypoints.otro-datum.expected.txt"},
         CasoReal{"wpt_ed50_espana", "real/ozi-ed50-espana-waypoints.wpt", W,
-                 "real/ozi-ed50-espana-waypoints.expected.txt"},
-        CasoReal{"wpt_utf8_bom", "real/ozi-wgs84-waypoints-utf8bom.wpt", W, "real/ozi-wgs84-waypoints.expected.txt"},
-        CasoReal{"wpt_utf16le", "real/ozi-wgs84-waypoints-utf16le.wpt", W, "real/ozi-wgs84-waypoints.expected.txt"},
-        CasoReal{"wpt_utf16be", "real/ozi-wgs84-waypoints-utf16be.wpt", W, "real/ozi-wgs84-waypoints.expected.txt"},
-        CasoReal{"plt_wgs84", "real/ozi-wgs84-track.plt", T, "real/ozi-wgs84-track.expected.txt"},
-        CasoReal{"plt_ed50", "real/ozi-ed50-track.plt", T, "real/ozi-ed50-track.expected.txt"},
-        CasoReal{"plt_ed50_espana", "real/ozi-ed50-espana-track.plt", T, "real/ozi-ed50-espana-track.expected.txt"},
-        CasoReal{"plt_utf8_bom", "real/ozi-wgs84-track-utf8bom.plt", T, "real/ozi-wgs84-track.expected.txt"},
-        CasoReal{"plt_utf16le", "real/ozi-wgs84-track-utf16le.plt", T, "real/ozi-wgs84-track.expected.txt"},
-        CasoReal{"plt_utf16be", "real/ozi-wgs84-track-utf16be.plt", T, "real/ozi-wgs84-track.expected.txt"}),
+                 "real/ozi-ed50-espana-waypoints.expected.txt", "ED50",
+                 "real/ozi-ed50-espana-waypoints.otro-datum.expected.txt"},
+        CasoReal{"wpt_utf8_bom", "real/ozi-wgs84-waypoints-utf8bom.wpt", W, "real/ozi-wgs84-waypoints.expected.txt",
+                 "WGS 84", "real/ozi-wgs84-waypoints.otro-datum.expected.txt"},
+        CasoReal{"wpt_utf16le", "real/ozi-wgs84-waypoints-utf16le.wpt", W, "real/ozi-wgs84-waypoints.expected.txt",
+                 "WGS 84", "real/ozi-wgs84-waypoints.otro-datum.expected.txt"},
+        CasoReal{"wpt_utf16be", "real/ozi-wgs84-waypoints-utf16be.wpt", W, "real/ozi-wgs84-waypoints.expected.txt",
+                 "WGS 84", "real/ozi-wgs84-waypoints.otro-datum.expected.txt"},
+        CasoReal{"plt_wgs84", "real/ozi-wgs84-track.plt", T, "real/ozi-wgs84-track.expected.txt", "WGS 84",
+                 "real/ozi-wgs84-track.otro-datum.expected.txt"},
+        CasoReal{"plt_ed50", "real/ozi-ed50-track.plt", T, "real/ozi-ed50-track.expected.txt", "ED50",
+                 "real/ozi-ed50-track.otro-datum.expected.txt"},
+        CasoReal{"plt_ed50_espana", "real/ozi-ed50-espana-track.plt", T, "real/ozi-ed50-espana-track.expected.txt",
+                 "ED50", "real/ozi-ed50-espana-track.otro-datum.expected.txt"},
+        CasoReal{"plt_utf8_bom", "real/ozi-wgs84-track-utf8bom.plt", T, "real/ozi-wgs84-track.expected.txt", "WGS 84",
+                 "real/ozi-wgs84-track.otro-datum.expected.txt"},
+        CasoReal{"plt_utf16le", "real/ozi-wgs84-track-utf16le.plt", T, "real/ozi-wgs84-track.expected.txt", "WGS 84",
+                 "real/ozi-wgs84-track.otro-datum.expected.txt"},
+        CasoReal{"plt_utf16be", "real/ozi-wgs84-track-utf16be.plt", T, "real/ozi-wgs84-track.expected.txt", "WGS 84",
+                 "real/ozi-wgs84-track.otro-datum.expected.txt"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 INSTANTIATE_TEST_SUITE_P(
     OziTexto, FicheroRealTest,
     ::testing::Values(
-        CasoReal{"wp", "oziwp-3-N.txt", W, "descargar-3.txt"},
-        CasoReal{"wp_utf8_bom", "real/oziwp-3-N-utf8bom.txt", W, "descargar-3.txt"},
-        CasoReal{"wp_utf16le", "real/oziwp-3-N-utf16le.txt", W, "descargar-3.txt"},
-        CasoReal{"wp_utf16be", "real/oziwp-3-N-utf16be.txt", W, "descargar-3.txt"},
-        CasoReal{"wp_sin_cabecera_utf8_bom", "real/oziwp-3-N-sin-cabecera-utf8bom.txt", W, "descargar-3.txt"},
-        CasoReal{"wp_sin_cabecera_utf16le", "real/oziwp-3-N-sin-cabecera-utf16le.txt", W, "descargar-3.txt"},
-        CasoReal{"wp_sin_cabecera_utf16be", "real/oziwp-3-N-sin-cabecera-utf16be.txt", W, "descargar-3.txt"},
-        CasoReal{"track", "ozitrack-3.txt", T, "descargar-3.txt"},
-        CasoReal{"track_utf8_bom", "real/ozitrack-3-utf8bom.txt", T, "descargar-3.txt"},
-        CasoReal{"track_utf16le", "real/ozitrack-3-utf16le.txt", T, "descargar-3.txt"},
-        CasoReal{"track_utf16be", "real/ozitrack-3-utf16be.txt", T, "descargar-3.txt"},
-        CasoReal{"track_sin_cabecera_utf8_bom", "real/ozitrack-3-sin-cabecera-utf8bom.txt", T, "descargar-3.txt"},
-        CasoReal{"track_sin_cabecera_utf16le", "real/ozitrack-3-sin-cabecera-utf16le.txt", T, "descargar-3.txt"},
-        CasoReal{"track_sin_cabecera_utf16be", "real/ozitrack-3-sin-cabecera-utf16be.txt", T, "descargar-3.txt"},
-        CasoReal{"track_huso31_wgs84", "real/ozitrack-huso31-wgs84.txt", T, "real/ozitrack-huso31-wgs84.expected.txt"},
-        CasoReal{"track_huso31_ed50", "real/ozitrack-huso31-ed50.txt", T, "real/ozitrack-huso31-ed50.expected.txt"},
+        CasoReal{"wp", "oziwp-3-N.txt", W, "descargar-3.txt", "ED50", ""},
+        CasoReal{"wp_utf8_bom", "real/oziwp-3-N-utf8bom.txt", W, "descargar-3.txt", "ED50", ""},
+        CasoReal{"wp_utf16le", "real/oziwp-3-N-utf16le.txt", W, "descargar-3.txt", "ED50", ""},
+        CasoReal{"wp_utf16be", "real/oziwp-3-N-utf16be.txt", W, "descargar-3.txt", "ED50", ""},
+        CasoReal{"wp_sin_cabecera_utf8_bom", "real/oziwp-3-N-sin-cabecera-utf8bom.txt", W, "descargar-3.txt", "",
+                 "descargar-3.txt"},
+        CasoReal{"wp_sin_cabecera_utf16le", "real/oziwp-3-N-sin-cabecera-utf16le.txt", W, "descargar-3.txt", "",
+                 "descargar-3.txt"},
+        CasoReal{"wp_sin_cabecera_utf16be", "real/oziwp-3-N-sin-cabecera-utf16be.txt", W, "descargar-3.txt", "",
+                 "descargar-3.txt"},
+        CasoReal{"track", "ozitrack-3.txt", T, "descargar-3.txt", "ED50", ""},
+        CasoReal{"track_utf8_bom", "real/ozitrack-3-utf8bom.txt", T, "descargar-3.txt", "ED50", ""},
+        CasoReal{"track_utf16le", "real/ozitrack-3-utf16le.txt", T, "descargar-3.txt", "ED50", ""},
+        CasoReal{"track_utf16be", "real/ozitrack-3-utf16be.txt", T, "descargar-3.txt", "ED50", ""},
+        CasoReal{"track_sin_cabecera_utf8_bom", "real/ozitrack-3-sin-cabecera-utf8bom.txt", T, "descargar-3.txt", "",
+                 "descargar-3.txt"},
+        CasoReal{"track_sin_cabecera_utf16le", "real/ozitrack-3-sin-cabecera-utf16le.txt", T, "descargar-3.txt", "",
+                 "descargar-3.txt"},
+        CasoReal{"track_sin_cabecera_utf16be", "real/ozitrack-3-sin-cabecera-utf16be.txt", T, "descargar-3.txt", "",
+                 "descargar-3.txt"},
+        CasoReal{"track_huso31_wgs84", "real/ozitrack-huso31-wgs84.txt", T, "real/ozitrack-huso31-wgs84.expected.txt",
+                 "WGS 84", "real/ozitrack-huso31-wgs84.otro-datum.expected.txt"},
+        CasoReal{"track_huso31_ed50", "real/ozitrack-huso31-ed50.txt", T, "real/ozitrack-huso31-ed50.expected.txt",
+                 "ED50", "real/ozitrack-huso31-ed50.otro-datum.expected.txt"},
         CasoReal{"track_huso31_datum_desconocido", "real/ozitrack-huso31-otro.txt", T,
-                 "real/ozitrack-huso31-otro.expected.txt"}),
+                 "real/ozitrack-huso31-otro.expected.txt", "", "real/ozitrack-huso31-otro.otro-datum.expected.txt"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 // --- Files refused, with the reason ------------------------------------------
@@ -179,6 +245,9 @@ TEST_P(RechazoRealTest, DiceElMotivo) {
     Poner(NombreEntrada(c.entrada), DatoDePrueba(c.fichero));
     Poner("Sitna-Descargar.txt", "anterior");
     ventana.porta = "viejo";
+    // Every such file is on WGS 84: on its own datum, the points before the
+    // refusal are as PROJ projects them.
+    ventana.datum = DatumLista::Etrs89;
     Convertir(motor, c.entrada);
     const std::string texto = TextoError13(c.entrada, c.linea, c.motivo);
     EsperarError(texto, texto);

@@ -35,7 +35,9 @@ Puntos Leidos(FuenteLineas& fuente, FicheroIntercambio fichero) {
     Puntos p;
     const FormatoFichero& formato = Formato(fichero);
     const auto lectorFormato = formato.crearLector();
-    LectorPuntos lector(fuente, *lectorFormato, formato.primeraLineaCabecera);
+    // What the run wrote is on the list's datum (ED50 unless the window chooses otherwise).
+    ConversorLista conversor(DatumLista::Ed50);
+    LectorPuntos lector(fuente, *lectorFormato, conversor, formato.primeraLineaCabecera);
     Valor x;
     Valor y;
     while (lector.Siguiente(x, y)) p.push_back(FormatoCeros(x, 6) + "," + FormatoCeros(y, 7));

@@ -2,12 +2,15 @@
 # Regenerates every file in this folder: MapSource exports and OziExplorer
 # files written by Debian's gpsbabel from the committed GPX files, the variants
 # made from them (hand-edited headers, other encodings), and for each input the
-# SITNA list it must give (<name>.expected.txt), computed with PROJ's own
-# `proj` and `cs2cs` on the positions as the file writes them.
+# SITNA list it must give (<name>.expected.txt, the list on the file's own
+# datum), computed with PROJ's own `proj` and `cs2cs` on the positions as the
+# file writes them, and the list on the other datum (<name>.otro-datum.expected.txt),
+# through PROJ's EPSG:1633 operation with `cct`.
 # Needs gpsbabel, proj-bin and iconv.
 set -eu
 cd "$(dirname "$0")"
 export LC_ALL=C
+. ../proj-datum-shift.sh
 trap 'rm -f tmp-gpx.txt tmp-fichero.txt' EXIT
 
 fallo() {
@@ -63,6 +66,16 @@ puntos_texto_ozi() {
 
 datum_texto_ozi() { sed -n '1{s/\r$//;s/^Datum,//;p;q}' "$1"; }
 
+# The list datum a file's datum belongs to, and the other one.
+familia() {
+    case "$1" in
+    "European 1950"*) echo ed50 ;;
+    "WGS 84" | ETRS89) echo etrs89 ;;
+    *) fallo "datum sin familia: $1" ;;
+    esac
+}
+otra() { if [ "$1" = ed50 ]; then echo etrs89; else echo ed50; fi; }
+
 elipsoide() {
     case "$1" in
     "WGS 84") echo WGS84 ;;
@@ -79,10 +92,19 @@ elipsoide() {
 # and rounded to whole metres, half away from zero. With $2 = "hasta-fuera"
 # the list stops before the first point outside zone 30's six-digit eastings
 # and seven-digit northings (a file the program refuses there); otherwise
-# such a point is a mistake in this script's data.
+# such a point is a mistake in this script's data. With DESPLAZAR="FROM TO"
+# (ed50, etrs89) every point is shifted to the other datum first.
 proyectar() {
     while read -r tipo a b c; do
-        case "$tipo" in
+        if [ -n "${DESPLAZAR:-}" ]; then
+            case "$tipo" in
+            # shellcheck disable=SC2086
+            utm) r=$(echo "$b $c 0 0" | cct -d 4 $(tubo_desplazado $DESPLAZAR "$a" "$1")) ;;
+            # shellcheck disable=SC2086
+            geo) r=$(echo "$a $b 0 0" | cct -d 4 $(tubo_desplazado $DESPLAZAR)) ;;
+            *) fallo "punto ilegible: $tipo $a $b $c" ;;
+            esac
+        else case "$tipo" in
         utm)
             if [ "$a" = 30 ]; then
                 printf '%06d,%07d\r\n' "$b" "$c"
@@ -93,6 +115,7 @@ proyectar() {
         geo) r=$(echo "$a $b" | proj +proj=utm +zone=30 +ellps="$1" -f %.4f) ;;
         *) fallo "punto ilegible: $tipo $a $b $c" ;;
         esac
+        fi
         linea=$(echo "$r" | awk '
             function redondo(v,   a, e, f) {
                 a = v < 0 ? -v : v; e = int(a); f = a - e
@@ -267,6 +290,27 @@ esperado_ozi_plt ozi-sur-track.plt hasta-fuera >ozi-sur-track.expected.txt
 for f in ozitrack-huso31-wgs84 ozitrack-huso31-ed50 ozitrack-huso31-otro; do
     esperado_texto_ozi $f.txt >$f.expected.txt
 done
+
+# The same files when the list is on the other datum: shifted by EPSG:1633.
+desplazar() { # datum-name
+    f=$(familia "$1")
+    echo "$f $(otra "$f")"
+}
+for f in mapsource-utm-wgs84 mapsource-utm-ed50 mapsource-ddd-wgs84 mapsource-ddd-ed50 mapsource-dmm-wgs84 \
+    mapsource-dmm-ed50 mapsource-dms-wgs84 mapsource-dms-ed50 mapsource-utm-huso31-wgs84 \
+    mapsource-utm-huso31-ed50 mapsource-dmm-etrs89; do
+    DESPLAZAR=$(desplazar "$(datum_mapsource $f.txt)") esperado_mapsource $f.txt >$f.otro-datum.expected.txt
+done
+for f in ozi-wgs84 ozi-ed50 ozi-ed50-espana; do
+    DESPLAZAR=$(desplazar "$(datum_ozi $f-waypoints.wpt)") esperado_ozi_wpt $f-waypoints.wpt \
+        >$f-waypoints.otro-datum.expected.txt
+    DESPLAZAR=$(desplazar "$(datum_ozi $f-track.plt)") esperado_ozi_plt $f-track.plt >$f-track.otro-datum.expected.txt
+done
+for f in ozitrack-huso31-wgs84 ozitrack-huso31-ed50; do
+    DESPLAZAR=$(desplazar "$(datum_texto_ozi $f.txt)") esperado_texto_ozi $f.txt >$f.otro-datum.expected.txt
+done
+# A datum the text layout does not know is the list's: on ETRS89, GRS 80.
+puntos_texto_ozi ozitrack-huso31-otro.txt | proyectar GRS80 >ozitrack-huso31-otro.otro-datum.expected.txt
 
 # The time-before-position file holds the same points as its source.
 cmp -s mapsource-dmm-hora-antes.expected.txt mapsource-dmm-wgs84.expected.txt || fallo "hora-antes difiere"
