@@ -63,10 +63,17 @@ bool SoloCifras(std::string_view t) {
     return true;
 }
 
-// Digits as written stay text (leading zeros included); any other way of
-// writing a number ("6.1e5", "+612345") becomes that number.
+// A plain decimal stays text exactly as written ("012345", "555805.500");
+// any other way of writing a number ("6.1e5", "+612345") becomes that
+// number, so the box never shows an exponent or a sign.
+bool DecimalLlano(std::string_view t) {
+    const std::size_t punto = t.find('.');
+    if (punto == std::string_view::npos) return SoloCifras(t);
+    return SoloCifras(t.substr(0, punto)) && SoloCifras(t.substr(punto + 1));
+}
+
 void PonerCoordenada(std::string_view texto, double numero, Valor& v) {
-    if (SoloCifras(texto))
+    if (DecimalLlano(texto))
         v.PonerTexto(texto);
     else
         v = Valor::Numero(numero);

@@ -336,7 +336,9 @@ INSTANTIATE_TEST_SUITE_P(
                                  "612345,4745678"},
                       CasoNumero{"signo_mas", "30 T +612345 4745678", "612345,4745678\r\n", "612345,4745678"},
                       CasoNumero{"ceros_delante", "30 T 012345 0745678", "012345,0745678\r\n", "012345,0745678"},
-                      CasoNumero{"decimales", "30 T 612345.5 4745678.25", "612346,4745678\r\n", "612345.5,4745678.25"}),
+                      CasoNumero{"decimales", "30 T 612345.5 4745678.25", "612346,4745678\r\n", "612345.5,4745678.25"},
+                      CasoNumero{"decimalesConCerosDetras", "30 T 555805.500 4718476.0", "555806,4718476\r\n",
+                                 "555805.500,4718476.0"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 }  // namespace
