@@ -139,10 +139,12 @@ void BM_PltSitna(benchmark::State& state) {
     Ejecutar<&MotorVarnel::cmdTrackOziSitna>(state, v, "");
 }
 
-// A phone's GPX track dropped on the window.
-void BM_SoltarGpx(benchmark::State& state) {
+// A phone's GPX track dropped on the window: on a list in ED50 every point is
+// shifted from WGS 84; in ETRS89 only projected.
+void BM_SoltarGpx(benchmark::State& state, DatumLista datum) {
     prueba::VentanaFalsa v;
     v.carpeta = CarpetaBanco();
+    v.datum = datum;
     std::string gpx =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\" creator=\"banco\" "
         "xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><name>A</name><trkseg>\n";
@@ -172,7 +174,16 @@ BENCHMARK(BM_WpOziSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMil
 BENCHMARK(BM_TrackOziSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapsourceSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapsourceGeograficoSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SoltarGpx)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SoltarGpx, Ed50, DatumLista::Ed50)
+    ->Arg(1000)
+    ->Arg(8000)
+    ->Arg(32767)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SoltarGpx, Etrs89, DatumLista::Etrs89)
+    ->Arg(1000)
+    ->Arg(8000)
+    ->Arg(32767)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PltSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 }  // namespace
