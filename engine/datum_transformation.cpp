@@ -63,7 +63,7 @@ PosicionGeografica AGeodesica(const Forma& el, Geocentrico g) {
     const double senoTheta = std::sin(theta);
     const double cosenoTheta = std::cos(theta);
     const double phi = std::atan2(g.z + el.ep2 * el.b * senoTheta * senoTheta * senoTheta,
-                            p - el.e2 * el.a * cosenoTheta * cosenoTheta * cosenoTheta);
+                                  p - el.e2 * el.a * cosenoTheta * cosenoTheta * cosenoTheta);
     return {phi / kGrado, std::atan2(g.y, g.x) / kGrado};
 }
 

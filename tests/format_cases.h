@@ -32,8 +32,7 @@ inline std::string NombreDeCaso(const ::testing::TestParamInfo<CasoLinea>& info)
 // (a header, say), brings its point to a list on `datum` as a run does, and
 // checks the outcome: a point the list cannot hold is refused as a line.
 inline void ComprobarLinea(CrearLectorFn crear, const CasoLinea& c,
-                           std::initializer_list<std::string_view> previas = {},
-                           DatumLista datum = DatumLista::Ed50) {
+                           std::initializer_list<std::string_view> previas = {}, DatumLista datum = DatumLista::Ed50) {
     const auto lector = crear();
     ConversorLista conversor(datum);
     PuntoFichero punto;
