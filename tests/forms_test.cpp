@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "ui/forms/help_form.h"
 #include "ui/forms/main_form.h"
@@ -57,12 +59,44 @@ TEST(FormulariosTest, TextosDeAyudaUnidosConCrLf) {
         return n;
     };
     EXPECT_EQ(piezas(textos::TextoAyudaDescargar()), 2u);
-    EXPECT_EQ(piezas(textos::TextoAyudaOzi()), 2u);
     EXPECT_EQ(piezas(textos::TextoAyudaMapsource()), 2u);
-    EXPECT_EQ(piezas(textos::TextoAyudaVarnel()), 4u);
-    // H8 keeps its closing space before the break.
-    EXPECT_NE(textos::TextoAyudaVarnel().find("(Búsquedas; Por ruta de GPS). \r\n Este programa"), std::string::npos);
+    for (DatumLista d : {DatumLista::Ed50, DatumLista::Etrs89}) {
+        EXPECT_EQ(piezas(textos::TextoAyudaOzi(d)), 2u);
+        EXPECT_EQ(piezas(textos::TextoAyudaVarnel(d)), 5u);
+        // H8 keeps its closing space before the break.
+        EXPECT_NE(textos::TextoAyudaVarnel(d).find("(Búsquedas; Por ruta de GPS). \r\n Este programa"),
+                  std::string::npos);
+    }
     EXPECT_EQ(textos::TextoAyudaMapsource().substr(0, 14), " Es un fichero");
+}
+
+// Options form one group per frame: the datum's two options are a group of
+// their own, apart from the Garmin options, and each has an access key no
+// other control of the window has.
+TEST(FormulariosTest, OpcionesDelDatumEnSuMarcoConTeclasPropias) {
+    std::vector<std::string_view> enFrame4;
+    std::set<char> teclas;
+    for (const Control& c : kControlesPrincipal) {
+        if (c.tipo == Tipo::Opcion && c.marco == "Frame4") enFrame4.push_back(c.nombre);
+        const std::size_t amp = c.texto.find('&');
+        if (amp == std::string_view::npos) continue;
+        ASSERT_LT(amp + 1, c.texto.size()) << c.nombre;
+        const char tecla = static_cast<char>(std::toupper(static_cast<unsigned char>(c.texto[amp + 1])));
+        EXPECT_TRUE(teclas.insert(tecla).second) << c.nombre << ": Alt+" << tecla << " twice";
+    }
+    EXPECT_EQ(enFrame4, (std::vector<std::string_view>{"OptionED50", "OptionETRS89"}));
+    EXPECT_EQ(teclas, (std::set<char>{'S', 'I', 'W', 'T', 'M', 'E', 'R'}));
+    const Control& marco = kControlesPrincipal[static_cast<std::size_t>(Indice(kControlesPrincipal, "Frame4"))];
+    EXPECT_EQ(marco.texto, "Datum SITNA");
+    // In the free space right of the Garmin frame, overlapping nothing else.
+    for (const Control& c : kControlesPrincipal) {
+        if (c.nombre == "Frame4" || c.marco == "Frame4") continue;
+        const RectTwips a = EnVentana(kControlesPrincipal, c);
+        const RectTwips b = marco.rect;
+        const bool separados = a.izquierda + a.ancho <= b.izquierda || b.izquierda + b.ancho <= a.izquierda ||
+                               a.arriba + a.alto <= b.arriba || b.arriba + b.alto <= a.arriba;
+        EXPECT_TRUE(separados) << c.nombre;
+    }
 }
 
 }  // namespace

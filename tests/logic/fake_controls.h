@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/forms/main_form.h"
 #include "ui/logic/controls.h"
 
 namespace varnel::prueba {
@@ -62,10 +63,11 @@ public:
     bool Marcado(std::string_view control) const override { return Buscar(marcas, control, false); }
     void Marcar(std::string_view control, bool marcado) override {
         marcas[std::string(control)] = marcado;
-        // Like option buttons: selecting one clears the others of its group.
-        if (marcado && control.starts_with("Option"))
+        // Like option buttons: selecting one clears the others of its group,
+        // the options of its frame.
+        if (marcado && EsOpcion(control))
             for (auto& [nombre, m] : marcas)
-                if (nombre != control && nombre.starts_with("Option")) m = false;
+                if (nombre != control && EsOpcion(nombre) && MarcoDe(nombre) == MarcoDe(control)) m = false;
     }
     bool CabeEntero(std::string_view control) const override { return Texto(control).size() <= anchoMensajes; }
     void PonerAyuda(std::string_view control, const std::string& ayuda) override {
@@ -137,6 +139,16 @@ public:
     void TerminarPrograma() override { terminado = true; }
 
 private:
+    static const formularios::Control* Descripcion(std::string_view control) {
+        const int i = formularios::Indice(formularios::kControlesPrincipal, control);
+        return i < 0 ? nullptr : &formularios::kControlesPrincipal[static_cast<std::size_t>(i)];
+    }
+    static bool EsOpcion(std::string_view control) {
+        const formularios::Control* c = Descripcion(control);
+        return c && c->tipo == formularios::Tipo::Opcion;
+    }
+    static std::string_view MarcoDe(std::string_view control) { return Descripcion(control)->marco; }
+
     template <class Mapa, class Valor>
     static Valor Buscar(const Mapa& mapa, std::string_view clave, Valor porDefecto) {
         const auto it = mapa.find(clave);

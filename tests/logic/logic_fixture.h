@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "tests/logic/fake_controls.h"
+#include "tests/logic/fake_settings_store.h"
 #include "tests/test_support.h"
 #include "ui/logic/window_logic.h"
 
@@ -26,7 +27,8 @@ protected:
 
     CarpetaTemporal dir;
     ControlesFalsos c;
-    logica::LogicaVentana logica{c};
+    AjustesFalsos ajustes;
+    logica::LogicaVentana logica{c, ajustes};
 };
 
 }  // namespace varnel::prueba

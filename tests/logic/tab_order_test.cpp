@@ -14,7 +14,7 @@ TEST(OrdenTabTest, VentanaPrincipalPorIndicesDeTabulacion) {
         "cmdSitnaWpOzi", "cmdSitnaTrackOzi", "cmdWpOziSitna", "cmdTrackOziSitna", "cmdMapsourceSitna",
         "mnuCopiar",     "mnuPegar",         "cmdAyuda",      "cmdSalir",         "DrvList",
         "dirList",       "txtMensajes",      "txtPorta",      "ChkDescargar",     "Option1",
-        "Option2",       "Option3"};
+        "Option2",       "Option3",          "OptionED50",    "OptionETRS89"};
     EXPECT_EQ(OrdenTab(formularios::kControlesPrincipal), esperado);
 }
 

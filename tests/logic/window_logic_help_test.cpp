@@ -14,9 +14,9 @@ TEST_F(LogicaTest, AyudaCreadaRellenaYModal) {
     const std::vector<std::string> esperado = {
         "crear:frmAyuda",
         "texto:LblDescargar2=" + textos::TextoAyudaDescargar(),
-        "texto:lblOzi2=" + textos::TextoAyudaOzi(),
+        "texto:lblOzi2=" + textos::TextoAyudaOzi(DatumLista::Ed50),
         "texto:lblMapsource2=" + textos::TextoAyudaMapsource(),
-        "texto:lblVarnel2=" + textos::TextoAyudaVarnel(),
+        "texto:lblVarnel2=" + textos::TextoAyudaVarnel(DatumLista::Ed50),
         "modal:frmAyuda",
     };
     EXPECT_EQ(c.registro, esperado);

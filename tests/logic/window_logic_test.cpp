@@ -1,6 +1,6 @@
 // The main window's rules: the start state, each conversion button through
 // the conversion table, the error report, the messages box, the clipboard,
-// the option group, the links and the exit.
+// the Garmin option group, the links and the exit.
 #include <algorithm>
 
 #include "engine/conversion.h"
@@ -12,7 +12,8 @@ namespace {
 
 TEST(LogicaInicioTest, EstadoDeDiseno) {
     ControlesFalsos c;
-    logica::LogicaVentana logica(c);
+    AjustesFalsos ajustes;
+    logica::LogicaVentana logica(c, ajustes);
     logica.Iniciar();
     EXPECT_TRUE(c.Marcado("ChkDescargar"));
     EXPECT_TRUE(c.Marcado("Option1"));
@@ -20,9 +21,16 @@ TEST(LogicaInicioTest, EstadoDeDiseno) {
     EXPECT_FALSE(c.Marcado("Option3"));
     EXPECT_EQ(logica.OpcionSeleccionada(), OpcionGarmin::Option1);
     EXPECT_TRUE(logica.DescargarMarcado());
-    // The option group is one Tab stop, on the selected option.
-    EXPECT_EQ(c.paradas,
-              (std::map<std::string, bool, std::less<>>{{"Option1", true}, {"Option2", false}, {"Option3", false}}));
+    // Nothing stored: ED50, and nothing written at the start.
+    EXPECT_TRUE(c.Marcado("OptionED50"));
+    EXPECT_FALSE(c.Marcado("OptionETRS89"));
+    EXPECT_EQ(logica.DatumSitna(), DatumLista::Ed50);
+    EXPECT_TRUE(ajustes.escritos.empty());
+    // Each option group is one Tab stop, on its selected option.
+    EXPECT_EQ(
+        c.paradas,
+        (std::map<std::string, bool, std::less<>>{
+            {"Option1", true}, {"Option2", false}, {"Option3", false}, {"OptionED50", true}, {"OptionETRS89", false}}));
     EXPECT_EQ(c.foco, "cmdSitnaWpOzi");
 }
 
@@ -227,7 +235,7 @@ TEST_F(LogicaTest, SalirTerminaElPrograma) {
 }
 
 TEST_F(LogicaTest, EtiquetasYMarcosNoHacenNada) {
-    for (const char* n : {"Label4", "Frame1", "ChkDescargar", "txtPorta"}) logica.Pulsado(n);
+    for (const char* n : {"Label4", "Frame1", "Frame4", "ChkDescargar", "txtPorta"}) logica.Pulsado(n);
     EXPECT_TRUE(c.registro.empty());
     EXPECT_TRUE(c.direcciones.empty());
     EXPECT_FALSE(c.terminado);

@@ -22,6 +22,8 @@ TEST(VentanaInicioTest, EstadoDeDiseno) {
     EXPECT_EQ(w.Logica().CarpetaIntercambio(), std::filesystem::current_path());
     EXPECT_TRUE(w.findChild<QCheckBox*>("ChkDescargar")->isChecked());
     EXPECT_TRUE(w.findChild<QRadioButton*>("Option1")->isChecked());
+    EXPECT_TRUE(w.findChild<QRadioButton*>("OptionED50")->isChecked());
+    EXPECT_FALSE(w.findChild<QRadioButton*>("OptionETRS89")->isChecked());
     EXPECT_TRUE(w.findChild<QLineEdit*>("txtMensajes")->text().isEmpty());
     EXPECT_TRUE(w.findChild<QPlainTextEdit*>("txtPorta")->toPlainText().isEmpty());
     EXPECT_EQ(QApplication::focusWidget(), w.findChild<QWidget*>("cmdSitnaWpOzi"));
@@ -85,6 +87,8 @@ TEST_F(VentanaTest, AlgunosRectangulosA96Ppp) {
     EXPECT_EQ(Control("cmdSalir")->geometry(), QRect(384, 392, 41, 41));
     EXPECT_EQ(Control("txtPorta")->geometry(), QRect(8, 232, 145, 153));
     EXPECT_EQ(Control("Option3")->geometry(), QRect(8, 64, 137, 17));
+    EXPECT_EQ(Control("Frame4")->geometry(), QRect(320, 232, 121, 81));
+    EXPECT_EQ(Control("OptionETRS89")->geometry(), QRect(8, 44, 97, 17));
     EXPECT_EQ(Control("lblLink_1")->geometry(), QRect(72, 40, 177, 17));
 }
 
@@ -130,14 +134,15 @@ TEST_F(VentanaTest, OrdenDeTabulacionCompleto) {
     const std::vector<std::string> esperado = {
         "cmdSitnaTrackOzi", "cmdWpOziSitna", "cmdTrackOziSitna", "cmdMapsourceSitna", "mnuCopiar", "mnuPegar",
         "cmdAyuda", "cmdSalir", "DrvList", "dirList", "txtMensajes", "txtPorta", "ChkDescargar", "Option1",
-        "cmdSitnaWpOzi"};
+        "OptionED50", "cmdSitnaWpOzi"};
     // clang-format on
-    EXPECT_EQ(RecorridoTab(Control("cmdSitnaWpOzi"), 15), esperado);
+    EXPECT_EQ(RecorridoTab(Control("cmdSitnaWpOzi"), 16), esperado);
 
-    // The option group is one stop, on the selected option; Shift+Tab goes back.
+    // Each option group is one stop, on its selected option; Shift+Tab goes back.
     Control<QRadioButton>("Option3")->setChecked(true);
-    const auto atras = RecorridoTab(Control("cmdSitnaWpOzi"), 2, Qt::Key_Backtab);
-    EXPECT_EQ(atras, (std::vector<std::string>{"Option3", "ChkDescargar"}));
+    Control<QRadioButton>("OptionETRS89")->setChecked(true);
+    const auto atras = RecorridoTab(Control("cmdSitnaWpOzi"), 3, Qt::Key_Backtab);
+    EXPECT_EQ(atras, (std::vector<std::string>{"OptionETRS89", "Option3", "ChkDescargar"}));
 }
 
 TEST_F(VentanaTest, FlechasCambianLaOpcion) {
@@ -146,6 +151,8 @@ TEST_F(VentanaTest, FlechasCambianLaOpcion) {
     QTest::keyClick(o1, Qt::Key_Down);
     EXPECT_TRUE(Control<QRadioButton>("Option2")->isChecked());
     EXPECT_EQ(w.Logica().OpcionSeleccionada(), OpcionGarmin::Option2);
+    // The datum's options are a group of their own.
+    EXPECT_TRUE(Control<QRadioButton>("OptionED50")->isChecked());
 }
 
 struct CasoTecla {

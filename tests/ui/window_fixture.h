@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 #include <QUrl>
 #include <vector>
@@ -20,8 +21,29 @@
 
 namespace varnel::prueba {
 
+// QSettings' user folder a fresh temporary folder for as long as this lives,
+// then the test run's own again (ui_test_main.cpp): never the user's.
+class AjustesDePrueba {
+public:
+    AjustesDePrueba() { PonerCarpeta(Utf8(carpeta.Ruta())); }
+    ~AjustesDePrueba() { PonerCarpeta(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()); }
+    AjustesDePrueba(const AjustesDePrueba&) = delete;
+    AjustesDePrueba& operator=(const AjustesDePrueba&) = delete;
+
+    // Where the program keeps its settings, under that folder.
+    std::filesystem::path Fichero() const { return carpeta / "Varnel" / "varnel.conf"; }
+
+    CarpetaTemporal carpeta;
+
+private:
+    static void PonerCarpeta(const std::string& carpeta) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(carpeta));
+    }
+};
+
 // The real main window, shown and active, its exchange folder a fresh
-// temporary folder, the message box and the beep recorded.
+// temporary folder, its settings in another, the message box and the beep
+// recorded.
 class VentanaTest : public ::testing::Test {
 protected:
     VentanaTest() {
@@ -46,6 +68,7 @@ protected:
     QPlainTextEdit* Porta() const { return Control<QPlainTextEdit>("txtPorta"); }
     QString RutaQ(const char* nombre) const { return QString::fromStdString((dir / nombre).string()); }
 
+    AjustesDePrueba ajustes;  // before the window, which reads them
     CarpetaTemporal dir;
     FrmVarnel w;
     std::vector<QString> modales;

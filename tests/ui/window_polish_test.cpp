@@ -148,7 +148,7 @@ int FilaDelBorde(QWidget* marco) {
 }
 
 TEST_F(VentanaTest, ElTituloDeCadaMarcoEstaSobreSuBorde) {
-    for (const char* nombre : {"Frame1", "Frame2", "Frame3"}) {
+    for (const char* nombre : {"Frame1", "Frame2", "Frame3", "Frame4"}) {
         auto* marco = Control<MarcoVarnel>(nombre);
         ASSERT_NE(marco, nullptr);
         const int borde = FilaDelBorde(marco);
@@ -290,8 +290,9 @@ TEST_F(VentanaTest, LaListaDeUnidadesSeLeeAlAbrirse) {
 TEST_F(VentanaTest, CadaControlTieneNombreAccesible) {
     for (const char* nombre :
          {"cmdSitnaWpOzi", "cmdSitnaTrackOzi", "cmdWpOziSitna", "cmdTrackOziSitna", "cmdMapsourceSitna", "mnuCopiar",
-          "mnuPegar", "cmdAyuda", "cmdSalir", "DrvList", "dirList", "txtMensajes", "txtPorta", "ChkDescargar",
-          "Option1", "Option2", "Option3", "lblLink_0", "lblLink_1"}) {
+          "mnuPegar",      "cmdAyuda",         "cmdSalir",      "DrvList",          "dirList",           "txtMensajes",
+          "txtPorta",      "ChkDescargar",     "Option1",       "Option2",          "Option3",           "OptionED50",
+          "OptionETRS89",  "lblLink_0",        "lblLink_1"}) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Control(nombre));
         ASSERT_NE(a, nullptr) << nombre;
         EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << nombre;

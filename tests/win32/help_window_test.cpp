@@ -3,7 +3,6 @@
 // with the focus, and made again after its close box.
 #include <cmath>
 #include <cstdlib>
-#include <functional>
 
 #include "tests/win32/win32_fixture.h"
 #include "ui/forms/help_form.h"
@@ -11,30 +10,6 @@
 
 namespace varnel::prueba {
 namespace {
-
-// Runs a check inside the help window's own message loop, once it shows.
-class DentroDeAyuda {
-public:
-    explicit DentroDeAyuda(std::function<void()> f) : f_(std::move(f)) {
-        actual_ = this;
-        id_ = SetTimer(nullptr, 0, 50, &DentroDeAyuda::Tic);
-    }
-    ~DentroDeAyuda() {
-        KillTimer(nullptr, id_);
-        actual_ = nullptr;
-    }
-    bool hecho = false;
-
-private:
-    static void CALLBACK Tic(HWND, UINT, UINT_PTR, DWORD) {
-        if (!actual_ || actual_->hecho) return;
-        actual_->hecho = true;
-        actual_->f_();
-    }
-    static inline DentroDeAyuda* actual_ = nullptr;
-    std::function<void()> f_;
-    UINT_PTR id_;
-};
 
 class AyudaWin32Test : public VentanaWin32Test {
 protected:
@@ -67,9 +42,9 @@ TEST_F(AyudaWin32Test, ModalCentradaYConSusTextos) {
         EXPECT_EQ(cliente.right, px(11175));
         EXPECT_EQ(cliente.bottom, px(8430));
         EXPECT_EQ(win::Utf8(win::TextoDe(A("LblDescargar2"))), textos::TextoAyudaDescargar());
-        EXPECT_EQ(win::Utf8(win::TextoDe(A("lblOzi2"))), textos::TextoAyudaOzi());
+        EXPECT_EQ(win::Utf8(win::TextoDe(A("lblOzi2"))), textos::TextoAyudaOzi(DatumLista::Ed50));
         EXPECT_EQ(win::Utf8(win::TextoDe(A("lblMapsource2"))), textos::TextoAyudaMapsource());
-        EXPECT_EQ(win::Utf8(win::TextoDe(A("lblVarnel2"))), textos::TextoAyudaVarnel());
+        EXPECT_EQ(win::Utf8(win::TextoDe(A("lblVarnel2"))), textos::TextoAyudaVarnel(DatumLista::Ed50));
         // Every control where and as the description says.
         for (const formularios::Control& c : formularios::kControlesAyuda) {
             HWND h = A(c.nombre);
@@ -129,7 +104,7 @@ TEST_P(CierreAyudaTest, LaSiguienteVezIgual) {
         Pulsar("cmdAyuda");
         ASSERT_TRUE(dentro.hecho);
     }
-    EXPECT_EQ(texto, textos::TextoAyudaVarnel());
+    EXPECT_EQ(texto, textos::TextoAyudaVarnel(DatumLista::Ed50));
     EXPECT_FALSE(IsWindowVisible(Ayuda()));
 }
 

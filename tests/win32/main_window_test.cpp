@@ -166,8 +166,10 @@ TEST_F(VentanaWin32Test, AlgunosRectangulosA96Ppp) {
     es("cmdSitnaWpOzi", {16, 16, 137, 41});
     es("cmdSalir", {384, 392, 425, 433});
     es("txtPorta", {8, 232, 153, 385});
-    es("Option3", {168, 296, 305, 313});    // inside Frame1, at 160,232
-    es("lblLink_1", {232, 360, 409, 377});  // inside Frame2, at 160,320
+    es("Option3", {168, 296, 305, 313});  // inside Frame1, at 160,232
+    es("Frame4", {320, 232, 441, 313});
+    es("OptionETRS89", {328, 276, 425, 293});  // inside Frame4, at 320,232
+    es("lblLink_1", {232, 360, 409, 377});     // inside Frame2, at 160,320
 }
 
 TEST_F(VentanaWin32Test, CentradaEnElAreaDeTrabajo) {
@@ -192,6 +194,8 @@ TEST_F(VentanaWin32Test, EstadoInicial) {
     EXPECT_EQ(SendMessageW(C("ChkDescargar"), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(C("Option1"), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(C("Option2"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageW(C("OptionED50"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(C("OptionETRS89"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(Texto("txtMensajes"), L"");
     EXPECT_EQ(Texto("txtPorta"), L"");
     EXPECT_TRUE(GetWindowLongPtrW(C("txtMensajes"), GWL_STYLE) & ES_READONLY);
@@ -212,12 +216,21 @@ TEST_F(VentanaWin32Test, CarpetaInicialEsLaDeTrabajo) {
     EXPECT_EQ(win::Utf8(win::TextoDe(otra.Control("DrvList"))), win::Utf8(otra.Carpetas().Carpeta().substr(0, 2)));
 }
 
-// The Tab order: the description's, the option group one stop on the
+// The options selected in each group: Garmin's and the datum's.
+struct Marcadas {
+    const char* garmin;
+    const char* datum;
+};
+
+void PrintTo(const Marcadas& m, std::ostream* os) { *os << m.garmin << '_' << m.datum; }
+
+// The Tab order: the description's, each option group one stop on its
 // selected option, round to the start.
-std::vector<std::string> OrdenEsperado(std::string_view opcionMarcada) {
+std::vector<std::string> OrdenEsperado(const Marcadas& m) {
     std::vector<const formularios::Control*> foco;
     for (const formularios::Control& c : formularios::kControlesPrincipal)
-        if (c.indiceTab >= 0 && (c.tipo != Tipo::Opcion || c.nombre == opcionMarcada)) foco.push_back(&c);
+        if (c.indiceTab >= 0 && (c.tipo != Tipo::Opcion || c.nombre == m.garmin || c.nombre == m.datum))
+            foco.push_back(&c);
     std::sort(foco.begin(), foco.end(), [](auto* a, auto* b) { return a->indiceTab < b->indiceTab; });
     std::vector<std::string> nombres;
     nombres.reserve(foco.size() + 1);
@@ -226,10 +239,11 @@ std::vector<std::string> OrdenEsperado(std::string_view opcionMarcada) {
     return nombres;
 }
 
-class OrdenTabTest : public VentanaWin32Test, public ::testing::WithParamInterface<const char*> {};
+class OrdenTabTest : public VentanaWin32Test, public ::testing::WithParamInterface<Marcadas> {};
 
 TEST_P(OrdenTabTest, ElDescrito) {
-    Pulsar(GetParam());  // selects that option
+    Pulsar(GetParam().garmin);  // selects those options
+    Pulsar(GetParam().datum);
     SetFocus(C("cmdSitnaWpOzi"));
     std::vector<std::string> visto{NombreConFoco(*ventana_)};
     for (std::size_t i = 1; i < OrdenEsperado(GetParam()).size(); ++i) {
@@ -239,14 +253,23 @@ TEST_P(OrdenTabTest, ElDescrito) {
     EXPECT_EQ(visto, OrdenEsperado(GetParam()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Opciones, OrdenTabTest, ::testing::Values("Option1", "Option2", "Option3"),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Opciones, OrdenTabTest,
+                         ::testing::Values(Marcadas{"Option1", "OptionED50"}, Marcadas{"Option2", "OptionED50"},
+                                           Marcadas{"Option3", "OptionETRS89"}, Marcadas{"Option1", "OptionETRS89"}),
+                         [](const auto& info) { return std::string(info.param.garmin) + "_" + info.param.datum; });
 
 TEST_F(VentanaWin32Test, FlechasMuevenLaOpcion) {
     SetFocus(C("Option1"));
     PulsarTecla(VK_DOWN);
     EXPECT_EQ(NombreConFoco(*ventana_), "Option2");
     EXPECT_EQ(ventana_->Logica().OpcionSeleccionada(), OpcionGarmin::Option2);
+    // From the last Garmin option the arrow goes round its own group, never
+    // into the datum's.
+    SetFocus(C("Option3"));
+    PulsarTecla(VK_DOWN);
+    EXPECT_EQ(NombreConFoco(*ventana_), "Option1");
+    EXPECT_EQ(SendMessageW(C("OptionED50"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(ventana_->Logica().DatumSitna(), DatumLista::Ed50);
 }
 
 TEST_F(VentanaWin32Test, TabEnElCuadroPasaAlSiguiente) {

@@ -1,8 +1,52 @@
 #include "tests/win32/win32_fixture.h"
 
 #include "ui/win32/keyboard.h"
+#include "ui/win32/settings_store_registry.h"
 
 namespace varnel::prueba {
+
+RegistroDePrueba::RegistroDePrueba() : anterior_(Datum()) { Vaciar(); }
+
+RegistroDePrueba::~RegistroDePrueba() {
+    Vaciar();
+    if (anterior_)
+        PonerValor(REG_SZ, anterior_->c_str(), static_cast<DWORD>((anterior_->size() + 1) * sizeof(wchar_t)));
+}
+
+std::optional<std::wstring> RegistroDePrueba::Datum() {
+    wchar_t texto[256] = {};
+    DWORD bytes = sizeof texto;
+    if (RegGetValueW(HKEY_CURRENT_USER, win::kClaveAjustes, L"datum", RRF_RT_REG_SZ, nullptr, texto, &bytes) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    return std::wstring(texto);
+}
+
+void RegistroDePrueba::PonerValor(DWORD tipo, const void* datos, DWORD bytes) {
+    EXPECT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, win::kClaveAjustes, L"datum", tipo, datos, bytes), ERROR_SUCCESS);
+}
+
+void RegistroDePrueba::Vaciar() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, win::kClaveAjustes);
+    RegDeleteKeyW(HKEY_CURRENT_USER, win::kClaveAjustes);
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Varnel");  // only when nothing else is left in it
+}
+
+DentroDeAyuda::DentroDeAyuda(std::function<void()> f) : f_(std::move(f)) {
+    actual_ = this;
+    id_ = SetTimer(nullptr, 0, 50, &DentroDeAyuda::Tic);
+}
+
+DentroDeAyuda::~DentroDeAyuda() {
+    KillTimer(nullptr, id_);
+    actual_ = nullptr;
+}
+
+void CALLBACK DentroDeAyuda::Tic(HWND, UINT, UINT_PTR, DWORD) {
+    if (!actual_ || actual_->hecho) return;
+    actual_->hecho = true;
+    actual_->f_();
+}
 
 void Bombear() {
     MSG m;

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +28,44 @@ void Escribir(wchar_t caracter);
 // The name, in the description, of the control that has the focus.
 std::string NombreConFoco(const win::FrmVarnel& ventana);
 
-// The main window, shown, on a fresh exchange folder, with recorders in
-// place of the message box, the beep and the desktop's link handler.
+// The program's settings key (HKCU\Software\Varnel\varnel) emptied for as
+// long as this lives, then removed; a datum the user had stored is put back.
+class RegistroDePrueba {
+public:
+    RegistroDePrueba();
+    ~RegistroDePrueba();
+    RegistroDePrueba(const RegistroDePrueba&) = delete;
+    RegistroDePrueba& operator=(const RegistroDePrueba&) = delete;
+
+    // The "datum" value as stored, text only; nothing when there is none.
+    static std::optional<std::wstring> Datum();
+    static void PonerValor(DWORD tipo, const void* datos, DWORD bytes);
+    static void Vaciar();
+
+private:
+    std::optional<std::wstring> anterior_;
+};
+
+// Runs a check inside a modal window's own message loop (the help window's),
+// once it shows.
+class DentroDeAyuda {
+public:
+    explicit DentroDeAyuda(std::function<void()> f);
+    ~DentroDeAyuda();
+    DentroDeAyuda(const DentroDeAyuda&) = delete;
+    DentroDeAyuda& operator=(const DentroDeAyuda&) = delete;
+    bool hecho = false;
+
+private:
+    static void CALLBACK Tic(HWND, UINT, UINT_PTR, DWORD);
+    static inline DentroDeAyuda* actual_ = nullptr;
+    std::function<void()> f_;
+    UINT_PTR id_;
+};
+
+// The main window, shown, on a fresh exchange folder, nothing in its
+// settings, with recorders in place of the message box, the beep and the
+// desktop's link handler.
 class VentanaWin32Test : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -38,6 +76,7 @@ protected:
     std::string Mensajes() const { return win::Utf8(Texto("txtMensajes")); }
     void Pulsar(std::string_view boton);
 
+    RegistroDePrueba registro_;
     CarpetaTemporal carpeta_;
     std::unique_ptr<win::FrmVarnel> ventana_;
     std::vector<std::wstring> modales_;

@@ -13,10 +13,11 @@ constexpr std::string_view H2 =
     " Se usa también para ver en el SITNA ficheros de Waypoints y de Tracks de OziExplorer o Tracks de Mapsource en "
     "formato texto. Además se puede intercambiar datos directamente del portapapeles sin usar estos ficheros con el "
     "cuadro Descargar";
-constexpr std::string_view H3 =
+// H3, H7 and H10 name the list's datum: each is cut where the name goes.
+constexpr std::string_view H3a =
     " Son ficheros de texto obtenidos desde el programa Oziexplorer(3.90.3) con la opción 'Guardar Archivos: "
-    "Exportar Waypoints a Archivo Texto y Exportar Tracks a Archivo Texto (Datum=European 1950, Formato=UTM)' "
-    "respectivamente y guardándolos con esos nombres.";
+    "Exportar Waypoints a Archivo Texto y Exportar Tracks a Archivo Texto (Datum=";
+constexpr std::string_view H3b = ", Formato=UTM)' respectivamente y guardándolos con esos nombres.";
 constexpr std::string_view H4 =
     " Se usan también para Importar en Oziexplorer con la opcion 'Cargar Archivos: Importar Waypoints (o Tracks) de "
     "Archivo Texto'. Además se puede intercambiar datos directamente del portapapeles sin usar el archivo "
@@ -25,10 +26,11 @@ constexpr std::string_view H5 =
     " Es un fichero de texto obtenido desde el programa Mapsource(4.06) con la opción de menú  'File: Export: "
     "Guardar como tipo de archivo (Text tab delimited)' y guardándolo con ese nombre.";
 constexpr std::string_view H6 = " El programa lee todas las líneas de track y los une como si fuera un solo track.";
-constexpr std::string_view H7 =
+constexpr std::string_view H7a =
     " La página Web del SITNA (Servicio de Información Territorial de Navarra) permite (sobre cartografía, ortofotos "
     "y fotos de satélite) diseñar gráficamente rutas GPS en formato 'coordenada X e Y en cada fila separadas por "
-    "comas (Datum ED-50)' y copiarlo al portapapeles.";
+    "comas (Datum ";
+constexpr std::string_view H7b = ")' y copiarlo al portapapeles.";
 constexpr std::string_view H8 =
     (" Así mismo se puede dibujar sobre él una ruta realizada con GPS en el mismo formato (Búsquedas; Por ruta de "
      "GPS). ");
@@ -37,8 +39,31 @@ constexpr std::string_view H9 =
     "una ruta sobre cartografía o foto aérea y traspasarla mediante Waypoints o Tracks al GPS por medio del "
     "OziExplorer y al contrario realizar una salida con el GPS y mediante el OziEexplorer o Mapsource ver sobre foto "
     "aérea el Track que he grabado.";
-constexpr std::string_view H10 =
-    " Solo sirve para Navarra. Todos los datos están en Datum European 1950 y Zona UTM 30T.";
+constexpr std::string_view H10a = " Solo sirve para Navarra. Todos los datos están en Datum ";
+constexpr std::string_view H10b = " y Zona UTM 30T.";
+constexpr std::string_view H11 =
+    " Elija ED50 en el recuadro Datum SITNA para las listas del visor SITNA anterior al 12 de agosto de 2013 y "
+    "ETRS89 para las del visor actual (IDENA); los ficheros en otro datum se transforman al elegido.";
+
+// How each help text names the list's datum. Ozi files on ETRS89 are
+// headed "Datum,WGS 84": the name OziExplorer's menus give that datum.
+struct NombresDatum {
+    std::string_view ozi;    // H3
+    std::string_view lista;  // H7
+    std::string_view datos;  // H10
+};
+
+constexpr NombresDatum Nombres(DatumLista datum) {
+    if (datum == DatumLista::Etrs89) return {"WGS 84", "ETRS89", "ETRS89"};
+    return {"European 1950", "ED-50", "European 1950"};
+}
+
+std::string Frase(std::string_view antes, std::string_view nombre, std::string_view despues) {
+    std::string frase;
+    frase.reserve(antes.size() + nombre.size() + despues.size());
+    frase.append(antes).append(nombre).append(despues);
+    return frase;
+}
 
 std::string Unidos(std::initializer_list<std::string_view> piezas) {
     std::string texto;
@@ -54,8 +79,11 @@ std::string Unidos(std::initializer_list<std::string_view> piezas) {
 }  // namespace
 
 std::string TextoAyudaDescargar() { return Unidos({H1, H2}); }
-std::string TextoAyudaOzi() { return Unidos({H3, H4}); }
+std::string TextoAyudaOzi(DatumLista datum) { return Unidos({Frase(H3a, Nombres(datum).ozi, H3b), H4}); }
 std::string TextoAyudaMapsource() { return Unidos({H5, H6}); }
-std::string TextoAyudaVarnel() { return Unidos({H7, H8, H9, H10}); }
+std::string TextoAyudaVarnel(DatumLista datum) {
+    const NombresDatum n = Nombres(datum);
+    return Unidos({Frase(H7a, n.lista, H7b), H8, H9, Frase(H10a, n.datos, H10b), H11});
+}
 
 }  // namespace varnel::textos

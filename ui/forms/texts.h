@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/list_datum.h"
 #include "ui/forms/version.h"
 
 // The program's own texts, exactly as the user sees them (UTF-8).
@@ -39,6 +40,11 @@ inline constexpr std::string_view kFormatoGarmin = "Formato Garmin Waypoints";
 inline constexpr std::string_view kOption1 = "Nombre y Símbolo";
 inline constexpr std::string_view kOption2 = "Sólo Símbolo";
 inline constexpr std::string_view kOption3 = "Símbolo + Comentario";
+inline constexpr std::string_view kDatumSitna = "Datum SITNA";
+inline constexpr std::string_view kOptionEd50 = "&ED50";
+inline constexpr std::string_view kOptionEtrs89 = "ET&RS89";
+inline constexpr std::string_view kAyudaEd50 = "Lista SITNA en ED50 (visor SITNA anterior al 12 de agosto de 2013)";
+inline constexpr std::string_view kAyudaEtrs89 = "Lista SITNA en ETRS89 (visor SITNA actual, IDENA)";
 inline constexpr std::string_view kCarpetaIntercambio = "Carpeta de Intercambio";
 // The drive list's name for screen readers.
 inline constexpr std::string_view kUnidad = "Unidad";
@@ -55,10 +61,11 @@ inline constexpr std::string_view kCabeceraMapsource = "Sitna-Mapsource.txt";
 inline constexpr std::string_view kCabeceraOzi = "Sitna-OziWp.txt  y Sitna-OziTrack.txt ";
 inline constexpr std::string_view kCabeceraDescargar = "Sitna-Descargar.txt";
 
-// The four help texts, each made of its pieces joined by CR LF.
+// The four help texts, each made of its pieces joined by CR LF. Two of them
+// name the datum the SITNA list is on.
 std::string TextoAyudaDescargar();
-std::string TextoAyudaOzi();
+std::string TextoAyudaOzi(DatumLista datum);
 std::string TextoAyudaMapsource();
-std::string TextoAyudaVarnel();
+std::string TextoAyudaVarnel(DatumLista datum);
 
 }  // namespace varnel::textos

@@ -20,11 +20,18 @@ constexpr std::string_view kPorta = "txtPorta";
 constexpr std::string_view kCarpetas = "dirList";
 constexpr std::string_view kAyuda = "frmAyuda";
 constexpr std::array<std::string_view, 3> kOpciones{"Option1", "Option2", "Option3"};
+constexpr std::string_view kOpcionEd50 = "OptionED50";
+constexpr std::string_view kOpcionEtrs89 = "OptionETRS89";
+// Every option of the window, whatever its group.
+constexpr std::array<std::string_view, 5> kTodasLasOpciones{kOpciones[0], kOpciones[1], kOpciones[2], kOpcionEd50,
+                                                            kOpcionEtrs89};
+constexpr std::string_view kClaveDatum = "datum";
 
 constexpr bool EnPrincipal(std::string_view nombre) { return formularios::Indice(kControlesPrincipal, nombre) >= 0; }
 constexpr bool EnAyuda(std::string_view nombre) { return formularios::Indice(kControlesAyuda, nombre) >= 0; }
 static_assert(EnPrincipal(kMensajes) && EnPrincipal(kPorta) && EnPrincipal(kCarpetas) && EnPrincipal("ChkDescargar"));
 static_assert(EnPrincipal(kOpciones[0]) && EnPrincipal(kOpciones[1]) && EnPrincipal(kOpciones[2]));
+static_assert(EnPrincipal(kOpcionEd50) && EnPrincipal(kOpcionEtrs89));
 static_assert(formularios::kAyuda.nombre == kAyuda);
 
 // Marks a run as going on for as long as it lasts.
@@ -43,11 +50,19 @@ private:
 // limits a selection to its text.
 constexpr int kHastaElFinal = INT_MAX;
 
+constexpr std::string_view OpcionDe(DatumLista datum) {
+    return datum == DatumLista::Etrs89 ? kOpcionEtrs89 : kOpcionEd50;
+}
+
 }  // namespace
 
 void LogicaVentana::Iniciar() {
     c_.Marcar("ChkDescargar", true);
     c_.Marcar(kOpciones[0], true);
+    // Nothing stored, or something this program never wrote: ED50.
+    const std::optional<std::string> guardado = ajustes_.Leer(kClaveDatum);
+    datum_ = guardado ? DatumDeNombre(*guardado).value_or(DatumLista::Ed50) : DatumLista::Ed50;
+    c_.Marcar(OpcionDe(datum_), true);
     ParadasDeOpciones();
     c_.PonerFoco(OrdenTab(kControlesPrincipal).front());
 }
@@ -77,6 +92,8 @@ void LogicaVentana::Pulsado(std::string_view control) {
         {"Option1", &LogicaVentana::ParadasDeOpciones},
         {"Option2", &LogicaVentana::ParadasDeOpciones},
         {"Option3", &LogicaVentana::ParadasDeOpciones},
+        {kOpcionEd50, &LogicaVentana::ElegidoEd50},
+        {kOpcionEtrs89, &LogicaVentana::ElegidoEtrs89},
         {"OKButton", &LogicaVentana::Aceptar},
     };
     for (const Accion& a : kAcciones) {
@@ -123,8 +140,16 @@ void LogicaVentana::ConfirmarCarpeta() {
 }
 
 void LogicaVentana::ParadasDeOpciones() {
-    // The option group is one Tab stop, on the selected option.
-    for (std::string_view opcion : kOpciones) c_.PonerParadaTab(opcion, c_.Marcado(opcion));
+    // Each option group is one Tab stop, on its selected option.
+    for (std::string_view opcion : kTodasLasOpciones) c_.PonerParadaTab(opcion, c_.Marcado(opcion));
+}
+
+void LogicaVentana::DatumElegido(DatumLista datum) {
+    ParadasDeOpciones();
+    if (datum == datum_) return;
+    datum_ = datum;
+    // Kept at once; when it cannot be, the choice still holds until the program ends.
+    ajustes_.Escribir(kClaveDatum, NombreDatum(datum_));
 }
 
 void LogicaVentana::Copiar() {
@@ -149,9 +174,9 @@ void LogicaVentana::Ayuda() {
     c_.CrearVentana(kAyuda);
     // Set, never appended: every showing gets the same texts.
     c_.PonerTexto("LblDescargar2", textos::TextoAyudaDescargar());
-    c_.PonerTexto("lblOzi2", textos::TextoAyudaOzi());
+    c_.PonerTexto("lblOzi2", textos::TextoAyudaOzi(datum_));
     c_.PonerTexto("lblMapsource2", textos::TextoAyudaMapsource());
-    c_.PonerTexto("lblVarnel2", textos::TextoAyudaVarnel());
+    c_.PonerTexto("lblVarnel2", textos::TextoAyudaVarnel(datum_));
     ayudaAbierta_ = true;
     c_.MostrarModal(kAyuda, "OKButton");
     ayudaAbierta_ = false;

@@ -8,21 +8,24 @@
 #include "engine/varnel_engine.h"
 #include "engine/window_ops.h"
 #include "ui/logic/controls.h"
+#include "ui/logic/settings_store.h"
 
 // Every rule of the main window frmVarnel and the help window frmAyuda,
 // whatever toolkit draws them. The toolkit forwards each event here and lends
 // its controls through Controles; this owns the conversion engine and gives it
-// the window operations a run uses.
+// the window operations a run uses. The user's choice of the SITNA list's
+// datum is kept in the settings store.
 namespace varnel::logica {
 
 class LogicaVentana : public OperacionesVentana {
 public:
-    explicit LogicaVentana(Controles& controles) : c_(controles) {}
+    LogicaVentana(Controles& controles, AlmacenAjustes& ajustes) : c_(controles), ajustes_(ajustes) {}
     LogicaVentana(const LogicaVentana&) = delete;
     LogicaVentana& operator=(const LogicaVentana&) = delete;
 
     // The designed start, once the controls exist: ChkDescargar ticked,
-    // Option1 selected, the focus on the first Tab stop.
+    // Option1 selected, the stored datum's option selected (ED50 when none
+    // is stored), the focus on the first Tab stop.
     void Iniciar();
 
     // Events, by control name.
@@ -68,8 +71,12 @@ private:
     void EnlaceWeb();
     void ConfirmarCarpeta();
     void ParadasDeOpciones();
+    void DatumElegido(DatumLista datum);
+    void ElegidoEd50() { DatumElegido(DatumLista::Ed50); }
+    void ElegidoEtrs89() { DatumElegido(DatumLista::Etrs89); }
 
     Controles& c_;
+    AlmacenAjustes& ajustes_;
     MotorVarnel motor_{*this};
     DatumLista datum_ = DatumLista::Ed50;
     bool ayudaAbierta_ = false;

@@ -7,6 +7,7 @@
 
 #include "ui/logic/controls.h"
 #include "ui/logic/window_logic.h"
+#include "ui/qt/settings_store_qt.h"
 
 class QUrl;
 
@@ -77,7 +78,8 @@ private:
     // A control of either window by its name in the description.
     QWidget* Control(std::string_view nombre) const;
 
-    logica::LogicaVentana logica_{*this};
+    AjustesQt ajustes_;  // before the logic, which reads it at the start
+    logica::LogicaVentana logica_{*this, ajustes_};
     std::vector<QWidget*> controles_;  // one per row of the description, in its order
     ListaUnidades* DrvList_ = nullptr;
     ListaCarpetas* dirList_ = nullptr;

@@ -112,13 +112,15 @@ void RenderizadorFormulario::Crear(HWND ventana) {
         if (rango(a) != rango(b)) return rango(a) < rango(b);
         return rango(a) == 0 ? tabla_[a].indiceTab < tabla_[b].indiceTab : a > b;
     });
-    // Each control its own group, except consecutive options: the arrow
-    // keys move within a group of options only.
-    bool anteriorOpcion = false;
+    // Each control its own group, except consecutive options of one frame:
+    // the arrow keys move within a group of options only.
+    const formularios::Control* anterior = nullptr;
     for (std::size_t fila : orden) {
-        const bool opcion = tabla_[fila].tipo == Tipo::Opcion;
-        CrearControl(fila, !(opcion && anteriorOpcion));
-        anteriorOpcion = opcion;
+        const formularios::Control& c = tabla_[fila];
+        const bool mismoGrupo =
+            anterior && c.tipo == Tipo::Opcion && anterior->tipo == Tipo::Opcion && c.marco == anterior->marco;
+        CrearControl(fila, !mismoGrupo);
+        anterior = &c;
     }
     Colocar(DpiDe(ventana));
 }

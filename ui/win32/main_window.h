@@ -14,6 +14,7 @@
 #include "ui/win32/folder_list.h"
 #include "ui/win32/form_renderer.h"
 #include "ui/win32/help_window.h"
+#include "ui/win32/settings_store_registry.h"
 #include "ui/win32/window_procedure.h"
 
 // The main window frmVarnel drawn with the Win32 API from the description;
@@ -88,7 +89,8 @@ private:
 
     HWND hwnd_ = nullptr;
     RenderizadorFormulario formulario_;
-    logica::LogicaVentana logica_{*this};
+    AjustesRegistro ajustes_;  // before the logic, which reads it at the start
+    logica::LogicaVentana logica_{*this, ajustes_};
     ListaCarpetas dirList_;
     ListaUnidades drvList_;
     std::unique_ptr<FrmAyuda> frmAyuda_;
