@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/varnel_engine.h"
-#include "tests/fake_window.h"
+#include "engine/run/varnel_engine.h"
+#include "tests/engine/run/fake_window.h"
 #include "tests/test_support.h"
 
 namespace varnel::banco {

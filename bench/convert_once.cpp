@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/varnel_engine.h"
-#include "tests/fake_window.h"
+#include "engine/run/varnel_engine.h"
+#include "tests/engine/run/fake_window.h"
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {

@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 [ -f build/default/compile_commands.json ] || cmake --preset default >/dev/null
 
+echo "capas del motor"
+scripts/check-layers.sh
+
 fuentes=$(git ls-files '*.cpp' '*.h')
 echo "clang-format: $(echo "$fuentes" | wc -l) ficheros"
 clang-format --dry-run --Werror $fuentes

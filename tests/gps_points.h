@@ -5,7 +5,7 @@
 #include <ostream>
 #include <vector>
 
-#include "engine/gpx_kml_reader.h"
+#include "engine/formats/gpx_kml_reader.h"
 
 namespace varnel::prueba {
 

@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/exchange_file.h"
-#include "engine/line_reader.h"
-#include "engine/point_reader.h"
-#include "engine/run_error.h"
-#include "engine/text_lines.h"
-#include "engine/varnel_engine.h"
-#include "tests/fake_window.h"
+#include "engine/formats/exchange_file.h"
+#include "engine/text/line_reader.h"
+#include "engine/formats/point_reader.h"
+#include "engine/core/run_error.h"
+#include "engine/text/text_lines.h"
+#include "engine/run/varnel_engine.h"
+#include "tests/engine/run/fake_window.h"
 #include "tests/test_support.h"
 
 namespace varnel::prueba {

@@ -3,7 +3,7 @@
 // the Garmin option group, the links and the exit.
 #include <algorithm>
 
-#include "engine/conversion.h"
+#include "engine/run/conversion.h"
 #include "tests/logic/logic_fixture.h"
 #include "ui/forms/main_form.h"
 

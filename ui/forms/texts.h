@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/list_datum.h"
+#include "engine/geodesy/list_datum.h"
 #include "ui/forms/version.h"
 
 // The program's own texts, exactly as the user sees them (UTF-8).

@@ -3,7 +3,7 @@
 #include <array>
 #include <climits>
 
-#include "engine/conversion.h"
+#include "engine/run/conversion.h"
 #include "ui/forms/help_form.h"
 #include "ui/forms/main_form.h"
 #include "ui/forms/texts.h"

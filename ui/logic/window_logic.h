@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/varnel_engine.h"
-#include "engine/window_ops.h"
+#include "engine/run/varnel_engine.h"
+#include "engine/run/window_ops.h"
 #include "ui/logic/controls.h"
 #include "ui/logic/settings_store.h"
 

@@ -1,0 +1,139 @@
+#include "engine/core/value.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+namespace varnel {
+namespace {
+
+bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+
+constexpr double kPotencias10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+}  // namespace
+
+std::optional<double> LeerNumero(std::string_view t) {
+    while (!t.empty() && EsBlanco(t.front())) t.remove_prefix(1);
+    while (!t.empty() && EsBlanco(t.back())) t.remove_suffix(1);
+    if (t.empty()) return std::nullopt;
+
+    // The usual coordinates, digits with at most one full stop and 15 digits
+    // in all, in one pass: the digits as a whole number are exact in a
+    // double, and one division by an exact power of ten is correctly rounded.
+    if (t.size() <= 16) {
+        std::int64_t m = 0;
+        int decimales = -1;
+        int cifras = 0;
+        std::size_t j = 0;
+        for (; j < t.size(); ++j) {
+            const char c = t[j];
+            if (EsDigito(c)) {
+                m = m * 10 + (c - '0');
+                ++cifras;
+                if (decimales >= 0) ++decimales;
+            } else if (c == '.' && decimales < 0) {
+                decimales = 0;
+            } else {
+                break;
+            }
+        }
+        if (j == t.size() && cifras > 0 && cifras <= 15)
+            return decimales > 0 ? static_cast<double>(m) / kPotencias10[decimales] : static_cast<double>(m);
+    }
+
+    // Check the shape ourselves: from_chars alone would accept "inf", "nan"
+    // and hexadecimal forms, and rejects a leading '+'.
+    std::size_t i = 0;
+    bool negativo = false;
+    if (t[i] == '+' || t[i] == '-') negativo = t[i++] == '-';
+    const std::size_t inicio = i;
+    std::size_t digitos = 0;
+    while (i < t.size() && EsDigito(t[i])) ++i, ++digitos;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && EsDigito(t[i])) ++i, ++digitos;
+    }
+    if (digitos == 0) return std::nullopt;
+    if (i == t.size() && digitos <= 15) {
+        // Decimals of up to 15 digits: the digits as a whole number, exact in
+        // a double, divided by an exact power of ten is correctly rounded.
+        std::int64_t m = 0;
+        int decimales = -1;
+        for (std::size_t j = inicio; j < t.size(); ++j) {
+            if (t[j] == '.') {
+                decimales = 0;
+                continue;
+            }
+            m = m * 10 + (t[j] - '0');
+            if (decimales >= 0) ++decimales;
+        }
+        const double n = decimales > 0 ? static_cast<double>(m) / kPotencias10[decimales] : static_cast<double>(m);
+        return negativo ? -n : n;
+    }
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+        if (j == t.size() || !EsDigito(t[j])) return std::nullopt;
+        while (j < t.size() && EsDigito(t[j])) ++j;
+        i = j;
+    }
+    if (i != t.size()) return std::nullopt;
+
+    double n = 0;
+    const auto r = std::from_chars(t.data() + inicio, t.data() + t.size(), n);
+    if (r.ec != std::errc{} || r.ptr != t.data() + t.size() || !std::isfinite(n)) return std::nullopt;
+    return negativo ? -n : n;
+}
+
+std::string TextoNumero(double n) {
+    if (n == 0) return "0";  // also -0
+    char buf[400];
+    if (std::nearbyint(n) == n) {
+        if (std::fabs(n) < 1e15) {
+            const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(n));
+            return std::string(buf, r.ptr);
+        }
+        // Every digit of a large whole number, never an exponent.
+        const int largo = std::snprintf(buf, sizeof buf, "%.0f", n);
+        return std::string(buf, static_cast<std::size_t>(largo));
+    }
+    // The shortest text that reads back the same, in plain decimals.
+    const auto r = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::fixed);
+    return std::string(buf, r.ptr);
+}
+
+std::optional<double> Valor::ComoNumero() const {
+    if (const auto* n = std::get_if<double>(&dato_)) return *n;
+    return LeerNumero(std::get<std::string>(dato_));
+}
+
+std::string Valor::ComoTexto() const {
+    if (const auto* n = std::get_if<double>(&dato_)) return TextoNumero(*n);
+    return std::get<std::string>(dato_);
+}
+
+std::string FormatoCeros(const Valor& v, int digitos) {
+    const auto n = v.ComoNumero();
+    if (!n) return v.ComoTexto();
+    const double entero = std::round(*n);  // halves away from zero
+    char buf[400];
+    std::string cifras;
+    if (std::fabs(entero) < 1e15) {
+        const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(std::fabs(entero)));
+        cifras.assign(buf, r.ptr);
+    } else {
+        const int largo = std::snprintf(buf, sizeof buf, "%.0f", std::fabs(entero));
+        cifras.assign(buf, static_cast<std::size_t>(largo));
+    }
+    std::string out;
+    if (entero < 0) out += '-';
+    if (static_cast<int>(cifras.size()) < digitos) out.append(digitos - cifras.size(), '0');
+    out += cifras;
+    return out;
+}
+
+}  // namespace varnel

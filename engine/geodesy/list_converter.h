@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "engine/geodesy/file_point.h"
+#include "engine/geodesy/list_datum.h"
+#include "engine/geodesy/transverse_mercator.h"
+#include "engine/core/value.h"
+
+namespace varnel {
+
+// The one step that brings every point read to the SITNA list: to the list's
+// datum and to UTM zone 30, rounded to whole metres. A zone-30 position
+// already on the list's datum stays exactly as written; anything else is
+// shifted (ED50 ⇄ ETRS89), projected and rounded half away from zero.
+class ConversorLista {
+public:
+    explicit ConversorLista(DatumLista lista) : lista_(lista) {}
+
+    // False when the point does not fit the list (outside zone 30's six
+    // digits of easting and seven of northing).
+    bool ALista(const PuntoFichero& p, Valor& x, Valor& y);
+
+    DatumLista Lista() const { return lista_; }
+    // " (de WGS 84 a ED50)" once any point changed datum (sources in the
+    // order first met, "WGS 84 y ETRS89"); empty while none did.
+    std::string TextoCambioDatum() const;
+
+private:
+    const ProyeccionUtm& Huso30(const Elipsoide& e);
+    const ProyeccionUtm& Origen(const Elipsoide& e, int huso);
+
+    DatumLista lista_;
+    // Zone 30 on each ellipsoid, made when first needed.
+    std::array<std::optional<ProyeccionUtm>, 3> huso30_;
+    std::optional<ProyeccionUtm> origen_;  // the last other zone read from
+    const Elipsoide* elipsoideOrigen_ = nullptr;
+    std::array<DatumFichero, 3> desplazados_{};
+    std::size_t numDesplazados_ = 0;
+};
+
+}  // namespace varnel

@@ -1,0 +1,62 @@
+#include "engine/run/conversion_run.h"
+
+#include "engine/formats/exchange_file.h"
+#include "engine/platform/native_file.h"
+#include "engine/formats/ozi_reader.h"
+#include "engine/core/path_text.h"
+#include "engine/formats/point_reader.h"
+#include "engine/text/text_lines.h"
+
+namespace varnel {
+
+EjecucionConversion::EjecucionConversion(const Conversion& conversion, EstadoCompartido& estado,
+                                         OperacionesVentana& ventana, std::string& caja, ConversorLista& conversor)
+    : conversion_(conversion), estado_(estado), ventana_(ventana), caja_(caja), conversor_(conversor) {}
+
+void EjecucionConversion::Convertir() {
+    const Conversion& c = conversion_;
+    const FormatoFichero& entrada = Formato(c.entrada);
+    const FormatoFichero& salida = Formato(c.salida);
+    const bool deCaja = c.entrada == FicheroIntercambio::ListaSitna && ventana_.DescargarMarcado();
+    std::string textoCaja;
+    if (deCaja) {
+        textoCaja = ventana_.TextoPorta();
+    } else {
+        if (c.entrada == FicheroIntercambio::ListaSitna) ventana_.VaciarPortaYRepintar();
+        AbrirEntrada(Ruta(estado_, c.entrada));
+    }
+    AbrirSalida(Ruta(estado_, c.salida));
+    if (salida.cabeceraDatum) NumFichSalida->EscribirBytes(CabeceraOzi(conversor_.Lista()));
+
+    LineasTexto lineasCaja(textoCaja);
+    FuenteLineas& fuente = deCaja ? static_cast<FuenteLineas&>(lineasCaja) : *NumFichEntrada;
+    const auto formato = entrada.crearLector();
+    LectorPuntos lector(fuente, *formato, conversor_, entrada.primeraLineaCabecera);
+    // Reading Ozi waypoints the list writer's flag is the shared PrimerPunto.
+    std::int16_t primeraEntradaRun = -1;
+    DestinoPunto destino{
+        .estado = estado_,
+        .fichero = *NumFichSalida,
+        .caja = caja_,
+        .primeraEntrada = c.entrada == FicheroIntercambio::WaypointsOzi ? estado_.PrimerPunto : primeraEntradaRun,
+        .cuentaTrasEscribirFichero = c.cuentaTrasEscribirFichero,
+    };
+    while (lector.Siguiente(estado_.CoordX, estado_.CoordY)) salida.escribir(destino);
+
+    if (NumFichEntrada) NumFichEntrada->Cerrar();
+    NumFichSalida->Cerrar();
+}
+
+void EjecucionConversion::AbrirEntrada(const std::filesystem::path& ruta) {
+    NumFichEntrada = std::make_unique<LectorLineas>(ruta);
+}
+
+void EjecucionConversion::AbrirSalida(const std::filesystem::path& ruta) {
+    // An output that is the input under another name (a link) would be emptied
+    // before it is read: refuse it rather than lose the user's file, and say which.
+    if (NumFichEntrada && MismoFichero(NumFichEntrada->Ruta(), ruta))
+        throw ErrorEjecucion::SobreFichero(codigo::AccesoRuta, TextoRuta(ruta));
+    NumFichSalida = std::make_unique<EscritorTexto>(ruta);
+}
+
+}  // namespace varnel

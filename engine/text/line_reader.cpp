@@ -1,0 +1,145 @@
+#include "engine/text/line_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "engine/text/cp1252.h"
+#include "engine/platform/native_file.h"
+#include "engine/core/path_text.h"
+#include "engine/core/run_error.h"
+
+namespace varnel {
+namespace fs = std::filesystem;
+namespace {
+
+// The first CR or LF in [inicio, fin), or fin: two memchr scans beat a loop
+// over every byte.
+const char* FinDeLinea(const char* inicio, const char* fin) {
+    const auto largo = static_cast<std::size_t>(fin - inicio);
+    const auto* cr = static_cast<const char*>(std::memchr(inicio, '\r', largo));
+    const char* hasta = cr ? cr : fin;
+    const auto* lf = static_cast<const char*>(std::memchr(inicio, '\n', static_cast<std::size_t>(hasta - inicio)));
+    return lf ? lf : hasta;
+}
+
+}  // namespace
+
+LectorLineas::LectorLineas(const fs::path& ruta) : ruta_(ruta) {
+    std::error_code ec;
+    const auto estado = fs::status(ruta, ec);
+    if (ec && estado.type() != fs::file_type::not_found) LanzarFalloSistema(ec, ruta);
+    if (estado.type() == fs::file_type::not_found)
+        LanzarFalloSistema(std::error_code(ENOENT, std::generic_category()), ruta);
+    if (estado.type() != fs::file_type::regular) throw ErrorEjecucion(codigo::AccesoRuta);
+
+    fichero_ = AbrirParaLeer(ruta);
+}
+
+LectorLineas::~LectorLineas() {
+    if (fichero_) std::fclose(fichero_);
+}
+
+void LectorLineas::Cerrar() {
+    if (fichero_) std::fclose(fichero_);  // nothing of ours is lost on a failed close of an input
+    fichero_ = nullptr;
+}
+
+UbicacionLinea LectorLineas::Ubicacion() const { return {numeroLinea_, "de " + TextoRuta(ruta_)}; }
+
+std::size_t LectorLineas::LeerCrudo(char* destino, std::size_t maximo) {
+    errno = 0;
+    const std::size_t n = std::fread(destino, 1, maximo, fichero_);
+    if (n == 0 && std::ferror(fichero_)) LanzarFalloSistema(UltimoFalloC(), ruta_);
+    return n;
+}
+
+bool LectorLineas::Rellenar() {
+    if (!fichero_) return false;
+    pos_ = 0;
+    fin_ = 0;
+    if (!empezado_) {
+        // The first bytes say how the file is encoded.
+        empezado_ = true;
+        bufer_.resize(kBuferFichero);
+        const std::size_t n = LeerCrudo(bufer_.data(), bufer_.size());
+        const MarcaOrden marca = DetectarMarcaOrden(std::string_view(bufer_.data(), n));
+        codificacion_ = marca.codificacion;
+        if (codificacion_ == Codificacion::Cp1252 || codificacion_ == Codificacion::Utf8) {
+            pos_ = marca.largo;
+            fin_ = n;
+            return pos_ < fin_ || Rellenar();
+        }
+        utf16_.Empezar(codificacion_ == Codificacion::Utf16Be);
+        crudo_.assign(bufer_.begin() + static_cast<std::ptrdiff_t>(marca.largo),
+                      bufer_.begin() + static_cast<std::ptrdiff_t>(n));
+        bufer_.clear();
+        utf16_.Decodificar(std::string_view(crudo_.data(), crudo_.size()), bufer_);
+        crudo_.resize(kBuferFichero);
+        fin_ = bufer_.size();
+        return fin_ > 0 || Rellenar();
+    }
+    if (codificacion_ != Codificacion::Utf16Le && codificacion_ != Codificacion::Utf16Be) {
+        fin_ = LeerCrudo(bufer_.data(), bufer_.size());
+        return fin_ > 0;
+    }
+    // UTF-16 pieces decode to UTF-8; a piece may leave no character yet.
+    while (true) {
+        bufer_.clear();
+        const std::size_t n = LeerCrudo(crudo_.data(), crudo_.size());
+        if (n == 0) {
+            utf16_.Terminar(bufer_);
+            fin_ = bufer_.size();
+            return fin_ > 0;
+        }
+        utf16_.Decodificar(std::string_view(crudo_.data(), n), bufer_);
+        fin_ = bufer_.size();
+        if (fin_ > 0) return true;
+    }
+}
+
+bool LectorLineas::SiguienteLinea(std::string& linea) {
+    if (!LeerBytesLinea(lineaCruda_)) return false;
+    if (codificacion_ != Codificacion::Cp1252 || EsAscii(lineaCruda_))
+        linea.swap(lineaCruda_);
+    else
+        Cp1252AUtf8(lineaCruda_, linea);
+    return true;
+}
+
+bool LectorLineas::LeerBytesLinea(std::string& linea) {
+    linea.clear();
+    if (pos_ == fin_ && !Rellenar()) return false;
+    if (saltarLf_) {
+        saltarLf_ = false;
+        if (bufer_[pos_] == '\n') {
+            ++pos_;
+            if (pos_ == fin_ && !Rellenar()) return false;
+        }
+    }
+    while (true) {
+        const char* inicio = bufer_.data() + pos_;
+        const char* fin = bufer_.data() + fin_;
+        const char* p = FinDeLinea(inicio, fin);
+        linea.append(inicio, p);
+        if (p != fin) {
+            pos_ = static_cast<std::size_t>(p - bufer_.data()) + 1;
+            if (*p == '\r') {
+                if (pos_ < fin_) {
+                    if (bufer_[pos_] == '\n') ++pos_;
+                } else {
+                    saltarLf_ = true;
+                }
+            }
+            ++numeroLinea_;
+            return true;
+        }
+        pos_ = fin_;
+        if (!Rellenar()) {  // a last line without its line end
+            ++numeroLinea_;
+            return true;
+        }
+    }
+}
+
+}  // namespace varnel

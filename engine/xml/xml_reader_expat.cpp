@@ -1,0 +1,175 @@
+// LectorXml over Expat, the parser of the Linux build.
+
+#include <expat.h>
+
+#include <exception>
+#include <new>
+#include <vector>
+
+#include "engine/platform/native_file.h"
+#include "engine/xml/xml_reader.h"
+
+namespace varnel {
+namespace {
+
+// Expat joins a namespace URI and a local name with this; local names never
+// hold one, so the last one splits them.
+constexpr char kSeparador = '\n';
+
+void PartirNombre(const XML_Char* completo, std::string_view& nombre, std::string_view& espacio) {
+    const std::string_view s(completo);
+    const auto corte = s.rfind(kSeparador);
+    if (corte == std::string_view::npos) {
+        nombre = s;
+        espacio = {};
+    } else {
+        nombre = s.substr(corte + 1);
+        espacio = s.substr(0, corte);
+    }
+}
+
+// Errors Expat only finds when the input runs out.
+bool EsFinPrematuro(XML_Error e) {
+    return e == XML_ERROR_NO_ELEMENTS || e == XML_ERROR_UNCLOSED_TOKEN || e == XML_ERROR_PARTIAL_CHAR ||
+           e == XML_ERROR_UNCLOSED_CDATA_SECTION;
+}
+
+}  // namespace
+
+struct LectorXml::Impl {
+    Impl(const std::filesystem::path& r, ReceptorXml& rec) : ruta(r), receptor(rec) {
+        parser = XML_ParserCreateNS(nullptr, kSeparador);
+        if (!parser) throw std::bad_alloc();
+        XML_SetUserData(parser, this);
+        XML_SetElementHandler(parser, &Impl::Inicio, &Impl::Fin);
+        XML_SetCharacterDataHandler(parser, &Impl::Caracteres);
+        XML_SetStartDoctypeDeclHandler(parser, &Impl::TipoDocumento);
+        try {
+            fichero = AbrirFuenteXml(ruta);
+        } catch (...) {
+            XML_ParserFree(parser);
+            throw;
+        }
+    }
+    ~Impl() {
+        XML_ParserFree(parser);
+        std::fclose(fichero);
+    }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
+
+    // Nothing may be thrown through Expat's C frames: a callback keeps what
+    // it threw and stops the parser, and Leer throws it again.
+    template <typename F>
+    static void Proteger(void* datos, F&& f) {
+        auto* yo = static_cast<Impl*>(datos);
+        try {
+            f(*yo);
+        } catch (...) {
+            yo->excepcion = std::current_exception();
+            XML_StopParser(yo->parser, XML_FALSE);
+        }
+    }
+
+    static void XMLCALL Inicio(void* datos, const XML_Char* nombre, const XML_Char** atributos) {
+        Proteger(datos, [&](Impl& yo) {
+            yo.atributos.clear();
+            for (const XML_Char** a = atributos; *a; a += 2) {
+                AtributoXml at;
+                PartirNombre(a[0], at.nombre, at.espacio);
+                at.valor = a[1];
+                yo.atributos.push_back(at);
+            }
+            std::string_view local;
+            std::string_view espacio;
+            PartirNombre(nombre, local, espacio);
+            yo.receptor.InicioElemento(local, espacio, yo.atributos);
+        });
+    }
+
+    static void XMLCALL Fin(void* datos, const XML_Char* nombre) {
+        Proteger(datos, [&](Impl& yo) {
+            std::string_view local;
+            std::string_view espacio;
+            PartirNombre(nombre, local, espacio);
+            yo.receptor.FinElemento(local, espacio);
+        });
+    }
+
+    static void XMLCALL Caracteres(void* datos, const XML_Char* texto, int largo) {
+        Proteger(datos, [&](Impl& yo) { yo.receptor.Texto(std::string_view(texto, static_cast<std::size_t>(largo))); });
+    }
+
+    static void XMLCALL TipoDocumento(void* datos, const XML_Char*, const XML_Char*, const XML_Char*, int) {
+        Proteger(datos, [](Impl& yo) {
+            throw ErrorXml(static_cast<std::int64_t>(XML_GetCurrentLineNumber(yo.parser)), "DTD is prohibited", false);
+        });
+    }
+
+    // Parses the next chunk of the file, or the rest of a paused one.
+    XML_Status Avanzar() {
+        if (suspendido) {
+            suspendido = false;
+            return XML_ResumeParser(parser);
+        }
+        void* bufer = XML_GetBuffer(parser, static_cast<int>(kTrozoXml));
+        if (!bufer) throw std::bad_alloc();
+        errno = 0;
+        const std::size_t n = std::fread(bufer, 1, kTrozoXml, fichero);
+        if (n < kTrozoXml && std::ferror(fichero)) LanzarFalloSistema(UltimoFalloC(), ruta);
+        ultimoTrozo = n < kTrozoXml;
+        return XML_ParseBuffer(parser, static_cast<int>(n), ultimoTrozo ? XML_TRUE : XML_FALSE);
+    }
+
+    std::filesystem::path ruta;
+    ReceptorXml& receptor;
+    XML_Parser parser = nullptr;
+    std::FILE* fichero = nullptr;
+    std::vector<AtributoXml> atributos;
+    std::exception_ptr excepcion;
+    bool suspendido = false;
+    bool pausaPedida = false;
+    bool ultimoTrozo = false;
+    bool terminado = false;
+};
+
+LectorXml::LectorXml(const std::filesystem::path& ruta, ReceptorXml& receptor)
+    : impl_(std::make_unique<Impl>(ruta, receptor)) {}
+
+LectorXml::~LectorXml() = default;
+
+bool LectorXml::Leer() {
+    Impl& yo = *impl_;
+    while (!yo.terminado) {
+        yo.pausaPedida = false;
+        const XML_Status estado = yo.Avanzar();
+        if (yo.excepcion) {
+            yo.terminado = true;
+            std::rethrow_exception(yo.excepcion);
+        }
+        if (estado == XML_STATUS_ERROR) {
+            yo.terminado = true;
+            const XML_Error e = XML_GetErrorCode(yo.parser);
+            if (e == XML_ERROR_NO_MEMORY) throw std::bad_alloc();
+            throw ErrorXml(static_cast<std::int64_t>(XML_GetCurrentLineNumber(yo.parser)), XML_ErrorString(e),
+                           yo.ultimoTrozo && EsFinPrematuro(e));
+        }
+        if (estado == XML_STATUS_SUSPENDED) {
+            yo.suspendido = true;
+            return true;
+        }
+        if (yo.ultimoTrozo) yo.terminado = true;
+    }
+    return false;
+}
+
+void LectorXml::Pausar() {
+    if (!impl_->pausaPedida) {
+        impl_->pausaPedida = true;
+        XML_StopParser(impl_->parser, XML_TRUE);
+    }
+}
+
+std::int64_t LectorXml::Linea() const { return static_cast<std::int64_t>(XML_GetCurrentLineNumber(impl_->parser)); }
+
+}  // namespace varnel

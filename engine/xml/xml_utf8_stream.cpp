@@ -1,0 +1,186 @@
+#include "engine/xml/xml_utf8_stream.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+
+#include "engine/platform/native_file.h"
+#include "engine/text/text_decoding.h"
+
+namespace varnel {
+namespace {
+
+bool IgualesSinCaja(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return (x >= 'a' && x <= 'z' ? x - 32 : x) == (y >= 'a' && y <= 'z' ? y - 32 : y);
+           });
+}
+
+// Where the encoding name of an XML declaration at the start of `texto` is
+// (offset and length); false without one.
+bool BuscarCodificacion(std::string_view texto, std::size_t& inicio, std::size_t& largo) {
+    if (!texto.starts_with("<?xml")) return false;
+    const auto cierre = texto.find("?>");
+    const std::string_view decl = texto.substr(0, cierre);
+    auto p = decl.find("encoding");
+    if (p == std::string_view::npos) return false;
+    p = decl.find_first_of("\"'", p);
+    if (p == std::string_view::npos) return false;
+    const auto fin = decl.find(decl[p], p + 1);
+    if (fin == std::string_view::npos) return false;
+    inicio = p + 1;
+    largo = fin - inicio;
+    return true;
+}
+
+}  // namespace
+
+std::size_t FlujoXmlUtf8::Leer(char* destino, std::size_t n) {
+    std::size_t dados = 0;
+    while (dados < n) {
+        if (entregado_ == salida_.size()) {
+            salida_.clear();
+            entregado_ = 0;
+            if (!Rellenar()) break;
+            continue;
+        }
+        const std::size_t k = std::min(n - dados, salida_.size() - entregado_);
+        std::memcpy(destino + dados, salida_.data() + entregado_, k);
+        Contar(salida_.data() + entregado_, k);
+        entregado_ += k;
+        dados += k;
+    }
+    return dados;
+}
+
+void FlujoXmlUtf8::Contar(const char* p, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(p[i]);
+        if (b == '\r' || (b == '\n' && !trasCr_)) {
+            ++lineaFinal_;
+            unidadesFinal_ = 0;
+        } else if (b != '\n' && (b & 0xC0) != 0x80) {
+            unidadesFinal_ += b >= 0xF0 ? 2 : 1;  // four UTF-8 bytes are two UTF-16 units
+        }
+        if (primero_ < 0 && b != ' ' && b != '\t' && b != '\r' && b != '\n') {
+            primero_ = b;
+            lineaPrimero_ = lineaFinal_;
+        }
+        trasCr_ = b == '\r';
+    }
+}
+
+// Reads a raw chunk, decodes what of it is whole and passes it through the
+// splitter; false at the end.
+bool FlujoXmlUtf8::Rellenar() {
+    while (salida_.empty()) {
+        if (terminado_) return false;
+        const std::size_t antes = crudo_.size();
+        crudo_.resize(antes + kBuferFichero);
+        errno = 0;
+        const std::size_t leidos = std::fread(crudo_.data() + antes, 1, kBuferFichero, fichero_);
+        crudo_.resize(antes + leidos);
+        if (leidos < kBuferFichero) {
+            fin_ = true;
+            if (std::ferror(fichero_)) fallo_ = UltimoFalloC();
+        }
+        const bool primero = origen_ == Origen::PorDecidir;
+        if (primero) Decidir();
+        Decodificar();
+        if (primero && origen_ != Origen::Utf8) DecirUtf8(decodificado_);
+        if (fin_ && !crudo_.empty()) {
+            AnadirUtf8(0xFFFD, decodificado_);  // half a character at the very end
+            crudo_.clear();
+        }
+        troceador_.Procesar(decodificado_, fin_, salida_);
+        decodificado_.clear();
+        terminado_ = fin_;
+    }
+    return true;
+}
+
+void FlujoXmlUtf8::Decidir() {
+    const auto* b = reinterpret_cast<const unsigned char*>(crudo_.data());
+    const std::size_t n = crudo_.size();
+    std::size_t marca = 0;
+    if (n >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) {
+        origen_ = Origen::Utf8;
+        marca = 3;
+    } else if (n >= 2 && b[0] == 0xFF && b[1] == 0xFE) {
+        origen_ = Origen::Utf16Le;
+        marca = 2;
+    } else if (n >= 2 && b[0] == 0xFE && b[1] == 0xFF) {
+        origen_ = Origen::Utf16Be;
+        marca = 2;
+    } else if (n >= 2 && b[0] == '<' && b[1] == 0) {
+        origen_ = Origen::Utf16Le;
+    } else if (n >= 2 && b[0] == 0 && b[1] == '<') {
+        origen_ = Origen::Utf16Be;
+    } else {
+        std::size_t inicio = 0;
+        std::size_t largo = 0;
+        const std::string_view texto(crudo_.data(), n);
+        origen_ = BuscarCodificacion(texto, inicio, largo) && IgualesSinCaja(texto.substr(inicio, largo), "ISO-8859-1")
+                      ? Origen::Latin1
+                      : Origen::Utf8;
+    }
+    crudo_.erase(crudo_.begin(), crudo_.begin() + static_cast<std::ptrdiff_t>(marca));
+}
+
+// The declaration of a decoded file names the encoding it now has.
+void FlujoXmlUtf8::DecirUtf8(std::string& texto) const {
+    std::size_t inicio = 0;
+    std::size_t largo = 0;
+    if (!BuscarCodificacion(texto, inicio, largo)) return;
+    const std::string_view nombre = std::string_view(texto).substr(inicio, largo);
+    const bool ajustado = origen_ == Origen::Latin1
+                              ? IgualesSinCaja(nombre, "ISO-8859-1")
+                              : IgualesSinCaja(nombre, "UTF-16") || IgualesSinCaja(nombre, "UTF-16LE") ||
+                                    IgualesSinCaja(nombre, "UTF-16BE");
+    if (ajustado) texto.replace(inicio, largo, "UTF-8");
+}
+
+void FlujoXmlUtf8::Decodificar() {
+    const auto* b = reinterpret_cast<const unsigned char*>(crudo_.data());
+    const std::size_t n = crudo_.size();
+    std::size_t i = 0;
+    switch (origen_) {
+    case Origen::PorDecidir:
+    case Origen::Utf8:
+        decodificado_.append(crudo_.data(), n);
+        i = n;
+        break;
+    case Origen::Latin1:
+        for (; i < n; ++i) AnadirUtf8(b[i], decodificado_);
+        break;
+    case Origen::Utf16Le:
+    case Origen::Utf16Be: {
+        const bool be = origen_ == Origen::Utf16Be;
+        const auto unidad = [&](std::size_t k) -> char32_t {
+            return be ? (b[k] << 8) | b[k + 1] : (b[k + 1] << 8) | b[k];
+        };
+        while (i + 2 <= n) {
+            char32_t c = unidad(i);
+            if (c >= 0xD800 && c <= 0xDBFF) {
+                if (i + 4 > n) break;  // its second half is in the next chunk
+                const char32_t d = unidad(i + 2);
+                if (d >= 0xDC00 && d <= 0xDFFF) {
+                    c = 0x10000 + ((c - 0xD800) << 10) + (d - 0xDC00);
+                    i += 2;
+                } else {
+                    c = 0xFFFD;
+                }
+            } else if (c >= 0xDC00 && c <= 0xDFFF) {
+                c = 0xFFFD;
+            }
+            AnadirUtf8(c, decodificado_);
+            i += 2;
+        }
+        break;
+    }
+    }
+    crudo_.erase(crudo_.begin(), crudo_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+}  // namespace varnel

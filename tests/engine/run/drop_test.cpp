@@ -1,0 +1,201 @@
+// Files dropped on the window: one run towards SITNA over every file, each
+// read by its content, whatever its name.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/engine/run/engine_fixture.h"
+
+namespace varnel::prueba {
+namespace {
+namespace fs = std::filesystem;
+
+struct CasoSoltado {
+    const char* nombre;
+    DatumLista datum;                    // the list's
+    std::vector<std::string> ficheros;   // under tests/data, in drop order
+    std::vector<std::string> esperados;  // their expected lists on that datum, joined in order
+    const char* cambio = "";             // what the summary adds
+};
+
+void PrintTo(const CasoSoltado& c, std::ostream* os) { *os << c.nombre; }
+
+class SoltarTest : public MotorTest, public ::testing::WithParamInterface<CasoSoltado> {
+protected:
+    // Dropped under a name that says nothing of the format.
+    std::vector<fs::path> Copiar(const std::vector<std::string>& ficheros) {
+        std::vector<fs::path> rutas;
+        for (std::size_t i = 0; i < ficheros.size(); ++i) {
+            const fs::path r = origen / ("soltado-" + std::to_string(i) + ".dat");
+            EscribirBytes(r, DatoDePrueba(ficheros[i]));
+            rutas.push_back(r);
+        }
+        return rutas;
+    }
+    CarpetaTemporal origen;
+};
+
+// The box holds the list's points without zero padding, CR LF between them.
+std::string CajaDeLista(const std::string& lista) {
+    std::string caja;
+    std::size_t inicio = 0;
+    while (inicio < lista.size()) {
+        const std::size_t fin = lista.find("\r\n", inicio);
+        std::string linea = lista.substr(inicio, fin - inicio);
+        const std::size_t coma = linea.find(',');
+        std::string x = linea.substr(0, coma);
+        std::string y = linea.substr(coma + 1);
+        while (x.size() > 1 && x[0] == '0') x.erase(0, 1);
+        while (y.size() > 1 && y[0] == '0') y.erase(0, 1);
+        if (!caja.empty()) caja += "\r\n";
+        caja += x;
+        caja += ',';
+        caja += y;
+        inicio = fin + 2;
+    }
+    return caja;
+}
+
+TEST_P(SoltarTest, LaListaSaleDeCadaFicheroEnOrden) {
+    std::string lista;
+    for (const auto& e : GetParam().esperados) lista += DatoDePrueba(e);
+    Poner("Sitna-Descargar.txt", "anterior");
+    ventana.porta = "anterior";
+    ventana.datum = GetParam().datum;
+    motor.SoltarFicheros(Copiar(GetParam().ficheros));
+    const int puntos = static_cast<int>(std::count(lista.begin(), lista.end(), '\n'));
+    EsperarResumen("Generados " + std::to_string(puntos) + " Puntos en " + Ruta("Sitna-Descargar.txt") +
+                   GetParam().cambio);
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), lista);
+    EXPECT_EQ(ventana.porta, CajaDeLista(lista));
+    EXPECT_EQ(ventana.registro.front(), "vaciar-porta");
+}
+
+constexpr auto E = DatumLista::Ed50;
+constexpr auto R = DatumLista::Etrs89;
+constexpr const char* kDeWgs84 = " (de WGS 84 a ED50)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Formatos, SoltarTest,
+    ::testing::Values(
+        CasoSoltado{"listaSitna", E, {"sitna-3.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"listaSitnaEnEtrs89", R, {"sitna-3.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"listaSitnaUtf16", E, {"real/sitna-3-utf16le.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"oziTextoWaypoints", E, {"oziwp-3-N.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"oziTextoTrack", E, {"ozitrack-3.txt"}, {"descargar-3.txt"}},
+        // Files on two datums make one list on the list's.
+        CasoSoltado{"oziPropiosEnEd50",
+                    E,
+                    {"real/ozi-wgs84-track.plt", "real/ozi-ed50-waypoints.wpt"},
+                    {"real/ozi-wgs84-track.otro-datum.expected.txt", "real/ozi-ed50-waypoints.expected.txt"},
+                    " (de WGS 84 a ED50)"},
+        CasoSoltado{"oziPropiosEnEtrs89",
+                    R,
+                    {"real/ozi-wgs84-track.plt", "real/ozi-ed50-waypoints.wpt"},
+                    {"real/ozi-wgs84-track.expected.txt", "real/ozi-ed50-waypoints.otro-datum.expected.txt"},
+                    " (de ED50 a ETRS89)"},
+        CasoSoltado{"mapsourceCadaCuadricula",
+                    E,
+                    {"real/mapsource-dmm-wgs84.txt", "real/mapsource-dms-ed50.txt", "real/mapsource-utm-wgs84.txt"},
+                    {"real/mapsource-dmm-wgs84.otro-datum.expected.txt", "real/mapsource-dms-ed50.expected.txt",
+                     "real/mapsource-utm-wgs84.otro-datum.expected.txt"},
+                    " (de WGS 84 a ED50)"},
+        CasoSoltado{
+            "mapsourceUtf16", R, {"real/mapsource-dmm-wgs84-utf16be.txt"}, {"real/mapsource-dmm-wgs84.expected.txt"}},
+        // Written by gpsbabel; the lists from PROJ (tests/data/gpx/make-gpx.sh).
+        CasoSoltado{"gpx11Track", E, {"gpx/navarra-track-1.1.gpx"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
+        CasoSoltado{"gpx11TrackEnEtrs89", R, {"gpx/navarra-track-1.1.gpx"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"gpx10Track", E, {"gpx/navarra-track-1.0.gpx"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
+        CasoSoltado{"gpxRuta", E, {"gpx/navarra-route.gpx"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
+        CasoSoltado{"gpxWaypoints", R, {"gpx/navarra-waypoints.gpx"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"kmlLinea", E, {"gpx/navarra-track.kml"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
+        CasoSoltado{"kmlPuntos", R, {"gpx/navarra-waypoints.kml"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"gpxYMapsource",
+                    E,
+                    {"gpx/navarra-track-1.1.gpx", "real/mapsource-dmm-wgs84.txt"},
+                    {"gpx/navarra.ed50.expected.txt", "real/mapsource-dmm-wgs84.otro-datum.expected.txt"},
+                    kDeWgs84},
+        CasoSoltado{"gpxYMapsourceEtrs89",
+                    E,
+                    {"gpx/navarra-track-1.1.gpx", "real/mapsource-dmm-etrs89.txt"},
+                    {"gpx/navarra.ed50.expected.txt", "real/mapsource-dmm-etrs89.otro-datum.expected.txt"},
+                    " (de WGS 84 y ETRS89 a ED50)"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+class SoltarErrorTest : public MotorTest {
+protected:
+    CarpetaTemporal origen;
+};
+
+TEST_F(SoltarErrorTest, UnFormatoDesconocidoEs13EnLaLinea1) {
+    const fs::path raro = origen / "notas.txt";
+    EscribirBytes(raro, "Hola, esto no es un track.\r\n");
+    motor.SoltarFicheros({raro});
+    const std::string t = "Error:13 No coinciden los tipos (línea 1 de " + Utf8(raro) + ": formato no reconocido)";
+    EsperarError(t, t);
+    EXPECT_EQ(ventana.porta, "");
+}
+
+TEST_F(SoltarErrorTest, LosPuntosDeLosFicherosAnterioresSeQuedan) {
+    const fs::path bueno = origen / "a";
+    const fs::path raro = origen / "b";
+    EscribirBytes(bueno, DatoDePrueba("sitna-3.txt"));
+    EscribirBytes(raro, "");
+    motor.SoltarFicheros({bueno, raro});
+    const std::string t = "Error:13 No coinciden los tipos (línea 1 de " + Utf8(raro) + ": formato no reconocido)";
+    EsperarError(t, t);
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
+    EXPECT_EQ(ventana.porta, "612345,4745678\r\n612400,4745700\r\n99999,4700001");
+}
+
+TEST_F(SoltarErrorTest, UnFicheroQueNoEstaEs53ConSuRuta) {
+    const fs::path falta = origen / "no-esta.gpx";
+    motor.SoltarFicheros({falta});
+    EsperarError("Error:53 No se ha encontrado el archivo " + Utf8(falta), "Error:53 No se ha encontrado el archivo");
+}
+
+TEST_F(SoltarErrorTest, LaPropiaListaEs75SinVaciarla) {
+    Poner("Sitna-Descargar.txt", DatoDePrueba("descargar-3.txt"));
+    motor.SoltarFicheros({dir / "Sitna-Descargar.txt"});
+    EsperarError("Error:75 Error de acceso a la ruta o el archivo " + Ruta("Sitna-Descargar.txt"),
+                 "Error:75 Error de acceso a la ruta o el archivo");
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
+}
+
+TEST_F(SoltarErrorTest, UnGpxMalFormadoDiceLaLineaDelAnalizador) {
+    const fs::path roto = origen / "roto.gpx";
+    EscribirBytes(roto,
+                  "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\">\n<trk><trkseg>\n<trkpt lat=\"42.8\" lon=\"-1.6\">\n");
+    motor.SoltarFicheros({roto});
+    ASSERT_EQ(ventana.modales.size(), 1u);
+    EXPECT_EQ(ventana.modales[0].rfind("Error:13 No coinciden los tipos (línea ", 0), 0u) << ventana.modales[0];
+    EXPECT_NE(ventana.modales[0].find(Utf8(roto) + ": fichero incompleto)"), std::string::npos) << ventana.modales[0];
+}
+
+TEST_F(SoltarErrorTest, UnPuntoGpxFueraDelHuso30DiceSuLinea) {
+    const fs::path mexico = origen / "mexico.gpx";
+    EscribirBytes(mexico,
+                  "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+                  "<trk><trkseg>\n<trkpt lat=\"42.8\" lon=\"-1.6\"/>\n<trkpt lat=\"19.4326\" lon=\"-99.1332\"/>\n"
+                  "</trkseg></trk></gpx>\n");
+    ventana.datum = DatumLista::Etrs89;  // the first point as WGS 84 projects it
+    motor.SoltarFicheros({mexico});
+    const std::string t = "Error:13 No coinciden los tipos (línea 5 de " + Utf8(mexico) + ": punto fuera del huso 30)";
+    EsperarError(t, t);
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), "614482,4739556\r\n");
+}
+
+TEST_F(SoltarErrorTest, UnPuntoFueraDelHuso30DiceSuLinea) {
+    const fs::path lejos = origen / "lejos";
+    EscribirBytes(lejos, DatoDePrueba("real/mapsource-ddd-mexico.txt"));
+    motor.SoltarFicheros({lejos});
+    ASSERT_EQ(ventana.modales.size(), 1u);
+    EXPECT_NE(ventana.modales[0].find(Utf8(lejos) + ": punto fuera del huso 30)"), std::string::npos)
+        << ventana.modales[0];
+}
+
+}  // namespace
+}  // namespace varnel::prueba

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include "tests/engine/run/engine_fixture.h"
+
+namespace varnel::prueba {
+namespace {
+
+using ErroresTest = MotorTest;
+
+constexpr const char* kSinDiscoLleno = "Windows no tiene un /dev/full";
+
+TEST_F(ErroresTest, DiscoLlenoEsUnErrorNuncaUnResumen) {
+    if (!CrearEnlaceADiscoLleno(dir / "Sitna-OziWp.txt")) GTEST_SKIP() << kSinDiscoLleno;
+    ventana.porta = ListaSitna(3);
+    motor.cmdSitnaWpOzi();
+    EsperarError("Error:61 Disco lleno", "Error:61 Disco lleno");
+}
+
+TEST_F(ErroresTest, DiscoLlenoAlEscribirLaListaDejaLaCajaConLoLeido) {
+    if (!CrearEnlaceADiscoLleno(dir / "Sitna-Descargar.txt")) GTEST_SKIP() << kSinDiscoLleno;
+    Poner("Sitna-OziTrack.txt", DatoDePrueba("ozitrack-3.txt"));
+    motor.cmdTrackOziSitna();
+    EsperarError("Error:61 Disco lleno", "Error:61 Disco lleno");
+    // The loss shows: the box holds the points the run read.
+    EXPECT_EQ(ventana.porta, "612345,4745678\r\n612400,4745700\r\n99999,4700001");
+}
+
+TEST_F(ErroresTest, CarpetaDesaparecidaEs76) {
+    ventana.carpeta = dir / "quitada";
+    ventana.porta = "612345,4745678";
+    motor.cmdSitnaTrackOzi();
+    EsperarError("Error:76 No se ha encontrado la ruta de acceso", "Error:76 No se ha encontrado la ruta de acceso");
+    ventana = VentanaFalsa{};
+    ventana.carpeta = dir / "quitada";
+    motor.cmdMapsourceSitna();
+    EsperarError("Error:76 No se ha encontrado la ruta de acceso", "Error:76 No se ha encontrado la ruta de acceso");
+}
+
+TEST_F(ErroresTest, SalidaQueEsUnaCarpetaEs75) {
+    std::filesystem::create_directory(dir / "Sitna-Descargar.txt");
+    Poner("Sitna-OziWp.txt", DatoDePrueba("oziwp-3-N.txt"));
+    motor.cmdWpOziSitna();
+    EsperarError("Error:75 Error de acceso a la ruta o el archivo", "Error:75 Error de acceso a la ruta o el archivo");
+}
+
+TEST_F(ErroresTest, EntradaQueEsUnaTuberiaEs75SinBloquear) {
+    if (!CrearTuberia(dir / "Sitna-OziTrack.txt")) GTEST_SKIP() << "Windows no tiene tuberías con nombre";
+    Poner("Sitna-Descargar.txt", "anterior");
+    motor.cmdTrackOziSitna();
+    EsperarError("Error:75 Error de acceso a la ruta o el archivo", "Error:75 Error de acceso a la ruta o el archivo");
+    EXPECT_EQ(Leer("Sitna-Descargar.txt"), "anterior");
+}
+
+#ifndef _WIN32
+// Root writes anywhere, so the read-only check runs as an unprivileged user
+// in a child process; the child's exit code is the run's error code.
+void ComoUsuarioSinPrivilegios(const std::filesystem::path& carpeta) {
+    if (::geteuid() == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(200);
+    }
+    VentanaFalsa v;
+    v.carpeta = carpeta;
+    v.porta = "612345,4745678";
+    MotorVarnel m(v);
+    m.cmdSitnaWpOzi();
+    const bool esperado = v.mensajes == "Error:70 Permiso denegado" && v.modales.size() == 1 &&
+                          !std::filesystem::exists(carpeta / "Sitna-OziWp.txt");
+    std::_Exit(esperado ? 70 : 1);
+}
+
+TEST(ErroresSinPrivilegiosTest, CarpetaDeSoloLecturaEs70) {
+    const CarpetaTemporalCompartida dir;  // the child's run of this test takes it too
+    const auto carpeta = dir / "solo-lectura";
+    std::filesystem::create_directory(carpeta);
+    std::filesystem::permissions(dir.Ruta(), std::filesystem::perms::all);  // the child must reach it
+    std::filesystem::permissions(carpeta, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                              std::filesystem::perms::others_read |
+                                              std::filesystem::perms::others_exec);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(ComoUsuarioSinPrivilegios(carpeta), ::testing::ExitedWithCode(70), "");
+}
+#endif
+
+}  // namespace
+}  // namespace varnel::prueba
