@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "engine/formats/line_reading.h"
 #include "engine/core/value.h"
+#include "engine/formats/line_reading.h"
 
 namespace varnel {
 

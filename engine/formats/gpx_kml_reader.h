@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/formats/kml_coordinates.h"
 #include "engine/core/run_error.h"
+#include "engine/formats/kml_coordinates.h"
 #include "engine/geodesy/transverse_mercator.h"
 #include "engine/xml/xml_reader.h"
 

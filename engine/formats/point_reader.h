@@ -3,8 +3,8 @@
 #include <string>
 
 #include "engine/formats/line_reading.h"
-#include "engine/text/line_source.h"
 #include "engine/geodesy/list_converter.h"
+#include "engine/text/line_source.h"
 
 namespace varnel {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "engine/geodesy/transverse_mercator.h"
 #include "engine/core/value.h"
+#include "engine/geodesy/transverse_mercator.h"
 
 namespace varnel {
 

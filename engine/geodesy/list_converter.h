@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "engine/core/value.h"
 #include "engine/geodesy/file_point.h"
 #include "engine/geodesy/list_datum.h"
 #include "engine/geodesy/transverse_mercator.h"
-#include "engine/core/value.h"
 
 namespace varnel {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/geodesy/transverse_mercator.h"
 #include "engine/core/value.h"
+#include "engine/geodesy/transverse_mercator.h"
 
 namespace varnel {
 

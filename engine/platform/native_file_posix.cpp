@@ -1,8 +1,8 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "engine/platform/native_file.h"
 #include "engine/core/run_error.h"
+#include "engine/platform/native_file.h"
 
 namespace varnel {
 namespace fs = std::filesystem;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "engine/platform/native_file.h"
 #include "engine/core/run_error.h"
+#include "engine/platform/native_file.h"
 
 namespace varnel {
 namespace fs = std::filesystem;

@@ -1,10 +1,10 @@
 #include "engine/run/conversion_run.h"
 
-#include "engine/formats/exchange_file.h"
-#include "engine/platform/native_file.h"
-#include "engine/formats/ozi_reader.h"
 #include "engine/core/path_text.h"
+#include "engine/formats/exchange_file.h"
+#include "engine/formats/ozi_reader.h"
 #include "engine/formats/point_reader.h"
+#include "engine/platform/native_file.h"
 #include "engine/text/text_lines.h"
 
 namespace varnel {

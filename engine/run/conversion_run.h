@@ -3,12 +3,12 @@
 #include <memory>
 #include <string>
 
-#include "engine/run/conversion.h"
-#include "engine/text/line_reader.h"
-#include "engine/geodesy/list_converter.h"
 #include "engine/core/shared_state.h"
-#include "engine/text/text_writer.h"
+#include "engine/geodesy/list_converter.h"
+#include "engine/run/conversion.h"
 #include "engine/run/window_ops.h"
+#include "engine/text/line_reader.h"
+#include "engine/text/text_writer.h"
 
 namespace varnel {
 

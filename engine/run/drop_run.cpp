@@ -1,15 +1,15 @@
 #include "engine/run/drop_run.h"
 
+#include "engine/core/path_text.h"
 #include "engine/formats/content_format.h"
 #include "engine/formats/exchange_file.h"
 #include "engine/formats/gpx_kml_reader.h"
-#include "engine/text/line_reader.h"
-#include "engine/geodesy/list_converter.h"
-#include "engine/platform/native_file.h"
-#include "engine/core/path_text.h"
 #include "engine/formats/point_reader.h"
 #include "engine/formats/sitna_list.h"
+#include "engine/geodesy/list_converter.h"
 #include "engine/geodesy/zone30_projection.h"
+#include "engine/platform/native_file.h"
+#include "engine/text/line_reader.h"
 
 namespace varnel {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/geodesy/list_converter.h"
 #include "engine/core/shared_state.h"
+#include "engine/geodesy/list_converter.h"
 #include "engine/text/text_writer.h"
 
 namespace varnel {

@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "engine/core/path_text.h"
+#include "engine/formats/exchange_file.h"
 #include "engine/run/conversion_run.h"
 #include "engine/run/drop_run.h"
-#include "engine/formats/exchange_file.h"
-#include "engine/core/path_text.h"
 
 namespace varnel {
 namespace {

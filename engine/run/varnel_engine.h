@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/run/conversion.h"
 #include "engine/core/run_error.h"
 #include "engine/core/shared_state.h"
+#include "engine/run/conversion.h"
 #include "engine/run/window_ops.h"
 
 namespace varnel {

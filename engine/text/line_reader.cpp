@@ -4,10 +4,10 @@
 #include <cstring>
 #include <system_error>
 
-#include "engine/text/cp1252.h"
-#include "engine/platform/native_file.h"
 #include "engine/core/path_text.h"
 #include "engine/core/run_error.h"
+#include "engine/platform/native_file.h"
+#include "engine/text/cp1252.h"
 
 namespace varnel {
 namespace fs = std::filesystem;

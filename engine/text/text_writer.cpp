@@ -3,9 +3,9 @@
 #include <cerrno>
 #include <system_error>
 
-#include "engine/text/cp1252.h"
-#include "engine/platform/native_file.h"
 #include "engine/core/run_error.h"
+#include "engine/platform/native_file.h"
+#include "engine/text/cp1252.h"
 
 namespace varnel {
 namespace fs = std::filesystem;

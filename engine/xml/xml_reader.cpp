@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <system_error>
 
-#include "engine/platform/native_file.h"
 #include "engine/core/run_error.h"
+#include "engine/platform/native_file.h"
 
 namespace varnel {
 namespace fs = std::filesystem;

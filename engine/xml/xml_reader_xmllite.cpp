@@ -10,8 +10,8 @@
 #include <system_error>
 #include <vector>
 
-#include "engine/platform/native_file.h"
 #include "engine/core/run_error.h"
+#include "engine/platform/native_file.h"
 #include "engine/text/text_decoding.h"
 #include "engine/xml/xml_reader.h"
 #include "engine/xml/xml_text_splitter.h"

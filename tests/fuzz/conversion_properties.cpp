@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/formats/exchange_file.h"
-#include "engine/text/line_reader.h"
-#include "engine/formats/point_reader.h"
 #include "engine/core/run_error.h"
-#include "engine/text/text_lines.h"
+#include "engine/formats/exchange_file.h"
+#include "engine/formats/point_reader.h"
 #include "engine/run/varnel_engine.h"
+#include "engine/text/line_reader.h"
+#include "engine/text/text_lines.h"
 #include "tests/engine/run/fake_window.h"
 #include "tests/test_support.h"
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/formats/gpx_kml_reader.h"
 #include "engine/core/run_error.h"
+#include "engine/formats/gpx_kml_reader.h"
 #include "tests/test_support.h"
 
 namespace varnel::prueba {

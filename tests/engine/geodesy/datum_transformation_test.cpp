@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/geodesy/datum_transformation.h"
-#include "tests/test_support.h"
 #include "tests/engine/geodesy/transverse_mercator_cases.h"
+#include "tests/test_support.h"
 
 namespace varnel::prueba {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/text/line_reader.h"
 #include "engine/core/run_error.h"
+#include "engine/text/line_reader.h"
 #include "engine/text/text_lines.h"
 #include "engine/text/text_writer.h"
 #include "tests/test_support.h"
