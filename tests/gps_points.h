@@ -5,7 +5,10 @@
 #include <ostream>
 #include <vector>
 
-#include "engine/formats/gpx_kml_reader.h"
+#include "engine/formats/format_rows.h"
+#include "engine/formats/gpx_reader.h"
+#include "engine/formats/kml_reader.h"
+#include "engine/platform/byte_source.h"
 
 namespace varnel::prueba {
 
@@ -21,13 +24,27 @@ inline void PrintTo(const PuntoGps& p, std::ostream* os) {
     *os << "(" << p.latitud << ", " << p.longitud << ", línea " << p.linea << ")";
 }
 
+// The GPX or KML row a file's content names; null for anything else.
+inline const FilaFormato* FormatoGpsDe(const std::filesystem::path& ruta) {
+    FicheroEntrada f(ruta);
+    const FilaFormato* fila = ReconocerFormato(f);
+    return fila == &formato::kGpx || fila == &formato::kKml ? fila : nullptr;
+}
+
 // Every point the reader gives, in order, into `puntos`; a refusal is left
-// to propagate once the points before it are in.
+// to propagate once the points before it are in. A "kml" root is read as
+// KML, anything else as GPX (and refused as such).
+inline void LeerPuntosGps(FuenteBytes& bytes, std::vector<PuntoGps>& puntos) {
+    const bool kml = LeerCabeza(bytes).raiz == "kml";
+    bytes.Rebobinar();
+    const auto lector = kml ? kml::CrearLector(bytes) : gpx::CrearLector(bytes);
+    PuntoFichero p;
+    while (lector->Siguiente(p)) puntos.push_back({p.geo.latitud, p.geo.longitud, lector->Ubicacion().numero});
+}
+
 inline void LeerPuntosGps(const std::filesystem::path& ruta, std::vector<PuntoGps>& puntos) {
-    LectorGpxKml lector(ruta);
-    PosicionGeografica p{};
-    std::int64_t linea = 0;
-    while (lector.Siguiente(p, linea)) puntos.push_back({p.latitud, p.longitud, linea});
+    FicheroEntrada f(ruta);
+    LeerPuntosGps(f, puntos);
 }
 
 inline std::vector<PuntoGps> PuntosGps(const std::filesystem::path& ruta) {

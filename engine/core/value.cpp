@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "engine/core/blanks.h"
+
 namespace varnel {
 namespace {
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 bool EsDigito(char c) { return c >= '0' && c <= '9'; }
 
 constexpr double kPotencias10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -17,8 +18,7 @@ constexpr double kPotencias10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
 }  // namespace
 
 std::optional<double> LeerNumero(std::string_view t) {
-    while (!t.empty() && EsBlanco(t.front())) t.remove_prefix(1);
-    while (!t.empty() && EsBlanco(t.back())) t.remove_suffix(1);
+    t = SinBlancos(t);
     if (t.empty()) return std::nullopt;
 
     // The usual coordinates, digits with at most one full stop and 15 digits

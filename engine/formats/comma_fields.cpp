@@ -2,13 +2,9 @@
 
 #include <string>
 
+#include "engine/core/blanks.h"
+
 namespace varnel {
-namespace {
-
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
-
-}  // namespace
-
 bool LineaEnBlanco(std::string_view linea) {
     for (char c : linea)
         if (!EsBlanco(c) && c != '\f' && c != '\v') return false;

@@ -1,19 +1,12 @@
 #include "engine/formats/exchange_file.h"
 
-#include "engine/formats/mapsource_export.h"
-#include "engine/formats/ozi_track.h"
-#include "engine/formats/ozi_waypoints.h"
-#include "engine/formats/sitna_list.h"
-
 namespace varnel {
 namespace {
 
-constexpr FormatoFichero kListaSitna{"Sitna-Descargar.txt", lista_sitna::CrearLector, false, false,
-                                     lista_sitna::EscribirPunto};
-constexpr FormatoFichero kWaypointsOzi{"Sitna-OziWp.txt", waypoints_ozi::CrearLector, true, true,
-                                       waypoints_ozi::EscribirPunto};
-constexpr FormatoFichero kTrackOzi{"Sitna-OziTrack.txt", track_ozi::CrearLector, true, true, track_ozi::EscribirPunto};
-constexpr FormatoFichero kMapsource{"Sitna-Mapsource.txt", exportacion_mapsource::CrearLector, false, false, nullptr};
+constexpr FormatoFichero kListaSitna{"Sitna-Descargar.txt", formato::kListaSitna};
+constexpr FormatoFichero kWaypointsOzi{"Sitna-OziWp.txt", formato::kTextoWaypointsOzi};
+constexpr FormatoFichero kTrackOzi{"Sitna-OziTrack.txt", formato::kTextoTrackOzi};
+constexpr FormatoFichero kMapsource{"Sitna-Mapsource.txt", formato::kMapsource};
 
 }  // namespace
 

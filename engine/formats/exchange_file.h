@@ -3,21 +3,20 @@
 #include <filesystem>
 #include <string_view>
 
-#include "engine/formats/line_reading.h"
-#include "engine/formats/point_destination.h"
+#include "engine/core/shared_state.h"
+#include "engine/formats/format_rows.h"
 
 namespace varnel {
 
 // The four files of the exchange folder.
 enum class FicheroIntercambio { ListaSitna, WaypointsOzi, TrackOzi, Mapsource };
 
-// What the engine knows of each exchange file.
+// An exchange file: its fixed name in the folder and the format it holds.
+// The Ozi files' readers take OziExplorer's own files as well (the format's
+// line reader tells the layout by the first line).
 struct FormatoFichero {
-    std::string_view nombre;    // fixed name in the exchange folder
-    CrearLectorFn crearLector;  // how its lines are read into points
-    bool primeraLineaCabecera;  // a file without even a header line is error 62
-    bool cabeceraDatum;         // its writer starts with the datum line
-    EscribirPuntoFn escribir;   // how its writer puts one point (null: read only)
+    std::string_view nombre;
+    const FilaFormato& fila;
 };
 
 const FormatoFichero& Formato(FicheroIntercambio fichero);

@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "engine/core/blanks.h"
 #include "engine/geodesy/datum.h"
 #include "engine/geodesy/zone30_projection.h"
+#include "engine/text/quoting.h"
 
 namespace varnel::exportacion_mapsource {
 namespace {
@@ -11,13 +13,6 @@ namespace {
 constexpr std::string_view kMarcaTrackpoint = "Trackpoint";
 
 bool EsCifra(char c) { return c >= '0' && c <= '9'; }
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view SinBlancos(std::string_view t) {
-    while (!t.empty() && EsBlanco(t.front())) t.remove_prefix(1);
-    while (!t.empty() && EsBlanco(t.back())) t.remove_suffix(1);
-    return t;
-}
 
 // The value of a "Key\tvalue" header line, when the line is that header.
 bool ValorDeCabecera(std::string_view linea, std::string_view clave, std::string_view& valor) {
@@ -110,14 +105,6 @@ bool LeerCoordenada(const std::string_view* w, std::size_t n, std::size_t& i, st
     return true;
 }
 
-std::string Citado(std::string_view que, std::string_view valor) {
-    std::string s(que);
-    s += " «";
-    s += valor;
-    s += "»";
-    return s;
-}
-
 }  // namespace
 
 std::unique_ptr<LectorFormato> CrearLector() { return std::make_unique<LectorMapsource>(); }
@@ -149,13 +136,13 @@ Lectura LectorMapsource::LeerCuadricula(std::string_view valor) {
     else if (nombre == "Lat/Lon hddd°mm'ss.s\"")
         cuadricula_ = Cuadricula::GradosMinutosSegundos;
     else
-        return Rechazar(Citado("cuadrícula no admitida", nombre));
+        return Rechazar("cuadrícula no admitida " + Citar(nombre));
     return Lectura::LineaIgnorada;
 }
 
 Lectura LectorMapsource::LeerDatum(std::string_view valor) {
     const auto datum = DatumDeFichero(valor);
-    if (!datum) return Rechazar(Citado("datum no admitido", valor));
+    if (!datum) return Rechazar("datum no admitido " + Citar(valor));
     PonerDatum(*datum);
     return Lectura::LineaIgnorada;
 }

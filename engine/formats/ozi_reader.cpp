@@ -2,26 +2,12 @@
 
 #include <string>
 
+#include "engine/core/blanks.h"
 #include "engine/geodesy/datum.h"
 #include "engine/geodesy/zone30_projection.h"
+#include "engine/text/quoting.h"
 
 namespace varnel {
-namespace {
-
-std::string_view SinBlancos(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-    return t;
-}
-
-std::string DatumNoAdmitido(std::string_view nombre) {
-    std::string s = "datum no admitido «";
-    s += nombre;
-    s += "»";
-    return s;
-}
-
-}  // namespace
 
 Lectura LectorOzi::Interpretar(std::string_view linea, PuntoFichero& p) {
     ++linea_;
@@ -34,7 +20,7 @@ Lectura LectorOzi::Interpretar(std::string_view linea, PuntoFichero& p) {
     if (linea_ == 2) {
         const std::string_view nombre = SinBlancos(linea);
         const auto datum = DatumDeFichero(nombre);
-        if (!datum) return Rechazar(DatumNoAdmitido(nombre));
+        if (!datum) return Rechazar("datum no admitido " + Citar(nombre));
         PonerDatum(*datum);
         return Lectura::LineaIgnorada;
     }

@@ -28,6 +28,30 @@ struct FormaOzi {
     FormaRegistro utm;
 };
 
+// The first line of OziExplorer's own files, and the layout of each kind.
+inline constexpr std::string_view kMarcaWpt = "OziExplorer Waypoint File Version";
+inline constexpr std::string_view kMarcaPlt = "OziExplorer Track Point File Version";
+
+// Waypoints: the text export's fifth and sixth fields are the point, the
+// fourth its zone; a .wpt has latitude and longitude in fields 3 and 4 after
+// a four-line header.
+inline constexpr FormaOzi kFormaWaypoints{
+    .marcaPropia = kMarcaWpt,
+    .lineasCabecera = 4,
+    .geograficas = {4, 2, 3},
+    .utm = {6, 4, 5, 3},
+};
+
+// Tracks: the text export's fourth and fifth fields are the point, the third
+// its zone; a .plt has latitude and longitude in fields 1 and 2 after a
+// six-line header.
+inline constexpr FormaOzi kFormaTrack{
+    .marcaPropia = kMarcaPlt,
+    .lineasCabecera = 6,
+    .geograficas = {2, 0, 1},
+    .utm = {5, 3, 4, 2},
+};
+
 // Reads either layout, each point as the file holds it, on the datum its
 // header names (a text export whose first line names none: the list's).
 class LectorOzi : public LectorFormato {

@@ -3,18 +3,8 @@
 #include "engine/formats/ozi_reader.h"
 
 namespace varnel::track_ozi {
-namespace {
 
-constexpr FormaOzi kForma{
-    .marcaPropia = "OziExplorer Track Point File Version",
-    .lineasCabecera = 6,
-    .geograficas = {2, 0, 1},
-    .utm = {5, 3, 4, 2},
-};
-
-}  // namespace
-
-std::unique_ptr<LectorFormato> CrearLector() { return std::make_unique<LectorOzi>(kForma); }
+std::unique_ptr<LectorFormato> CrearLector() { return std::make_unique<LectorOzi>(kFormaTrack); }
 
 std::string Registro(const Valor& x, const Valor& y, bool primero) {
     std::string r = "TP,UTM,30T,";

@@ -3,18 +3,8 @@
 #include "engine/formats/ozi_reader.h"
 
 namespace varnel::waypoints_ozi {
-namespace {
 
-constexpr FormaOzi kForma{
-    .marcaPropia = "OziExplorer Waypoint File Version",
-    .lineasCabecera = 4,
-    .geograficas = {4, 2, 3},
-    .utm = {6, 4, 5, 3},
-};
-
-}  // namespace
-
-std::unique_ptr<LectorFormato> CrearLector() { return std::make_unique<LectorOzi>(kForma); }
+std::unique_ptr<LectorFormato> CrearLector() { return std::make_unique<LectorOzi>(kFormaWaypoints); }
 
 std::string TresCifras(std::int16_t numeroMas1000) {
     const std::string s = std::to_string(numeroMas1000);

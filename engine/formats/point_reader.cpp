@@ -1,14 +1,13 @@
 #include "engine/formats/point_reader.h"
 
-#include "engine/core/run_error.h"
 #include "engine/geodesy/zone30_projection.h"
 
 namespace varnel {
 
-LectorPuntos::LectorPuntos(FuenteLineas& fuente, LectorFormato& formato, ConversorLista& conversor, bool exigeLinea)
-    : fuente_(fuente), formato_(formato), conversor_(conversor), pendientePrimera_(exigeLinea) {}
+LectorPuntosTexto::LectorPuntosTexto(FuenteLineas& fuente, std::unique_ptr<LectorFormato> formato, bool exigeLinea)
+    : fuente_(fuente), formato_(std::move(formato)), pendientePrimera_(exigeLinea) {}
 
-bool LectorPuntos::Siguiente(Valor& x, Valor& y) {
+bool LectorPuntosTexto::Siguiente(PuntoFichero& p) {
     if (pendientePrimera_) {
         pendientePrimera_ = false;
         if (!fuente_.SiguienteLinea(linea_)) throw ErrorEjecucion(codigo::FinDeArchivo);
@@ -16,18 +15,21 @@ bool LectorPuntos::Siguiente(Valor& x, Valor& y) {
         return false;
     }
     do {
-        switch (formato_.Leer(linea_, punto_)) {
-        case Lectura::Punto:
-            if (!conversor_.ALista(punto_, x, y))
-                throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, fuente_.Ubicacion(),
-                                              std::string(kFueraDelHuso30));
-            return true;
+        switch (formato_->Leer(linea_, p)) {
+        case Lectura::Punto: return true;
         case Lectura::LineaIgnorada: break;
         case Lectura::NoEsPunto:
-            throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, fuente_.Ubicacion(), formato_.Motivo());
+            throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, fuente_.Ubicacion(), formato_->Motivo());
         }
     } while (fuente_.SiguienteLinea(linea_));
     return false;
+}
+
+bool LectorPuntos::Siguiente(Valor& x, Valor& y) {
+    if (!lector_.Siguiente(punto_)) return false;
+    if (!conversor_.ALista(punto_, x, y))
+        throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, lector_.Ubicacion(), std::string(kFueraDelHuso30));
+    return true;
 }
 
 }  // namespace varnel

@@ -1,31 +1,56 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "engine/core/run_error.h"
 #include "engine/formats/line_reading.h"
 #include "engine/geodesy/list_converter.h"
 #include "engine/text/line_source.h"
 
 namespace varnel {
 
-// Reads the points of a source line by line through its format and brings
-// each to the list. A line that should be a point and is not one, or whose
-// point the list cannot hold, is error 13 naming the line and the reason.
-class LectorPuntos {
+// A format's reader: the points of one input in file order, each as the file
+// holds it (position, grid, datum). A content it cannot take is error 13
+// naming the line and why.
+class LectorPuntosFichero {
+public:
+    virtual ~LectorPuntosFichero() = default;
+    // The next point; false when the input has no more.
+    virtual bool Siguiente(PuntoFichero& p) = 0;
+    // Where the last point read (or refused) stands, for an error report.
+    virtual UbicacionLinea Ubicacion() const = 0;
+};
+
+// A line format's reader over its source: a line that should be a point and
+// is not one is refused with the format's reason.
+class LectorPuntosTexto final : public LectorPuntosFichero {
 public:
     // With `exigeLinea`, a source without any line at all is error 62 (a
     // format whose first line is a header).
-    LectorPuntos(FuenteLineas& fuente, LectorFormato& formato, ConversorLista& conversor, bool exigeLinea);
-
-    // The next point, as the list holds it; false when the source is exhausted.
-    bool Siguiente(Valor& x, Valor& y);
+    LectorPuntosTexto(FuenteLineas& fuente, std::unique_ptr<LectorFormato> formato, bool exigeLinea);
+    bool Siguiente(PuntoFichero& p) override;
+    UbicacionLinea Ubicacion() const override { return fuente_.Ubicacion(); }
 
 private:
     FuenteLineas& fuente_;
-    LectorFormato& formato_;
-    ConversorLista& conversor_;
+    std::unique_ptr<LectorFormato> formato_;
     bool pendientePrimera_;
     std::string linea_;
+};
+
+// Brings each point of a reader to the list; a point the list cannot hold is
+// error 13 on its line.
+class LectorPuntos {
+public:
+    LectorPuntos(LectorPuntosFichero& lector, ConversorLista& conversor) : lector_(lector), conversor_(conversor) {}
+
+    // The next point, as the list holds it; false when the input is exhausted.
+    bool Siguiente(Valor& x, Valor& y);
+
+private:
+    LectorPuntosFichero& lector_;
+    ConversorLista& conversor_;
     PuntoFichero punto_;
 };
 

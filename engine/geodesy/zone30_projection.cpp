@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/core/blanks.h"
+
 namespace varnel {
 namespace {
 
@@ -10,8 +12,6 @@ constexpr double kFalsoNorteSur = 10'000'000.0;
 bool CabeEnLista(double este, double norte) {
     return este >= 100'000 && este <= 999'999 && norte >= 1'000'000 && norte <= 9'999'999;
 }
-
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
@@ -37,8 +37,7 @@ std::optional<PosicionUtm> PosicionDeZona(bool sur, double este, double norte) {
 }
 
 std::optional<ZonaUtm> LeerZonaUtm(std::string_view t) {
-    while (!t.empty() && EsBlanco(t.front())) t.remove_prefix(1);
-    while (!t.empty() && EsBlanco(t.back())) t.remove_suffix(1);
+    t = SinBlancos(t);
     std::size_t i = 0;
     int huso = 0;
     while (i < t.size() && i < 2 && t[i] >= '0' && t[i] <= '9') huso = huso * 10 + (t[i++] - '0');

@@ -2,6 +2,7 @@
 
 #include "engine/core/path_text.h"
 #include "engine/formats/exchange_file.h"
+#include "engine/formats/format_rows.h"
 #include "engine/formats/ozi_reader.h"
 #include "engine/formats/point_reader.h"
 #include "engine/platform/native_file.h"
@@ -15,8 +16,8 @@ EjecucionConversion::EjecucionConversion(const Conversion& conversion, EstadoCom
 
 void EjecucionConversion::Convertir() {
     const Conversion& c = conversion_;
-    const FormatoFichero& entrada = Formato(c.entrada);
-    const FormatoFichero& salida = Formato(c.salida);
+    const FilaFormato& entrada = Formato(c.entrada).fila;
+    const FilaFormato& salida = Formato(c.salida).fila;
     const bool deCaja = c.entrada == FicheroIntercambio::ListaSitna && ventana_.DescargarMarcado();
     std::string textoCaja;
     if (deCaja) {
@@ -29,9 +30,12 @@ void EjecucionConversion::Convertir() {
     if (salida.cabeceraDatum) NumFichSalida->EscribirBytes(CabeceraOzi(conversor_.Lista()));
 
     LineasTexto lineasCaja(textoCaja);
-    FuenteLineas& fuente = deCaja ? static_cast<FuenteLineas&>(lineasCaja) : *NumFichEntrada;
-    const auto formato = entrada.crearLector();
-    LectorPuntos lector(fuente, *formato, conversor_, entrada.primeraLineaCabecera);
+    std::unique_ptr<LectorPuntosFichero> lectorFichero;
+    if (deCaja)
+        lectorFichero = std::make_unique<LectorPuntosTexto>(lineasCaja, entrada.lineas(), entrada.exigeLinea);
+    else
+        lectorFichero = entrada.leer(*NumFichEntrada);
+    LectorPuntos lector(*lectorFichero, conversor_);
     // Reading Ozi waypoints the list writer's flag is the shared PrimerPunto.
     std::int16_t primeraEntradaRun = -1;
     DestinoPunto destino{
@@ -43,12 +47,13 @@ void EjecucionConversion::Convertir() {
     };
     while (lector.Siguiente(estado_.CoordX, estado_.CoordY)) salida.escribir(destino);
 
-    if (NumFichEntrada) NumFichEntrada->Cerrar();
+    lectorFichero.reset();
+    NumFichEntrada.reset();
     NumFichSalida->Cerrar();
 }
 
 void EjecucionConversion::AbrirEntrada(const std::filesystem::path& ruta) {
-    NumFichEntrada = std::make_unique<LectorLineas>(ruta);
+    NumFichEntrada = std::make_unique<FicheroEntrada>(ruta);
 }
 
 void EjecucionConversion::AbrirSalida(const std::filesystem::path& ruta) {

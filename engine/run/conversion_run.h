@@ -5,9 +5,9 @@
 
 #include "engine/core/shared_state.h"
 #include "engine/geodesy/list_converter.h"
+#include "engine/platform/byte_source.h"
 #include "engine/run/conversion.h"
 #include "engine/run/window_ops.h"
-#include "engine/text/line_reader.h"
 #include "engine/text/text_writer.h"
 
 namespace varnel {
@@ -38,7 +38,7 @@ private:
     OperacionesVentana& ventana_;
     std::string& caja_;
     ConversorLista& conversor_;
-    std::unique_ptr<LectorLineas> NumFichEntrada;
+    std::unique_ptr<FicheroEntrada> NumFichEntrada;
     std::unique_ptr<EscritorTexto> NumFichSalida;
 };
 

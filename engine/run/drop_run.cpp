@@ -1,30 +1,17 @@
 #include "engine/run/drop_run.h"
 
 #include "engine/core/path_text.h"
-#include "engine/formats/content_format.h"
-#include "engine/formats/exchange_file.h"
-#include "engine/formats/gpx_kml_reader.h"
+#include "engine/formats/format_rows.h"
 #include "engine/formats/point_reader.h"
 #include "engine/formats/sitna_list.h"
 #include "engine/geodesy/list_converter.h"
-#include "engine/geodesy/zone30_projection.h"
+#include "engine/platform/byte_source.h"
 #include "engine/platform/native_file.h"
-#include "engine/text/line_reader.h"
 
 namespace varnel {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The exchange file whose reader takes a text format.
-FicheroIntercambio FicheroDeFormato(FormatoContenido f) {
-    switch (f) {
-    case FormatoContenido::WaypointsOzi: return FicheroIntercambio::WaypointsOzi;
-    case FormatoContenido::TrackOzi: return FicheroIntercambio::TrackOzi;
-    case FormatoContenido::Mapsource: return FicheroIntercambio::Mapsource;
-    default: return FicheroIntercambio::ListaSitna;
-    }
-}
 
 bool EsLaLista(const fs::path& ruta, const fs::path& lista) {
     std::error_code ec;
@@ -55,37 +42,20 @@ void EjecucionSoltado::AbrirSalidaSiFalta() {
 }
 
 void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
-    const FormatoContenido formato = ReconocerFormatoContenido(ruta);
-    const UbicacionLinea primera{1, "de " + TextoRuta(ruta)};
-    if (formato == FormatoContenido::NoReconocido)
-        throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, primera, "formato no reconocido");
-
-    if (formato == FormatoContenido::Gpx || formato == FormatoContenido::Kml) {
-        LectorGpxKml lector(ruta);  // the input is opened before the output
-        AbrirSalidaSiFalta();
-        DestinoPunto destino{estado_, *NumFichSalida, caja_, primeraEntrada_, false};
-        // GPS positions are WGS 84.
-        PuntoFichero p;
-        p.forma = PuntoFichero::Forma::Geograficas;
-        p.datum = DatumFichero::Wgs84;
-        std::int64_t linea = 0;
-        while (lector.Siguiente(p.geo, linea)) {
-            if (!conversor_.ALista(p, estado_.CoordX, estado_.CoordY))
-                throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {linea, primera.fuente},
-                                              std::string(kFueraDelHuso30));
-            lista_sitna::EscribirPunto(destino);
-        }
-        return;
+    const FilaFormato* fila = nullptr;
+    {
+        FicheroEntrada sonda(ruta);
+        fila = ReconocerFormato(sonda);
     }
+    if (!fila)
+        throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {1, "de " + TextoRuta(ruta)}, "formato no reconocido");
 
-    const FormatoFichero& texto = Formato(FicheroDeFormato(formato));
-    LectorLineas entrada(ruta);
+    FicheroEntrada entrada(ruta);  // the input is opened before the output
+    const auto lector = fila->leer(entrada);
     AbrirSalidaSiFalta();
     DestinoPunto destino{estado_, *NumFichSalida, caja_, primeraEntrada_, false};
-    const auto lectorFormato = texto.crearLector();
-    LectorPuntos lector(entrada, *lectorFormato, conversor_, texto.primeraLineaCabecera);
-    while (lector.Siguiente(estado_.CoordX, estado_.CoordY)) lista_sitna::EscribirPunto(destino);
-    entrada.Cerrar();
+    LectorPuntos puntos(*lector, conversor_);
+    while (puntos.Siguiente(estado_.CoordX, estado_.CoordY)) lista_sitna::EscribirPunto(destino);
 }
 
 }  // namespace varnel

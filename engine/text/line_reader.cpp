@@ -1,11 +1,8 @@
 #include "engine/text/line_reader.h"
 
-#include <cerrno>
 #include <cstring>
-#include <system_error>
 
 #include "engine/core/path_text.h"
-#include "engine/core/run_error.h"
 #include "engine/platform/native_file.h"
 #include "engine/text/cp1252.h"
 
@@ -25,37 +22,24 @@ const char* FinDeLinea(const char* inicio, const char* fin) {
 
 }  // namespace
 
-LectorLineas::LectorLineas(const fs::path& ruta) : ruta_(ruta) {
-    std::error_code ec;
-    const auto estado = fs::status(ruta, ec);
-    if (ec && estado.type() != fs::file_type::not_found) LanzarFalloSistema(ec, ruta);
-    if (estado.type() == fs::file_type::not_found)
-        LanzarFalloSistema(std::error_code(ENOENT, std::generic_category()), ruta);
-    if (estado.type() != fs::file_type::regular) throw ErrorEjecucion(codigo::AccesoRuta);
+LectorLineas::LectorLineas(const fs::path& ruta)
+    : propia_(std::make_unique<FicheroEntrada>(ruta)), bytes_(propia_.get()), ruta_(ruta) {}
 
-    fichero_ = AbrirParaLeer(ruta);
-}
+LectorLineas::LectorLineas(FuenteBytes& bytes) : bytes_(&bytes), ruta_(bytes.Ruta()) {}
 
-LectorLineas::~LectorLineas() {
-    if (fichero_) std::fclose(fichero_);
-}
+LectorLineas::~LectorLineas() = default;
 
 void LectorLineas::Cerrar() {
-    if (fichero_) std::fclose(fichero_);  // nothing of ours is lost on a failed close of an input
-    fichero_ = nullptr;
+    bytes_ = nullptr;
+    propia_.reset();
 }
 
 UbicacionLinea LectorLineas::Ubicacion() const { return {numeroLinea_, "de " + TextoRuta(ruta_)}; }
 
-std::size_t LectorLineas::LeerCrudo(char* destino, std::size_t maximo) {
-    errno = 0;
-    const std::size_t n = std::fread(destino, 1, maximo, fichero_);
-    if (n == 0 && std::ferror(fichero_)) LanzarFalloSistema(UltimoFalloC(), ruta_);
-    return n;
-}
+std::size_t LectorLineas::LeerCrudo(char* destino, std::size_t maximo) { return bytes_->Leer(destino, maximo); }
 
 bool LectorLineas::Rellenar() {
-    if (!fichero_) return false;
+    if (!bytes_) return false;
     pos_ = 0;
     fin_ = 0;
     if (!empezado_) {

@@ -1,25 +1,27 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/platform/byte_source.h"
 #include "engine/text/line_source.h"
 #include "engine/text/text_decoding.h"
 
 namespace varnel {
 
-// An exchange file open for reading, read as a stream of lines. Lines end at
+// An input read as a stream of lines. Lines end at
 // CR LF, LF or a lone CR; the line end is not part of the line. The file is
 // Windows-1252 unless it starts with a byte-order mark (UTF-8, UTF-16 LE or
 // BE); lines are delivered as UTF-8 either way.
 class LectorLineas : public FuenteLineas {
 public:
-    // Refuses anything that is not a regular file (or a link to one) with
-    // error 75 before opening it, so a named pipe never blocks the window.
+    // Opens the file as every input is opened (FicheroEntrada).
     explicit LectorLineas(const std::filesystem::path& ruta);
+    // Reads from where `bytes` stands; the caller keeps it alive.
+    explicit LectorLineas(FuenteBytes& bytes);
     ~LectorLineas() override;
     LectorLineas(const LectorLineas&) = delete;
     LectorLineas& operator=(const LectorLineas&) = delete;
@@ -28,6 +30,7 @@ public:
     bool SiguienteLinea(std::string& linea) override;
     UbicacionLinea Ubicacion() const override;
     const std::filesystem::path& Ruta() const { return ruta_; }
+    // Closes a file the reader opened; no more lines either way.
     void Cerrar();
 
 private:
@@ -35,8 +38,9 @@ private:
     std::size_t LeerCrudo(char* destino, std::size_t maximo);
     bool LeerBytesLinea(std::string& linea);
 
+    std::unique_ptr<FuenteBytes> propia_;  // the file, when opened here
+    FuenteBytes* bytes_;
     std::filesystem::path ruta_;
-    std::FILE* fichero_ = nullptr;
     bool empezado_ = false;
     Codificacion codificacion_ = Codificacion::Cp1252;
     DecodificadorUtf16 utf16_;

@@ -67,6 +67,10 @@ void DecodificadorUtf16::Decodificar(std::string_view bytes, std::string& salida
     }
 }
 
+void DecodificadorUtf16::DecodificarUnidades(std::u16string_view unidades, std::string& salida) {
+    for (const char16_t u : unidades) Emitir(u, salida);
+}
+
 void DecodificadorUtf16::Terminar(std::string& salida) {
     if (alto_ || hayByte_) AnadirUtf8(kSustituto, salida);
     alto_ = 0;

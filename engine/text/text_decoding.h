@@ -26,6 +26,8 @@ public:
     void Empezar(bool bigEndian) { bigEndian_ = bigEndian; }
     // Appends the UTF-8 of `bytes` to `salida`.
     void Decodificar(std::string_view bytes, std::string& salida);
+    // The same for text already in 16-bit units (what Windows hands over).
+    void DecodificarUnidades(std::u16string_view unidades, std::string& salida);
     // What is left at the end of the file (a lone byte or surrogate) as U+FFFD.
     void Terminar(std::string& salida);
 

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "engine/platform/byte_source.h"
 
 namespace varnel {
 
@@ -55,9 +57,10 @@ private:
 // declaration is refused on every platform, as XmlLite does by default.
 class LectorXml {
 public:
-    // Opens the file as exchange files are opened: anything but a regular
-    // file is error 75, and a system failure its run-time code.
+    // Opens the file as every input is opened (FicheroEntrada).
     LectorXml(const std::filesystem::path& ruta, ReceptorXml& receptor);
+    // Reads from where `bytes` stands; the caller keeps it alive.
+    LectorXml(FuenteBytes& bytes, ReceptorXml& receptor);
     ~LectorXml();
     LectorXml(const LectorXml&) = delete;
     LectorXml& operator=(const LectorXml&) = delete;
@@ -74,13 +77,21 @@ public:
     // end tag's start tag's line): count from a start tag instead.
     std::int64_t Linea() const;
 
+    // What every parser's state holds besides the parser's own.
+    struct Estado {
+        Estado(FuenteBytes& b, ReceptorXml& r) : bytes(b), receptor(r) {}
+        FuenteBytes& bytes;
+        ReceptorXml& receptor;
+        std::vector<AtributoXml> atributos;  // of the start tag being handed over
+        bool pausaPedida = false;
+        bool terminado = false;
+    };
+
 private:
-    struct Impl;  // the parser's state, in the platform's file
+    struct Impl;                           // the parser's state, in the platform's file
+    std::unique_ptr<FuenteBytes> propia_;  // the file, when opened here
     std::unique_ptr<Impl> impl_;
 };
-
-// Opens `ruta` for reading as an XML source; shared by the parsers.
-std::FILE* AbrirFuenteXml(const std::filesystem::path& ruta);
 
 // Chunk size the parsers read a file in.
 inline constexpr std::size_t kTrozoXml = std::size_t{64} * 1024;

@@ -6,7 +6,7 @@
 #include <new>
 #include <vector>
 
-#include "engine/platform/native_file.h"
+#include "engine/core/run_error.h"
 #include "engine/xml/xml_reader.h"
 
 namespace varnel {
@@ -36,25 +36,16 @@ bool EsFinPrematuro(XML_Error e) {
 
 }  // namespace
 
-struct LectorXml::Impl {
-    Impl(const std::filesystem::path& r, ReceptorXml& rec) : ruta(r), receptor(rec) {
+struct LectorXml::Impl : LectorXml::Estado {
+    Impl(FuenteBytes& b, ReceptorXml& rec) : Estado{b, rec} {
         parser = XML_ParserCreateNS(nullptr, kSeparador);
         if (!parser) throw std::bad_alloc();
         XML_SetUserData(parser, this);
         XML_SetElementHandler(parser, &Impl::Inicio, &Impl::Fin);
         XML_SetCharacterDataHandler(parser, &Impl::Caracteres);
         XML_SetStartDoctypeDeclHandler(parser, &Impl::TipoDocumento);
-        try {
-            fichero = AbrirFuenteXml(ruta);
-        } catch (...) {
-            XML_ParserFree(parser);
-            throw;
-        }
     }
-    ~Impl() {
-        XML_ParserFree(parser);
-        std::fclose(fichero);
-    }
+    ~Impl() { XML_ParserFree(parser); }
     Impl(const Impl&) = delete;
     Impl& operator=(const Impl&) = delete;
 
@@ -114,27 +105,21 @@ struct LectorXml::Impl {
         }
         void* bufer = XML_GetBuffer(parser, static_cast<int>(kTrozoXml));
         if (!bufer) throw std::bad_alloc();
-        errno = 0;
-        const std::size_t n = std::fread(bufer, 1, kTrozoXml, fichero);
-        if (n < kTrozoXml && std::ferror(fichero)) LanzarFalloSistema(UltimoFalloC(), ruta);
+        const std::size_t n = bytes.Leer(static_cast<char*>(bufer), kTrozoXml);
         ultimoTrozo = n < kTrozoXml;
         return XML_ParseBuffer(parser, static_cast<int>(n), ultimoTrozo ? XML_TRUE : XML_FALSE);
     }
 
-    std::filesystem::path ruta;
-    ReceptorXml& receptor;
     XML_Parser parser = nullptr;
-    std::FILE* fichero = nullptr;
-    std::vector<AtributoXml> atributos;
     std::exception_ptr excepcion;
     bool suspendido = false;
-    bool pausaPedida = false;
     bool ultimoTrozo = false;
-    bool terminado = false;
 };
 
 LectorXml::LectorXml(const std::filesystem::path& ruta, ReceptorXml& receptor)
-    : impl_(std::make_unique<Impl>(ruta, receptor)) {}
+    : propia_(std::make_unique<FicheroEntrada>(ruta)), impl_(std::make_unique<Impl>(*propia_, receptor)) {}
+
+LectorXml::LectorXml(FuenteBytes& bytes, ReceptorXml& receptor) : impl_(std::make_unique<Impl>(bytes, receptor)) {}
 
 LectorXml::~LectorXml() = default;
 

@@ -5,13 +5,12 @@
 #include <xmllite.h>
 
 #include <cstdio>
+#include <exception>
 #include <new>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "engine/core/run_error.h"
-#include "engine/platform/native_file.h"
 #include "engine/text/text_decoding.h"
 #include "engine/xml/xml_reader.h"
 #include "engine/xml/xml_text_splitter.h"
@@ -34,18 +33,16 @@ CrearLectorXmlFn CrearLectorXml() {
     return fn;
 }
 
-// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::u16string_view Unidades(const WCHAR* p, std::size_t n) {
+    static_assert(sizeof(WCHAR) == sizeof(char16_t));
+    return {reinterpret_cast<const char16_t*>(p), n};
+}
+
+// A whole UTF-16 text to UTF-8; a lone surrogate becomes U+FFFD.
 void AnadirUtf8(const WCHAR* p, std::size_t n, std::string& s) {
-    for (std::size_t i = 0; i < n; ++i) {
-        char32_t c = p[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && p[i + 1] >= 0xDC00 && p[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (p[i + 1] - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD;
-        }
-        varnel::AnadirUtf8(c, s);
-    }
+    DecodificadorUtf16 d;
+    d.DecodificarUnidades(Unidades(p, n), s);
+    d.Terminar(s);
 }
 
 // Faults that are the document's own wherever they are found; any other
@@ -96,7 +93,7 @@ std::string MensajeXmlLite(HRESULT hr) {
 // The file as the stream XmlLite reads, a chunk at a time, in UTF-8.
 class FlujoFichero final : public ISequentialStream {
 public:
-    explicit FlujoFichero(std::FILE* f) : utf8_(f) {}
+    explicit FlujoFichero(FuenteBytes& bytes) : utf8_(bytes) {}
     FlujoFichero(const FlujoFichero&) = delete;
     FlujoFichero& operator=(const FlujoFichero&) = delete;
 
@@ -128,15 +125,10 @@ private:
     ULONG referencias_ = 1;
 };
 
-struct CerrarFichero {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 }  // namespace
 
-struct LectorXml::Impl {
-    Impl(const std::filesystem::path& r, ReceptorXml& rec)
-        : ruta(r), receptor(rec), fichero(AbrirFuenteXml(r)), flujo(fichero.get()) {
+struct LectorXml::Impl : LectorXml::Estado {
+    Impl(FuenteBytes& b, ReceptorXml& rec) : Estado{b, rec}, flujo(b) {
         const CrearLectorXmlFn crear = CrearLectorXml();
         if (!crear) throw ErrorEjecucion(codigo::ErrorEs);
         HRESULT hr = crear(__uuidof(IXmlReader), reinterpret_cast<void**>(&lector), nullptr);
@@ -168,7 +160,7 @@ struct LectorXml::Impl {
     [[noreturn]] void Fallar(HRESULT hr) {
         terminado = true;
         const FlujoXmlUtf8& utf8 = flujo.Utf8();
-        if (utf8.Fallo()) LanzarFalloSistema(utf8.Fallo(), ruta);
+        if (utf8.Fallo()) std::rethrow_exception(utf8.Fallo());
         if (hr == E_OUTOFMEMORY) throw std::bad_alloc();
         const std::int64_t linea = LineaDelNodo();
         const bool alFinal = utf8.Agotado() && linea == utf8.LineaFinal() && ColumnaDelNodo() >= utf8.ColumnaFinal();
@@ -263,20 +255,15 @@ struct LectorXml::Impl {
     void Texto() {
         if (profundidad == 0) return;  // Expat gives no text outside the root either
         WCHAR trozo[4096];
-        UINT guardado = 0;  // a first half of a surrogate pair kept from the last chunk
+        DecodificadorUtf16 utf16;  // keeps half a surrogate pair for the next chunk
         std::int64_t linea = lineaActual;
         while (true) {
             UINT leidos = 0;
-            Comprobar(lector->ReadValueChunk(trozo + guardado, 4096 - guardado, &leidos));
+            Comprobar(lector->ReadValueChunk(trozo, 4096, &leidos));
             const bool fin = leidos == 0;
-            std::size_t n = guardado + leidos;
-            guardado = 0;
-            if (!fin && trozo[n - 1] >= 0xD800 && trozo[n - 1] <= 0xDBFF) {
-                guardado = 1;
-                --n;
-            }
             texto.clear();
-            AnadirUtf8(trozo, n, texto);
+            utf16.DecodificarUnidades(Unidades(trozo, leidos), texto);
+            if (fin) utf16.Terminar(texto);
             if (!texto.empty()) {
                 lineaActual = linea;
                 receptor.Texto(texto);
@@ -284,20 +271,15 @@ struct LectorXml::Impl {
                     if (c == '\n') ++linea;
             }
             if (fin) break;
-            if (guardado) trozo[0] = trozo[n];
         }
     }
 
-    std::filesystem::path ruta;
-    ReceptorXml& receptor;
-    std::unique_ptr<std::FILE, CerrarFichero> fichero;
     FlujoFichero flujo;
     IXmlReader* lector = nullptr;
     std::string nombre;
     std::string espacio;
     std::string texto;
     std::vector<std::string> textosAtributos;  // name, namespace and value of each
-    std::vector<AtributoXml> atributos;
     std::int64_t profundidad = 0;
     std::int64_t lineaActual = 0;
     XmlNodeType tipoAnterior = XmlNodeType_None;
@@ -305,12 +287,12 @@ struct LectorXml::Impl {
     std::int64_t columnaAnterior = 0;
     bool raizVista = false;
     bool inicioComprobado = false;
-    bool pausaPedida = false;
-    bool terminado = false;
 };
 
 LectorXml::LectorXml(const std::filesystem::path& ruta, ReceptorXml& receptor)
-    : impl_(std::make_unique<Impl>(ruta, receptor)) {}
+    : propia_(std::make_unique<FicheroEntrada>(ruta)), impl_(std::make_unique<Impl>(*propia_, receptor)) {}
+
+LectorXml::LectorXml(FuenteBytes& bytes, ReceptorXml& receptor) : impl_(std::make_unique<Impl>(bytes, receptor)) {}
 
 LectorXml::~LectorXml() = default;
 

@@ -1,12 +1,10 @@
 #include "engine/xml/xml_utf8_stream.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <string_view>
 
 #include "engine/platform/native_file.h"
-#include "engine/text/text_decoding.h"
 
 namespace varnel {
 namespace {
@@ -78,19 +76,20 @@ bool FlujoXmlUtf8::Rellenar() {
         if (terminado_) return false;
         const std::size_t antes = crudo_.size();
         crudo_.resize(antes + kBuferFichero);
-        errno = 0;
-        const std::size_t leidos = std::fread(crudo_.data() + antes, 1, kBuferFichero, fichero_);
-        crudo_.resize(antes + leidos);
-        if (leidos < kBuferFichero) {
-            fin_ = true;
-            if (std::ferror(fichero_)) fallo_ = UltimoFalloC();
+        std::size_t leidos = 0;
+        try {
+            leidos = bytes_.Leer(crudo_.data() + antes, kBuferFichero);
+        } catch (...) {
+            fallo_ = std::current_exception();
         }
+        crudo_.resize(antes + leidos);
+        fin_ = leidos < kBuferFichero;
         const bool primero = origen_ == Origen::PorDecidir;
         if (primero) Decidir();
         Decodificar();
         if (primero && origen_ != Origen::Utf8) DecirUtf8(decodificado_);
-        if (fin_ && !crudo_.empty()) {
-            AnadirUtf8(0xFFFD, decodificado_);  // half a character at the very end
+        if (fin_) {
+            utf16_.Terminar(decodificado_);  // half a character at the very end
             crudo_.clear();
         }
         troceador_.Procesar(decodificado_, fin_, salida_);
@@ -103,16 +102,13 @@ bool FlujoXmlUtf8::Rellenar() {
 void FlujoXmlUtf8::Decidir() {
     const auto* b = reinterpret_cast<const unsigned char*>(crudo_.data());
     const std::size_t n = crudo_.size();
-    std::size_t marca = 0;
-    if (n >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) {
+    const MarcaOrden marca = DetectarMarcaOrden(std::string_view(crudo_.data(), n));
+    if (marca.codificacion == Codificacion::Utf8) {
         origen_ = Origen::Utf8;
-        marca = 3;
-    } else if (n >= 2 && b[0] == 0xFF && b[1] == 0xFE) {
+    } else if (marca.codificacion == Codificacion::Utf16Le) {
         origen_ = Origen::Utf16Le;
-        marca = 2;
-    } else if (n >= 2 && b[0] == 0xFE && b[1] == 0xFF) {
+    } else if (marca.codificacion == Codificacion::Utf16Be) {
         origen_ = Origen::Utf16Be;
-        marca = 2;
     } else if (n >= 2 && b[0] == '<' && b[1] == 0) {
         origen_ = Origen::Utf16Le;
     } else if (n >= 2 && b[0] == 0 && b[1] == '<') {
@@ -125,7 +121,8 @@ void FlujoXmlUtf8::Decidir() {
                       ? Origen::Latin1
                       : Origen::Utf8;
     }
-    crudo_.erase(crudo_.begin(), crudo_.begin() + static_cast<std::ptrdiff_t>(marca));
+    utf16_.Empezar(origen_ == Origen::Utf16Be);
+    crudo_.erase(crudo_.begin(), crudo_.begin() + static_cast<std::ptrdiff_t>(marca.largo));
 }
 
 // The declaration of a decoded file names the encoding it now has.
@@ -155,30 +152,11 @@ void FlujoXmlUtf8::Decodificar() {
         for (; i < n; ++i) AnadirUtf8(b[i], decodificado_);
         break;
     case Origen::Utf16Le:
-    case Origen::Utf16Be: {
-        const bool be = origen_ == Origen::Utf16Be;
-        const auto unidad = [&](std::size_t k) -> char32_t {
-            return be ? (b[k] << 8) | b[k + 1] : (b[k + 1] << 8) | b[k];
-        };
-        while (i + 2 <= n) {
-            char32_t c = unidad(i);
-            if (c >= 0xD800 && c <= 0xDBFF) {
-                if (i + 4 > n) break;  // its second half is in the next chunk
-                const char32_t d = unidad(i + 2);
-                if (d >= 0xDC00 && d <= 0xDFFF) {
-                    c = 0x10000 + ((c - 0xD800) << 10) + (d - 0xDC00);
-                    i += 2;
-                } else {
-                    c = 0xFFFD;
-                }
-            } else if (c >= 0xDC00 && c <= 0xDFFF) {
-                c = 0xFFFD;
-            }
-            AnadirUtf8(c, decodificado_);
-            i += 2;
-        }
+    case Origen::Utf16Be:
+        // The decoder keeps an odd byte or half a pair for the next chunk.
+        utf16_.Decodificar(std::string_view(crudo_.data(), n), decodificado_);
+        i = n;
         break;
-    }
     }
     crudo_.erase(crudo_.begin(), crudo_.begin() + static_cast<std::ptrdiff_t>(i));
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <exception>
 #include <string>
-#include <system_error>
 #include <vector>
 
+#include "engine/platform/byte_source.h"
+#include "engine/text/text_decoding.h"
 #include "engine/xml/xml_text_splitter.h"
 
 namespace varnel {
@@ -20,12 +21,13 @@ namespace varnel {
 // several text nodes (TroceadorXml), so memory stays flat in the parser too.
 class FlujoXmlUtf8 {
 public:
-    explicit FlujoXmlUtf8(std::FILE* fichero) : fichero_(fichero) {}
+    explicit FlujoXmlUtf8(FuenteBytes& bytes) : bytes_(bytes) {}
 
     // Up to `n` bytes into `destino`; fewer only at the end of the file or
-    // after a read failure (see Fallo).
+    // after a read failure, kept for the caller to throw (the parser's C
+    // frames must not see it).
     std::size_t Leer(char* destino, std::size_t n);
-    const std::error_code& Fallo() const { return fallo_; }
+    const std::exception_ptr& Fallo() const { return fallo_; }
 
     // Everything is handed over: the parser has seen the file's end.
     bool Agotado() const { return terminado_ && entregado_ == salida_.size(); }
@@ -49,8 +51,9 @@ private:
     void DecirUtf8(std::string& texto) const;
     void Contar(const char* p, std::size_t n);
 
-    std::FILE* fichero_;
+    FuenteBytes& bytes_;
     Origen origen_ = Origen::PorDecidir;
+    DecodificadorUtf16 utf16_;
     std::vector<char> crudo_;   // bytes read, not yet decoded
     std::string decodificado_;  // UTF-8, not yet through the splitter
     TroceadorXml troceador_;
@@ -58,7 +61,7 @@ private:
     std::size_t entregado_ = 0;
     bool fin_ = false;        // the file has no more bytes
     bool terminado_ = false;  // and all of them are in salida_
-    std::error_code fallo_;
+    std::exception_ptr fallo_;
     std::int64_t lineaFinal_ = 1;
     std::int64_t unidadesFinal_ = 0;
     bool trasCr_ = false;

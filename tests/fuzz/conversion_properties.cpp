@@ -33,11 +33,11 @@ void Limpiar() {
 
 Puntos Leidos(FuenteLineas& fuente, FicheroIntercambio fichero) {
     Puntos p;
-    const FormatoFichero& formato = Formato(fichero);
-    const auto lectorFormato = formato.crearLector();
+    const FilaFormato& formato = Formato(fichero).fila;
+    LectorPuntosTexto puntos(fuente, formato.lineas(), formato.exigeLinea);
     // What the run wrote is on the list's datum (ED50 unless the window chooses otherwise).
     ConversorLista conversor(DatumLista::Ed50);
-    LectorPuntos lector(fuente, *lectorFormato, conversor, formato.primeraLineaCabecera);
+    LectorPuntos lector(puntos, conversor);
     Valor x;
     Valor y;
     while (lector.Siguiente(x, y)) p.push_back(FormatoCeros(x, 6) + "," + FormatoCeros(y, 7));

@@ -1,7 +1,7 @@
 // Points of GPX and KML files: files written by Debian's gpsbabel
 // (tests/data/gpx, make-gpx.sh) and hand-made variants.
 
-#include "engine/formats/gpx_kml_reader.h"
+#include "engine/formats/format_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ constexpr std::array<PosicionGeografica, 8> kNavarra{{
 struct CasoGpsbabel {
     const char* nombre;
     const char* fichero;
-    FormatoGps formato;
+    const FilaFormato* formato;
     std::array<std::int64_t, 8> lineas;  // of each point of kNavarra in the file
 };
 
@@ -44,13 +44,13 @@ void PrintTo(const CasoGpsbabel& c, std::ostream* os) { *os << c.nombre; }
 
 const CasoGpsbabel kGpsbabel[] = {
     // Waypoints and a track: the track's points.
-    {"gpx_1_1_track_y_waypoints", "navarra-track-1.1.gpx", FormatoGps::Gpx, {57, 63, 69, 75, 81, 87, 93, 99}},
-    {"gpx_1_0_track_y_waypoints", "navarra-track-1.0.gpx", FormatoGps::Gpx, {55, 61, 67, 73, 79, 85, 91, 97}},
-    {"gpx_1_1_ruta", "navarra-route.gpx", FormatoGps::Gpx, {8, 14, 20, 26, 32, 38, 44, 50}},
-    {"gpx_1_0_waypoints", "navarra-waypoints.gpx", FormatoGps::Gpx, {5, 11, 17, 23, 29, 35, 41, 47}},
+    {"gpx_1_1_track_y_waypoints", "navarra-track-1.1.gpx", &formato::kGpx, {57, 63, 69, 75, 81, 87, 93, 99}},
+    {"gpx_1_0_track_y_waypoints", "navarra-track-1.0.gpx", &formato::kGpx, {55, 61, 67, 73, 79, 85, 91, 97}},
+    {"gpx_1_1_ruta", "navarra-route.gpx", &formato::kGpx, {8, 14, 20, 26, 32, 38, 44, 50}},
+    {"gpx_1_0_waypoints", "navarra-waypoints.gpx", &formato::kGpx, {5, 11, 17, 23, 29, 35, 41, 47}},
     // gpsbabel adds a Point per track point: the LineString wins.
-    {"kml_linestring_y_points", "navarra-track.kml", FormatoGps::Kml, {321, 322, 323, 324, 325, 326, 327, 328}},
-    {"kml_points", "navarra-waypoints.kml", FormatoGps::Kml, {43, 50, 57, 64, 71, 78, 85, 92}},
+    {"kml_linestring_y_points", "navarra-track.kml", &formato::kKml, {321, 322, 323, 324, 325, 326, 327, 328}},
+    {"kml_points", "navarra-waypoints.kml", &formato::kKml, {43, 50, 57, 64, 71, 78, 85, 92}},
 };
 
 class GpsbabelTest : public ::testing::TestWithParam<CasoGpsbabel> {};
@@ -58,8 +58,7 @@ class GpsbabelTest : public ::testing::TestWithParam<CasoGpsbabel> {};
 TEST_P(GpsbabelTest, LosPuntosConocidosEnOrdenYConSuLinea) {
     const auto& c = GetParam();
     const auto ruta = prueba::RutaDatoDePrueba("gpx") / c.fichero;
-    EXPECT_EQ(ReconocerFormatoGps(ruta), c.formato);
-    EXPECT_EQ(LectorGpxKml(ruta).Formato(), c.formato);
+    EXPECT_EQ(prueba::FormatoGpsDe(ruta), c.formato);
     std::vector<PuntoGps> esperados;
     for (std::size_t i = 0; i < kNavarra.size(); ++i)
         esperados.push_back({kNavarra[i].latitud, kNavarra[i].longitud, c.lineas[i]});

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/formats/gpx_kml_reader.h"
+#include "engine/formats/format_rows.h"
 #include "tests/gps_points.h"
 #include "tests/test_support.h"
 #include "tests/text_encodings.h"
@@ -93,7 +93,7 @@ struct CasoReconocer {
     const char* nombre;
     Codificacion codificacion;
     std::string contenido;
-    FormatoGps formato;
+    const FilaFormato* formato;
 };
 
 void PrintTo(const CasoReconocer& c, std::ostream* os) { *os << c.nombre; }
@@ -104,26 +104,26 @@ const std::string kGpx =
 
 const CasoReconocer kReconocer[] = {
     {"gpx_utf8", Codificacion::Utf8, "<gpx version=\"1.1\" xmlns=\"http://www.topografix.com/GPX/1/1\"/>",
-     FormatoGps::Gpx},
+     &formato::kGpx},
     {"gpx_utf8_con_marca", Codificacion::Utf8ConMarca, "<gpx xmlns=\"http://www.topografix.com/GPX/1/0\"/>",
-     FormatoGps::Gpx},
-    {"gpx_utf16le", Codificacion::Utf16Le, kGpx, FormatoGps::Gpx},
-    {"gpx_utf16be", Codificacion::Utf16Be, kGpx, FormatoGps::Gpx},
+     &formato::kGpx},
+    {"gpx_utf16le", Codificacion::Utf16Le, kGpx, &formato::kGpx},
+    {"gpx_utf16be", Codificacion::Utf16Be, kGpx, &formato::kGpx},
     {"gpx_iso_8859_1", Codificacion::Latin1,
-     "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!-- Año -->\n<gpx version=\"1.0\"/>", FormatoGps::Gpx},
+     "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!-- Año -->\n<gpx version=\"1.0\"/>", &formato::kGpx},
     {"gpx_con_prefijo", Codificacion::Utf8, "<a:gpx xmlns:a=\"http://www.topografix.com/GPX/1/1\"></a:gpx>",
-     FormatoGps::Gpx},
-    {"gpx_roto_tras_la_raiz", Codificacion::Utf8, "<gpx>\n<trk>\n</gpx>", FormatoGps::Gpx},
-    {"kml_2_2", Codificacion::Utf8, "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document/></kml>", FormatoGps::Kml},
-    {"kml_google_2_0", Codificacion::Utf16Le, "<kml xmlns=\"http://earth.google.com/kml/2.0\"/>", FormatoGps::Kml},
-    {"kml_sin_espacio", Codificacion::Utf8, "<kml><Placemark/></kml>", FormatoGps::Kml},
-    {"gpx_de_otro_espacio", Codificacion::Utf8, "<gpx xmlns=\"urn:x\"/>", FormatoGps::Ninguno},
-    {"otra_raiz", Codificacion::Utf8, "<?xml version=\"1.0\"?><html><gpx/></html>", FormatoGps::Ninguno},
-    {"vacio", Codificacion::Utf8, "", FormatoGps::Ninguno},
-    {"solo_marca_utf16", Codificacion::Utf16Le, "", FormatoGps::Ninguno},
-    {"lista_sitna", Codificacion::Utf8, "612345,4745678\r\n612346,4745679\r\n", FormatoGps::Ninguno},
-    {"waypoints_ozi", Codificacion::Utf8, "OziExplorer Waypoint File Version 1.1\r\nWGS 84\r\n", FormatoGps::Ninguno},
-    {"binario", Codificacion::Utf8, std::string("\x00\x01\xFF\xFE<gpx/>", 10), FormatoGps::Ninguno},
+     &formato::kGpx},
+    {"gpx_roto_tras_la_raiz", Codificacion::Utf8, "<gpx>\n<trk>\n</gpx>", &formato::kGpx},
+    {"kml_2_2", Codificacion::Utf8, "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document/></kml>", &formato::kKml},
+    {"kml_google_2_0", Codificacion::Utf16Le, "<kml xmlns=\"http://earth.google.com/kml/2.0\"/>", &formato::kKml},
+    {"kml_sin_espacio", Codificacion::Utf8, "<kml><Placemark/></kml>", &formato::kKml},
+    {"gpx_de_otro_espacio", Codificacion::Utf8, "<gpx xmlns=\"urn:x\"/>", nullptr},
+    {"otra_raiz", Codificacion::Utf8, "<?xml version=\"1.0\"?><html><gpx/></html>", nullptr},
+    {"vacio", Codificacion::Utf8, "", nullptr},
+    {"solo_marca_utf16", Codificacion::Utf16Le, "", nullptr},
+    {"lista_sitna", Codificacion::Utf8, "612345,4745678\r\n612346,4745679\r\n", nullptr},
+    {"waypoints_ozi", Codificacion::Utf8, "OziExplorer Waypoint File Version 1.1\r\nWGS 84\r\n", nullptr},
+    {"binario", Codificacion::Utf8, std::string("\x00\x01\xFF\xFE<gpx/>", 10), nullptr},
 };
 
 class ReconocerTest : public ::testing::TestWithParam<CasoReconocer> {};
@@ -134,7 +134,7 @@ TEST_P(ReconocerTest, PorLaRaizNuncaPorElNombre) {
     // Names that say otherwise: only the content counts.
     for (const char* nombre : {"Sitna-Mapsource.txt", "f.kml", "f.gpx"}) {
         prueba::EscribirBytes(dir / nombre, prueba::Codificar(c.codificacion, c.contenido));
-        EXPECT_EQ(ReconocerFormatoGps(dir / nombre), c.formato) << nombre;
+        EXPECT_EQ(prueba::FormatoGpsDe(dir / nombre), c.formato) << nombre;
     }
 }
 
@@ -145,7 +145,7 @@ TEST(ReconocerFormatoGpsTest, LosFicherosDeIntercambioNoSonGps) {
     int vistos = 0;
     for (const auto& e : std::filesystem::directory_iterator(prueba::RutaDatoDePrueba(""))) {
         if (e.path().extension() != ".txt") continue;
-        EXPECT_EQ(ReconocerFormatoGps(e.path()), FormatoGps::Ninguno) << e.path();
+        EXPECT_EQ(prueba::FormatoGpsDe(e.path()), nullptr) << e.path();
         ++vistos;
     }
     EXPECT_GT(vistos, 5);
@@ -161,10 +161,10 @@ TEST(ReconocerFormatoGpsTest, UnFicheroQueNoSeAbreEsErrorDelSistema) {
         }
         return 0;
     };
-    EXPECT_EQ(codigo([&] { ReconocerFormatoGps(dir / "no-existe.gpx"); }), 53);
-    EXPECT_EQ(codigo([&] { LectorGpxKml l(dir / "no-existe.gpx"); }), 53);
+    EXPECT_EQ(codigo([&] { prueba::FormatoGpsDe(dir / "no-existe.gpx"); }), 53);
+    EXPECT_EQ(codigo([&] { prueba::PuntosGps(dir / "no-existe.gpx"); }), 53);
     std::filesystem::create_directory(dir / "carpeta.gpx");
-    EXPECT_EQ(codigo([&] { ReconocerFormatoGps(dir / "carpeta.gpx"); }), 75);
+    EXPECT_EQ(codigo([&] { prueba::FormatoGpsDe(dir / "carpeta.gpx"); }), 75);
 }
 
 // Far more than one read chunk: every point, on its line, in order.
@@ -212,15 +212,15 @@ TEST(GrandesTest, ElPrimerPuntoSaleAntesDeLeerElResto) {
                                              "<trkpt lat=\"42.1\" lon=\"-1.1\"/>\n<trkpt lat=\"42.2\" "
                                              "lon=\"-1.2\"><desc>" +
                                              relleno + "</desc></trkpt>\n<trkpt lat=\"mal\" lon=\"-1\"/>\n");
-    LectorGpxKml lector(dir / "f.gpx");
-    PosicionGeografica p{};
-    std::int64_t linea = 0;
-    ASSERT_TRUE(lector.Siguiente(p, linea));
-    EXPECT_EQ(linea, 4);
-    ASSERT_TRUE(lector.Siguiente(p, linea));
-    EXPECT_EQ(linea, 5);
+    FicheroEntrada f(dir / "f.gpx");
+    const auto lector = gpx::CrearLector(f);
+    PuntoFichero p;
+    ASSERT_TRUE(lector->Siguiente(p));
+    EXPECT_EQ(lector->Ubicacion().numero, 4);
+    ASSERT_TRUE(lector->Siguiente(p));
+    EXPECT_EQ(lector->Ubicacion().numero, 5);
     try {
-        lector.Siguiente(p, linea);
+        lector->Siguiente(p);
         FAIL() << "se esperaba un rechazo";
     } catch (const ErrorEjecucion& e) {
         EXPECT_EQ(e.Linea().numero, 6);

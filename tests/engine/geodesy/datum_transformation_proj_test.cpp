@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/geodesy/datum_transformation.h"
+#include "tests/engine/geodesy/proj_oracle.h"
 #include "tests/engine/geodesy/transverse_mercator_cases.h"
 
 // The datum shift against PROJ's own EPSG:1633, taken from its database, point
@@ -26,25 +27,16 @@ constexpr double kToleranciaMetros = 0.00001;
 // EPSG:4326: latitude then longitude, in degrees.
 class ProjEpsg1633 {
 public:
-    ProjEpsg1633() : contexto_(proj_context_create()) {
-        pj_.reset(
-            proj_create_from_database(contexto_.get(), "EPSG", "1633", PJ_CATEGORY_COORDINATE_OPERATION, 0, nullptr));
-    }
-    bool Valida() const { return pj_ != nullptr; }
+    bool Valida() const { return op_.Valida(); }
     PosicionGeografica Transformar(PJ_DIRECTION sentido, PosicionGeografica p) const {
-        const PJ_COORD r = proj_trans(pj_.get(), sentido, proj_coord(p.latitud, p.longitud, 0.0, 0.0));
+        const PJ_COORD r = op_.Transformar(sentido, proj_coord(p.latitud, p.longitud, 0.0, 0.0));
         return {r.v[0], r.v[1]};
     }
 
 private:
-    struct BorrarContexto {
-        void operator()(PJ_CONTEXT* c) const { proj_context_destroy(c); }
-    };
-    struct BorrarPj {
-        void operator()(PJ* p) const { proj_destroy(p); }
-    };
-    std::unique_ptr<PJ_CONTEXT, BorrarContexto> contexto_;
-    std::unique_ptr<PJ, BorrarPj> pj_;  // destroyed before its context
+    OperacionProj op_{[](PJ_CONTEXT* c) {
+        return proj_create_from_database(c, "EPSG", "1633", PJ_CATEGORY_COORDINATE_OPERATION, 0, nullptr);
+    }};
 };
 
 // Latitudes 41.5 to 43.8 and longitudes -3.5 to +0.5 every 0.05 degrees,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/geodesy/datum_transformation.h"
+#include "tests/engine/geodesy/proj_oracle.h"
 #include "tests/engine/geodesy/transverse_mercator_cases.h"
 #include "tests/test_support.h"
 
@@ -31,21 +32,9 @@ struct FilaProj {
 };
 
 std::vector<FilaProj> LeerTablaProj() {
-    std::istringstream texto(DatoDePrueba("proj-datum.csv"));
     std::vector<FilaProj> filas;
-    std::string linea;
-    std::getline(texto, linea);  // the column names
-    while (std::getline(texto, linea)) {
-        std::vector<std::string> campos;
-        std::istringstream partes(linea);
-        for (std::string campo; std::getline(partes, campo, ',');) campos.push_back(campo);
-        if (campos.size() != 5) {
-            ADD_FAILURE() << "fila mal formada: " << linea;
-            continue;
-        }
-        const auto numero = [](const std::string& s) { return std::strtod(s.c_str(), nullptr); };
-        filas.push_back({campos[0], {numero(campos[1]), numero(campos[2])}, {numero(campos[3]), numero(campos[4])}});
-    }
+    for (const auto& c : FilasCsv("proj-datum.csv", 5))
+        filas.push_back({c[0], {NumeroCsv(c[1]), NumeroCsv(c[2])}, {NumeroCsv(c[3]), NumeroCsv(c[4])}});
     return filas;
 }
 

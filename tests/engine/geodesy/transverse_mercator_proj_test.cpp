@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/geodesy/transverse_mercator.h"
+#include "tests/engine/geodesy/proj_oracle.h"
 #include "tests/engine/geodesy/transverse_mercator_cases.h"
 
 // The projection against PROJ itself, point by point (builds with the PROJ library only).
@@ -17,31 +18,24 @@ constexpr double kFalsoNorteSur = 10000000.0;
 // One PROJ UTM operation (+proj=utm), in and out of degrees.
 class ProjUtm {
 public:
-    ProjUtm(const CasoHuso& c, bool sur) : contexto_(proj_context_create()) {
-        const std::string definicion =
-            "+proj=utm +zone=" + std::to_string(c.huso) + (sur ? " +south" : "") + " +ellps=" + c.elipsoide.proj;
-        pj_.reset(proj_create(contexto_.get(), definicion.c_str()));
-    }
-    bool Valida() const { return pj_ != nullptr; }
+    ProjUtm(const CasoHuso& c, bool sur)
+        : op_([&](PJ_CONTEXT* contexto) {
+              const std::string definicion =
+                  "+proj=utm +zone=" + std::to_string(c.huso) + (sur ? " +south" : "") + " +ellps=" + c.elipsoide.proj;
+              return proj_create(contexto, definicion.c_str());
+          }) {}
+    bool Valida() const { return op_.Valida(); }
     PosicionUtm Directa(PosicionGeografica p) const {
-        const PJ_COORD r =
-            proj_trans(pj_.get(), PJ_FWD, proj_coord(proj_torad(p.longitud), proj_torad(p.latitud), 0.0, 0.0));
+        const PJ_COORD r = op_.Transformar(PJ_FWD, proj_coord(proj_torad(p.longitud), proj_torad(p.latitud), 0.0, 0.0));
         return {r.xy.x, r.xy.y};
     }
     PosicionGeografica Inversa(PosicionUtm p) const {
-        const PJ_COORD r = proj_trans(pj_.get(), PJ_INV, proj_coord(p.este, p.norte, 0.0, 0.0));
+        const PJ_COORD r = op_.Transformar(PJ_INV, proj_coord(p.este, p.norte, 0.0, 0.0));
         return {proj_todeg(r.lp.phi), proj_todeg(r.lp.lam)};
     }
 
 private:
-    struct BorrarContexto {
-        void operator()(PJ_CONTEXT* c) const { proj_context_destroy(c); }
-    };
-    struct BorrarPj {
-        void operator()(PJ* p) const { proj_destroy(p); }
-    };
-    std::unique_ptr<PJ_CONTEXT, BorrarContexto> contexto_;
-    std::unique_ptr<PJ, BorrarPj> pj_;  // destroyed before its context
+    OperacionProj op_;
 };
 
 // Latitudes 36 to 44 (north, or south when `signo` is -1) every 0.1 degrees and

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/geodesy/transverse_mercator.h"
+#include "tests/engine/geodesy/proj_oracle.h"
 #include "tests/engine/geodesy/transverse_mercator_cases.h"
 #include "tests/test_support.h"
 
@@ -27,24 +28,17 @@ struct FilaProj {
 };
 
 std::vector<FilaProj> LeerTablaProj() {
-    std::istringstream texto(DatoDePrueba("proj-utm.csv"));
     std::vector<FilaProj> filas;
-    std::string linea;
-    std::getline(texto, linea);  // the column names
-    while (std::getline(texto, linea)) {
-        std::vector<std::string> campos;
-        std::istringstream partes(linea);
-        for (std::string campo; std::getline(partes, campo, ',');) campos.push_back(campo);
-        if (campos.size() != 7 || (campos[2] != "directa" && campos[2] != "inversa")) {
-            ADD_FAILURE() << "fila mal formada: " << linea;
+    for (const auto& c : FilasCsv("proj-utm.csv", 7)) {
+        if (c[2] != "directa" && c[2] != "inversa") {
+            ADD_FAILURE() << "sentido desconocido: " << c[2];
             continue;
         }
-        const auto numero = [](const std::string& s) { return std::strtod(s.c_str(), nullptr); };
-        filas.push_back({campos[0],
-                         std::atoi(campos[1].c_str()),
-                         campos[2] == "directa",
-                         {numero(campos[3]), numero(campos[4])},
-                         {numero(campos[5]), numero(campos[6])}});
+        filas.push_back({c[0],
+                         std::atoi(c[1].c_str()),
+                         c[2] == "directa",
+                         {NumeroCsv(c[3]), NumeroCsv(c[4])},
+                         {NumeroCsv(c[5]), NumeroCsv(c[6])}});
     }
     return filas;
 }

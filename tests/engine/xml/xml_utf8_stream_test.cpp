@@ -49,9 +49,9 @@ const CasoUtf8 kCasos[] = {
     {"vacio", "", ""},
 };
 
-std::string Leido(const std::filesystem::path& ruta, std::size_t trozo) {
-    std::FILE* f = AbrirParaLeer(ruta);
-    FlujoXmlUtf8 flujo(f);
+std::string Leido(std::string_view bytes, std::size_t trozo) {
+    BytesEnMemoria fuente(bytes, "f.xml");
+    FlujoXmlUtf8 flujo(fuente);
     std::string s;
     std::string bufer(trozo, '\0');
     while (true) {
@@ -59,7 +59,6 @@ std::string Leido(const std::filesystem::path& ruta, std::size_t trozo) {
         s.append(bufer.data(), n);
         if (n < trozo) break;
     }
-    std::fclose(f);
     return s;
 }
 
@@ -67,10 +66,8 @@ class FlujoXmlUtf8Test : public ::testing::TestWithParam<CasoUtf8> {};
 
 TEST_P(FlujoXmlUtf8Test, DecodificaYDiceUtf8) {
     const auto& c = GetParam();
-    CarpetaTemporal dir;
-    prueba::EscribirBytes(dir / "f.xml", c.bytes);
-    EXPECT_EQ(Leido(dir / "f.xml", 4096), c.utf8);
-    EXPECT_EQ(Leido(dir / "f.xml", 3), c.utf8);  // in pieces smaller than a character
+    EXPECT_EQ(Leido(c.bytes, 4096), c.utf8);
+    EXPECT_EQ(Leido(c.bytes, 3), c.utf8);  // in pieces smaller than a character
 }
 
 INSTANTIATE_TEST_SUITE_P(Codificaciones, FlujoXmlUtf8Test, ::testing::ValuesIn(kCasos),
@@ -81,10 +78,8 @@ TEST(FlujoXmlUtf8GrandeTest, CaracteresPartidosEntreLecturas) {
     std::string texto = "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<a>";
     for (int i = 0; i < 50000; ++i) texto += i % 3 ? "𝄞ñ\n" : "x𝄞";
     texto += "</a>";
-    CarpetaTemporal dir;
     for (const auto c : {Codificacion::Utf16Le, Codificacion::Utf16Be}) {
-        prueba::EscribirBytes(dir / "f.xml", prueba::Codificar(c, texto));
-        std::string leido = Leido(dir / "f.xml", 65536);
+        std::string leido = Leido(prueba::Codificar(c, texto), 65536);
         // The long text comes cut (TroceadorXml): the same text without the cuts.
         int cortes = 0;
         for (auto p = leido.find(kCorteXml); p != std::string::npos; p = leido.find(kCorteXml, p)) {
@@ -99,9 +94,7 @@ TEST(FlujoXmlUtf8GrandeTest, CaracteresPartidosEntreLecturas) {
 }
 
 TEST(FlujoXmlUtf8FinalTest, DondeAcabaComoLoCuentaXmlLite) {
-    CarpetaTemporal dir;
-    prueba::EscribirBytes(dir / "f.xml", "a\r\nb\rc\n\nñx");
-    std::FILE* f = AbrirParaLeer(dir / "f.xml");
+    BytesEnMemoria f("a\r\nb\rc\n\nñx", "f.xml");
     FlujoXmlUtf8 flujo(f);
     char bufer[4];
     EXPECT_EQ(flujo.Leer(bufer, 4), 4u);
@@ -111,16 +104,13 @@ TEST(FlujoXmlUtf8FinalTest, DondeAcabaComoLoCuentaXmlLite) {
     EXPECT_TRUE(flujo.Agotado());
     EXPECT_EQ(flujo.LineaFinal(), 5);
     EXPECT_EQ(flujo.ColumnaFinal(), 3);  // after "ñx"
-    std::fclose(f);
 
-    prueba::EscribirBytes(dir / "g.xml", "<a>𝄞\n𝄞b");
-    f = AbrirParaLeer(dir / "g.xml");
-    FlujoXmlUtf8 otro(f);
+    BytesEnMemoria g("<a>𝄞\n𝄞b", "g.xml");
+    FlujoXmlUtf8 otro(g);
     char todo[64];
     otro.Leer(todo, sizeof todo);
     EXPECT_EQ(otro.LineaFinal(), 2);
     EXPECT_EQ(otro.ColumnaFinal(), 4);  // a surrogate pair is two units
-    std::fclose(f);
 }
 
 }  // namespace
