@@ -4,22 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace varnel::prueba {
+#include "tests/fuzz/reader_properties.h"
 
-// Which reader a fuzz input feeds.
-enum class Objetivo {
-    ListaSitnaFichero,  // "Sitna-Descargar.txt", to Ozi waypoints and track
-    ListaSitnaCuadro,   // the box text, to Ozi waypoints and track
-    WaypointsOzi,       // "Sitna-OziWp.txt"
-    TrackOzi,           // "Sitna-OziTrack.txt"
-    Mapsource,          // "Sitna-Mapsource.txt"
-    // The same files behind a fixed header, so every input reaches the
-    // geographic readers: OziExplorer's own waypoint and track files, and a
-    // MapSource export in degrees and minutes on WGS 84.
-    WaypointsOziPropios,
-    TrackOziPropio,
-    MapsourceGeografico,
-};
+namespace varnel::prueba {
 
 // Runs the real conversion(s) for `datos` in a scratch folder with a
 // recording window and checks what must hold for any input:

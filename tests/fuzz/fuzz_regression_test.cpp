@@ -12,6 +12,7 @@
 
 #include "tests/fuzz/conversion_properties.h"
 #include "tests/fuzz/gps_file_properties.h"
+#include "tests/fuzz/reader_properties.h"
 #include "tests/test_support.h"
 
 namespace varnel::prueba {
@@ -69,9 +70,13 @@ std::vector<Entrada> Entradas() {
 
 class PropiedadesTest : public ::testing::TestWithParam<Entrada> {};
 
+// The reader alone, from memory, and the whole run with its files.
 TEST_P(PropiedadesTest, SeCumplen) {
-    const auto fallo = ComprobarConversion(GetParam().lector.objetivo, LeerBytes(GetParam().fichero));
-    EXPECT_FALSE(fallo.has_value()) << fallo.value_or("");
+    const std::string datos = LeerBytes(GetParam().fichero);
+    const auto lector = ComprobarLector(GetParam().lector.objetivo, datos);
+    EXPECT_FALSE(lector.has_value()) << lector.value_or("");
+    const auto ejecucion = ComprobarConversion(GetParam().lector.objetivo, datos);
+    EXPECT_FALSE(ejecucion.has_value()) << ejecucion.value_or("");
 }
 
 INSTANTIATE_TEST_SUITE_P(Entradas, PropiedadesTest, ::testing::ValuesIn(Entradas()),
