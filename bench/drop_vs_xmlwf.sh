@@ -5,7 +5,7 @@
 # track points, each with its elevation and time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bin=build/default/bench/varnel_convert_once
+bin=${VARNEL_CONVERT_ONCE:-build/default/bench/varnel_convert_once}
 [ -x "$bin" ] || { echo "Falta $bin: compile con 'make build'." >&2; exit 1; }
 command -v xmlwf >/dev/null || { echo "Falta xmlwf (paquete expat: scripts/setup.sh)." >&2; exit 1; }
 dir=$(mktemp -d)

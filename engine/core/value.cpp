@@ -89,21 +89,36 @@ std::optional<double> LeerNumero(std::string_view t) {
     return negativo ? -n : n;
 }
 
-std::string TextoNumero(double n) {
-    if (n == 0) return "0";  // also -0
+namespace {
+
+void AnadirNumero(std::string& s, double n) {
+    if (n == 0) {
+        s += '0';  // also -0
+        return;
+    }
     char buf[400];
     if (std::nearbyint(n) == n) {
         if (std::fabs(n) < 1e15) {
             const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(n));
-            return std::string(buf, r.ptr);
+            s.append(buf, r.ptr);
+            return;
         }
         // Every digit of a large whole number, never an exponent.
         const int largo = std::snprintf(buf, sizeof buf, "%.0f", n);
-        return std::string(buf, static_cast<std::size_t>(largo));
+        s.append(buf, static_cast<std::size_t>(largo));
+        return;
     }
     // The shortest text that reads back the same, in plain decimals.
     const auto r = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::fixed);
-    return std::string(buf, r.ptr);
+    s.append(buf, r.ptr);
+}
+
+}  // namespace
+
+std::string TextoNumero(double n) {
+    std::string s;
+    AnadirNumero(s, n);
+    return s;
 }
 
 std::optional<double> Valor::ComoNumero() const {
@@ -116,24 +131,34 @@ std::string Valor::ComoTexto() const {
     return std::get<std::string>(dato_);
 }
 
+void Valor::AnadirTexto(std::string& salida) const {
+    if (const auto* n = std::get_if<double>(&dato_))
+        AnadirNumero(salida, *n);
+    else
+        salida += std::get<std::string>(dato_);
+}
+
 std::string FormatoCeros(const Valor& v, int digitos) {
+    std::string s;
+    AnadirFormatoCeros(s, v, digitos);
+    return s;
+}
+
+void AnadirFormatoCeros(std::string& salida, const Valor& v, int digitos) {
     const auto n = v.ComoNumero();
-    if (!n) return v.ComoTexto();
+    if (!n) return v.AnadirTexto(salida);
     const double entero = std::round(*n);  // halves away from zero
     char buf[400];
-    std::string cifras;
+    std::size_t largo;
     if (std::fabs(entero) < 1e15) {
         const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(std::fabs(entero)));
-        cifras.assign(buf, r.ptr);
+        largo = static_cast<std::size_t>(r.ptr - buf);
     } else {
-        const int largo = std::snprintf(buf, sizeof buf, "%.0f", std::fabs(entero));
-        cifras.assign(buf, static_cast<std::size_t>(largo));
+        largo = static_cast<std::size_t>(std::snprintf(buf, sizeof buf, "%.0f", std::fabs(entero)));
     }
-    std::string out;
-    if (entero < 0) out += '-';
-    if (static_cast<int>(cifras.size()) < digitos) out.append(digitos - cifras.size(), '0');
-    out += cifras;
-    return out;
+    if (entero < 0) salida += '-';
+    if (largo < static_cast<std::size_t>(digitos)) salida.append(static_cast<std::size_t>(digitos) - largo, '0');
+    salida.append(buf, largo);
 }
 
 }  // namespace varnel

@@ -26,6 +26,8 @@ public:
     // How the value reads as text: text unchanged, a number in plain digits
     // with a full stop for any fraction.
     std::string ComoTexto() const;
+    // The same, appended to `salida`.
+    void AnadirTexto(std::string& salida) const;
 
     bool operator==(const Valor&) const = default;
 
@@ -49,5 +51,7 @@ std::string TextoNumero(double n);
 // number, zero-filled to `digitos`, never cut. Text that does not read as a
 // number is passed through unchanged.
 std::string FormatoCeros(const Valor& v, int digitos);
+// The same, appended to `salida` (a writer's reused line).
+void AnadirFormatoCeros(std::string& salida, const Valor& v, int digitos);
 
 }  // namespace varnel

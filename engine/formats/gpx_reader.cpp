@@ -19,7 +19,7 @@ struct Reserva {
 
 class LectorGpx final : public PasadaXml {
 public:
-    explicit LectorGpx(FuenteBytes& bytes) : PasadaXml(bytes, EsRaiz) {}
+    explicit LectorGpx(FuenteBytes& bytes) : PasadaXml(bytes, EsRaiz, false) {}  // positions are attributes
 
 private:
     enum class Marca : unsigned char { Otra, Trk, Trkseg, Rte };

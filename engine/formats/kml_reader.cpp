@@ -20,7 +20,7 @@ struct Geometria {
 
 class LectorKml final : public PasadaXml {
 public:
-    explicit LectorKml(FuenteBytes& bytes) : PasadaXml(bytes, EsRaiz) {}
+    explicit LectorKml(FuenteBytes& bytes) : PasadaXml(bytes, EsRaiz, true) {}
 
 private:
     void Elemento(std::string_view nombre, bool propio, std::span<const AtributoXml>) override {

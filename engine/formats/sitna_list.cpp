@@ -24,18 +24,18 @@ std::string LineaFichero(const Valor& x, const Valor& y) {
 
 void PonerLineaFichero(std::string& linea, const Valor& x, const Valor& y) {
     linea.clear();  // keeps the buffer
-    linea += FormatoCeros(x, 6);
+    AnadirFormatoCeros(linea, x, 6);
     linea += ',';
-    linea += FormatoCeros(y, 7);
+    AnadirFormatoCeros(linea, y, 7);
     linea += "\r\n";
 }
 
 void AnadirEntradaCaja(std::string& caja, std::int16_t& primeraEntrada, const Valor& x, const Valor& y) {
     if (primeraEntrada == 0) caja += "\r\n";
     if (primeraEntrada == -1) primeraEntrada = 0;
-    caja += x.ComoTexto();
+    x.AnadirTexto(caja);
     caja += ',';
-    caja += y.ComoTexto();
+    y.AnadirTexto(caja);
 }
 
 void EscribirPunto(DestinoPunto& d) {

@@ -20,8 +20,10 @@ ErrorEjecucion RechazarContenido(std::int64_t linea, const std::filesystem::path
 // Enough of the value to find it in the file.
 std::string CitarValorXml(std::string_view valor) { return Citar(valor, 40); }
 
-PasadaXml::PasadaXml(FuenteBytes& bytes, EsRaizFn esRaiz)
-    : ruta_(bytes.Ruta()), xml_(bytes, static_cast<ReceptorXml&>(*this)), esRaiz_(esRaiz) {}
+PasadaXml::PasadaXml(FuenteBytes& bytes, EsRaizFn esRaiz, bool conTexto)
+    : ruta_(bytes.Ruta()), xml_(bytes, static_cast<ReceptorXml&>(*this)), esRaiz_(esRaiz) {
+    if (!conTexto) xml_.SinTexto();
+}
 
 PasadaXml::~PasadaXml() = default;
 

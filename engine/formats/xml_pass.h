@@ -30,7 +30,8 @@ std::string CitarValorXml(std::string_view valor);
 class PasadaXml : public LectorPuntosFichero, private ReceptorXml {
 public:
     using EsRaizFn = bool (*)(std::string_view nombre, std::string_view espacio);
-    PasadaXml(FuenteBytes& bytes, EsRaizFn esRaiz);
+    // Without `conTexto` the format is handed no text at all.
+    PasadaXml(FuenteBytes& bytes, EsRaizFn esRaiz, bool conTexto);
     ~PasadaXml() override;
     PasadaXml(const PasadaXml&) = delete;
     PasadaXml& operator=(const PasadaXml&) = delete;

@@ -148,6 +148,8 @@ bool LectorXml::Leer() {
     return false;
 }
 
+void LectorXml::SinTexto() { XML_SetCharacterDataHandler(impl_->parser, nullptr); }
+
 void LectorXml::Pausar() {
     if (!impl_->pausaPedida) {
         impl_->pausaPedida = true;

@@ -266,7 +266,7 @@ struct LectorXml::Impl : LectorXml::Estado {
             if (fin) utf16.Terminar(texto);
             if (!texto.empty()) {
                 lineaActual = linea;
-                receptor.Texto(texto);
+                if (conTexto) receptor.Texto(texto);  // read all the same: its faults are found here
                 for (char c : texto)
                     if (c == '\n') ++linea;
             }
@@ -287,6 +287,7 @@ struct LectorXml::Impl : LectorXml::Estado {
     std::int64_t columnaAnterior = 0;
     bool raizVista = false;
     bool inicioComprobado = false;
+    bool conTexto = true;
 };
 
 LectorXml::LectorXml(const std::filesystem::path& ruta, ReceptorXml& receptor)
@@ -325,6 +326,8 @@ bool LectorXml::Leer() {
 }
 
 void LectorXml::Pausar() { impl_->pausaPedida = true; }
+
+void LectorXml::SinTexto() { impl_->conTexto = false; }
 
 std::int64_t LectorXml::Linea() const { return impl_->lineaActual; }
 

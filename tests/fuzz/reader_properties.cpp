@@ -126,8 +126,7 @@ std::optional<std::string> ComprobarLector(Objetivo objetivo, std::string_view d
     const Lectura primera = caja ? LeerCaja(entrada) : LeerBytes(*fila, entrada);
     if (primera.codigo != 0) {
         if (!EsCodigoConocido(primera.codigo)) return "código desconocido: " + primera.texto;
-        if (primera.codigo == codigo::TiposNoCoinciden &&
-            (primera.linea < 1 || primera.linea > CotaDeLineas(entrada)))
+        if (primera.codigo == codigo::TiposNoCoinciden && (primera.linea < 1 || primera.linea > CotaDeLineas(entrada)))
             return "error 13 fuera de la entrada: " + primera.texto;
         if (primera.codigo == codigo::FinDeArchivo && (caja || !fila->exigeLinea))
             return "error 62 de un formato sin cabecera";
