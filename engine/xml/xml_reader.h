@@ -91,9 +91,11 @@ public:
     };
 
 private:
-    struct Impl;                           // the parser's state, in the platform's file
-    std::unique_ptr<FuenteBytes> propia_;  // the file, when opened here
-    std::unique_ptr<Impl> impl_;
+    struct Impl;  // the parser's state, in the platform's file
+    using ImplPropio = std::unique_ptr<Impl, void (*)(Impl*)>;
+    static ImplPropio CrearImpl(FuenteBytes& bytes, ReceptorXml& receptor);  // the platform's
+    std::unique_ptr<FuenteBytes> propia_;                                    // the file, when opened here
+    ImplPropio impl_;
 };
 
 // Chunk size the parsers read a file in.

@@ -290,12 +290,9 @@ struct LectorXml::Impl : LectorXml::Estado {
     bool conTexto = true;
 };
 
-LectorXml::LectorXml(const std::filesystem::path& ruta, ReceptorXml& receptor)
-    : propia_(std::make_unique<FicheroEntrada>(ruta)), impl_(std::make_unique<Impl>(*propia_, receptor)) {}
-
-LectorXml::LectorXml(FuenteBytes& bytes, ReceptorXml& receptor) : impl_(std::make_unique<Impl>(bytes, receptor)) {}
-
-LectorXml::~LectorXml() = default;
+LectorXml::ImplPropio LectorXml::CrearImpl(FuenteBytes& bytes, ReceptorXml& receptor) {
+    return {new Impl(bytes, receptor), [](Impl* i) { delete i; }};
+}
 
 bool LectorXml::Leer() {
     Impl& yo = *impl_;
