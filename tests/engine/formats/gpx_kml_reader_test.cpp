@@ -87,6 +87,41 @@ const std::string kTrackUtf16 = R"(<?xml version="1.0" encoding="UTF-16"?>
 const std::vector<PuntoGps> kPuntosUtf16{{42.5754, -1.2823, 4}, {42.5755, -1.2824, 5}};
 
 const CasoVariante kVariantes[] = {
+    // Read in one pass: what comes before the first track point is held, and
+    // a fault in it does not count once a track point drops it.
+    {"gpx_waypoint_y_ruta_rotos_antes_del_track",
+     Codificacion::Utf8,
+     R"(<gpx version="1.1" xmlns="http://www.topografix.com/GPX/1/1">
+<wpt lat="mal" lon="-1"/>
+<rte><rtept lat="42.3"/></rte>
+<trk><trkseg><trkpt lat="42.4" lon="-1.4"/></trkseg></trk>
+</gpx>)",
+     {{42.4, -1.4, 4}}},
+    {"gpx_ruta_antes_que_waypoints_aunque_vengan_despues",
+     Codificacion::Utf8,
+     R"(<gpx version="1.1" xmlns="http://www.topografix.com/GPX/1/1">
+<wpt lat="42.1" lon="-1.1"/>
+<rte><rtept lat="42.2" lon="-1.2"/></rte>
+<wpt lat="mal" lon="-1"/>
+<rte><rtept lat="42.3" lon="-1.3"/></rte>
+</gpx>)",
+     {{42.2, -1.2, 3}, {42.3, -1.3, 5}}},
+    {"gpx_track_tras_sus_waypoints_y_antes_de_otros",
+     Codificacion::Utf8,
+     R"(<gpx version="1.1" xmlns="http://www.topografix.com/GPX/1/1">
+<wpt lat="42.1" lon="-1.1"/>
+<trk><trkseg><trkpt lat="42.4" lon="-1.4"/></trkseg></trk>
+<wpt lat="42.5" lon="-1.5"/><rte><rtept lat="mal" lon="-1"/></rte>
+<trk><trkseg><trkpt lat="42.6" lon="-1.6"/></trkseg></trk>
+</gpx>)",
+     {{42.4, -1.4, 3}, {42.6, -1.6, 5}}},
+    {"kml_point_roto_antes_de_la_linestring",
+     Codificacion::Utf8,
+     R"(<kml xmlns="http://www.opengis.net/kml/2.2"><Document>
+<Placemark><Point><coordinates>mal</coordinates></Point></Placemark>
+<Placemark><LineString><coordinates>-1.5,42.5 -1.6,42.6</coordinates></LineString></Placemark>
+</Document></kml>)",
+     {{42.5, -1.5, 3}, {42.6, -1.6, 3}}},
     {"gpx_1_0",
      Codificacion::Utf8,
      R"(<?xml version="1.0" encoding="UTF-8"?>

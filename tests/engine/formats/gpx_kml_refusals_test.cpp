@@ -58,6 +58,23 @@ const CasoRechazo kRechazos[] = {
      "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Placemark><Point>\n"
      "<coordinates>-1.6432, 42.8169</coordinates></Point></Placemark></kml>",
      0, 2, "coordenadas no válidas «-1.6432,»"},
+    // Held back until the end shows they are the file's points.
+    {"ruta_rota_sin_track",
+     "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\">\n<wpt lat=\"42\" lon=\"-1\"/>\n<rte>\n"
+     "<rtept lat=\"42.1\" lon=\"-1.1\"/>\n<rtept lat=\"42.2\"/>\n<rtept lat=\"42.3\" lon=\"-1.3\"/>\n</rte></gpx>",
+     1, 5, "falta la longitud (lon)"},
+    {"waypoint_roto_sin_ruta_ni_track",
+     "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\">\n<wpt lat=\"42\" lon=\"-1\"/>\n<wpt lat=\"99\" lon=\"-1\"/>\n"
+     "<trk><trkseg/></trk></gpx>",
+     1, 3, "latitud no válida «99»"},
+    {"cortado_tras_los_waypoints",
+     "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\">\n<wpt lat=\"42\" lon=\"-1\"/>\n<wpt lat=\"43\" lon=\"-1\"/>\n",
+     0, 4, "fichero incompleto"},
+    {"kml_point_roto_sin_linestring",
+     "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document>\n<Placemark><Point><coordinates>-1,42</coordinates>"
+     "</Point></Placemark>\n<Placemark><LineString><coordinates/></LineString></Placemark>\n"
+     "<Placemark><Point><coordinates>\n-1,142</coordinates></Point></Placemark>\n</Document></kml>",
+     1, 5, "coordenadas no válidas «-1,142»"},
     {"raiz_desconocida", "<?xml version=\"1.0\"?>\n<html><body/></html>", 0, 2, "formato no reconocido"},
     {"gpx_de_otro_espacio", "<gpx xmlns=\"http://example.com/gpx\"><wpt lat=\"1\" lon=\"1\"/></gpx>", 0, 1,
      "formato no reconocido"},
