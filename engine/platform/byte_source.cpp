@@ -24,6 +24,8 @@ std::FILE* AbrirRegular(const fs::path& ruta) {
 
 }  // namespace
 
+std::size_t FuenteBytes::TrozoLectura() const { return kBuferFichero; }
+
 FicheroEntrada::FicheroEntrada(const fs::path& ruta) : FuenteBytes(ruta), fichero_(AbrirRegular(ruta)) {}
 
 // Nothing of ours is lost on a failed close of an input.
@@ -40,6 +42,8 @@ void FicheroEntrada::Rebobinar() {
     errno = 0;
     if (std::fseek(fichero_, 0, SEEK_SET) != 0) LanzarFalloSistema(UltimoFalloC(), Ruta());
 }
+
+std::size_t BytesEnMemoria::TrozoLectura() const { return std::min(kBuferFichero, bytes_.size() - pos_ + 1); }
 
 std::size_t BytesEnMemoria::Leer(char* destino, std::size_t n) {
     const std::size_t k = std::min(n, bytes_.size() - pos_);

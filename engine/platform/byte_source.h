@@ -22,6 +22,10 @@ public:
     virtual std::size_t Leer(char* destino, std::size_t n) = 0;
     // Back to the first byte: a probe's look and the reading share one open file.
     virtual void Rebobinar() = 0;
+    // How much a reader should ask for at a time: a file's buffer, or no more
+    // than what is left in memory (and one byte more, so the read that gets
+    // it all also shows the end).
+    virtual std::size_t TrozoLectura() const;
     // The input's path, for error reports (a name only, for bytes in memory).
     const std::filesystem::path& Ruta() const { return ruta_; }
 
@@ -52,6 +56,7 @@ public:
 
     std::size_t Leer(char* destino, std::size_t n) override;
     void Rebobinar() override { pos_ = 0; }
+    std::size_t TrozoLectura() const override;
 
 private:
     std::string_view bytes_;

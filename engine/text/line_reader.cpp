@@ -45,7 +45,8 @@ bool LectorLineas::Rellenar() {
     if (!empezado_) {
         // The first bytes say how the file is encoded.
         empezado_ = true;
-        bufer_.resize(kBuferFichero);
+        trozo_ = bytes_->TrozoLectura();
+        bufer_.resize(trozo_);
         const std::size_t n = LeerCrudo(bufer_.data(), bufer_.size());
         const MarcaOrden marca = DetectarMarcaOrden(std::string_view(bufer_.data(), n));
         codificacion_ = marca.codificacion;
@@ -59,7 +60,7 @@ bool LectorLineas::Rellenar() {
                       bufer_.begin() + static_cast<std::ptrdiff_t>(n));
         bufer_.clear();
         utf16_.Decodificar(std::string_view(crudo_.data(), crudo_.size()), bufer_);
-        crudo_.resize(kBuferFichero);
+        crudo_.resize(trozo_);
         fin_ = bufer_.size();
         return fin_ > 0 || Rellenar();
     }

@@ -47,6 +47,7 @@ private:
     std::vector<char> crudo_;  // UTF-16 bytes as read, before decoding
     std::string bufer_;        // the file's text: Windows-1252 or UTF-8 bytes
     std::string lineaCruda_;
+    std::size_t trozo_ = 0;  // bytes asked for at a time
     std::size_t pos_ = 0;
     std::size_t fin_ = 0;
     bool saltarLf_ = false;  // the last line ended in CR: a following LF belongs to it

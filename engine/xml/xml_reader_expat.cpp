@@ -2,6 +2,7 @@
 
 #include <expat.h>
 
+#include <algorithm>
 #include <exception>
 #include <new>
 #include <vector>
@@ -103,10 +104,11 @@ struct LectorXml::Impl : LectorXml::Estado {
             suspendido = false;
             return XML_ResumeParser(parser);
         }
-        void* bufer = XML_GetBuffer(parser, static_cast<int>(kTrozoXml));
+        const std::size_t trozo = std::min(kTrozoXml, bytes.TrozoLectura());
+        void* bufer = XML_GetBuffer(parser, static_cast<int>(trozo));
         if (!bufer) throw std::bad_alloc();
-        const std::size_t n = bytes.Leer(static_cast<char*>(bufer), kTrozoXml);
-        ultimoTrozo = n < kTrozoXml;
+        const std::size_t n = bytes.Leer(static_cast<char*>(bufer), trozo);
+        ultimoTrozo = n < trozo;
         return XML_ParseBuffer(parser, static_cast<int>(n), ultimoTrozo ? XML_TRUE : XML_FALSE);
     }
 

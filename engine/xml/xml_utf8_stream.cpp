@@ -75,15 +75,16 @@ bool FlujoXmlUtf8::Rellenar() {
     while (salida_.empty()) {
         if (terminado_) return false;
         const std::size_t antes = crudo_.size();
-        crudo_.resize(antes + kBuferFichero);
+        const std::size_t trozo = bytes_.TrozoLectura();
+        crudo_.resize(antes + trozo);
         std::size_t leidos = 0;
         try {
-            leidos = bytes_.Leer(crudo_.data() + antes, kBuferFichero);
+            leidos = bytes_.Leer(crudo_.data() + antes, trozo);
         } catch (...) {
             fallo_ = std::current_exception();
         }
         crudo_.resize(antes + leidos);
-        fin_ = leidos < kBuferFichero;
+        fin_ = leidos < trozo;
         const bool primero = origen_ == Origen::PorDecidir;
         if (primero) Decidir();
         Decodificar();
