@@ -8,12 +8,14 @@
 namespace varnel {
 namespace {
 
-constexpr FormatoFichero kListaSitna{"Sitna-Descargar.txt", lista_sitna::CrearLector, false, false,
-                                     lista_sitna::EscribirPunto};
-constexpr FormatoFichero kWaypointsOzi{"Sitna-OziWp.txt", waypoints_ozi::CrearLector, true, true,
-                                       waypoints_ozi::EscribirPunto};
-constexpr FormatoFichero kTrackOzi{"Sitna-OziTrack.txt", track_ozi::CrearLector, true, true, track_ozi::EscribirPunto};
-constexpr FormatoFichero kMapsource{"Sitna-Mapsource.txt", exportacion_mapsource::CrearLector, false, false, nullptr};
+constexpr FormatoFichero kListaSitna{
+    "Sitna-Descargar.txt", lista_sitna::CrearLector, false, false, lista_sitna::EscribirPunto, false};
+constexpr FormatoFichero kWaypointsOzi{
+    "Sitna-OziWp.txt", waypoints_ozi::CrearLector, true, true, waypoints_ozi::EscribirPunto, false};
+constexpr FormatoFichero kTrackOzi{
+    "Sitna-OziTrack.txt", track_ozi::CrearLector, true, true, track_ozi::EscribirPunto, false};
+constexpr FormatoFichero kMapsource{
+    "Sitna-Mapsource.txt", exportacion_mapsource::CrearLector, false, false, nullptr, true};
 
 }  // namespace
 

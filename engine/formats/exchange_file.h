@@ -18,6 +18,9 @@ struct FormatoFichero {
     bool primeraLineaCabecera;  // a file without even a header line is error 62
     bool cabeceraDatum;         // its writer starts with the datum line
     EscribirPuntoFn escribir;   // how its writer puts one point (null: read only)
+    // MapSource's run counts a point after its list file line, so an
+    // overflowing 32 768th point reaches the file only.
+    bool cuentaTrasEscribirLista;
 };
 
 const FormatoFichero& Formato(FicheroIntercambio fichero);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/core/path_text.h"
 #include "engine/core/value.h"
 
 namespace varnel {
@@ -67,7 +66,7 @@ FormatoGps ReconocerFormatoGps(const std::filesystem::path& ruta) {
 }
 
 ErrorEjecucion RechazarContenido(std::int64_t linea, const std::filesystem::path& ruta, std::string motivo) {
-    return ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {linea, "de " + TextoRuta(ruta)}, std::move(motivo));
+    return ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {linea, ruta}, std::move(motivo));
 }
 
 LectorGpxKml::LectorGpxKml(const std::filesystem::path& ruta) : ruta_(ruta) {

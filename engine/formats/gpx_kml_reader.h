@@ -24,8 +24,7 @@ enum class FormatoGps { Ninguno, Gpx, Kml };
 // thrown as ErrorEjecucion, as for every input.
 FormatoGps ReconocerFormatoGps(const std::filesystem::path& ruta);
 
-// A file whose content gives no points: error 13 naming the line and why,
-// "Error:13 No coinciden los tipos (línea N de PATH: motivo)".
+// A file whose content gives no points: error 13 on its line, saying why.
 ErrorEjecucion RechazarContenido(std::int64_t linea, const std::filesystem::path& ruta, std::string motivo);
 
 // The points of a GPX or KML file, in file order, one at a time, in WGS 84

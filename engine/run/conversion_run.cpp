@@ -1,6 +1,5 @@
 #include "engine/run/conversion_run.h"
 
-#include "engine/core/path_text.h"
 #include "engine/formats/exchange_file.h"
 #include "engine/formats/ozi_reader.h"
 #include "engine/formats/point_reader.h"
@@ -9,26 +8,26 @@
 
 namespace varnel {
 
-EjecucionConversion::EjecucionConversion(const Conversion& conversion, EstadoCompartido& estado,
-                                         OperacionesVentana& ventana, std::string& caja, ConversorLista& conversor)
-    : conversion_(conversion), estado_(estado), ventana_(ventana), caja_(caja), conversor_(conversor) {}
+EjecucionConversion::EjecucionConversion(const Conversion& conversion, const std::optional<std::string>& cuadro,
+                                         EstadoCompartido& estado, ConversorLista& conversor, std::string& caja,
+                                         std::vector<std::filesystem::path>& escritos)
+    : conversion_(conversion),
+      cuadro_(cuadro),
+      estado_(estado),
+      conversor_(conversor),
+      caja_(caja),
+      escritos_(escritos) {}
 
 void EjecucionConversion::Convertir() {
     const Conversion& c = conversion_;
     const FormatoFichero& entrada = Formato(c.entrada);
     const FormatoFichero& salida = Formato(c.salida);
-    const bool deCaja = c.entrada == FicheroIntercambio::ListaSitna && ventana_.DescargarMarcado();
-    std::string textoCaja;
-    if (deCaja) {
-        textoCaja = ventana_.TextoPorta();
-    } else {
-        if (c.entrada == FicheroIntercambio::ListaSitna) ventana_.VaciarPortaYRepintar();
-        AbrirEntrada(Ruta(estado_, c.entrada));
-    }
+    const bool deCaja = c.entrada == FicheroIntercambio::ListaSitna && cuadro_.has_value();
+    if (!deCaja) AbrirEntrada(Ruta(estado_, c.entrada));
     AbrirSalida(Ruta(estado_, c.salida));
     if (salida.cabeceraDatum) NumFichSalida->EscribirBytes(CabeceraOzi(conversor_.Lista()));
 
-    LineasTexto lineasCaja(textoCaja);
+    LineasTexto lineasCaja(deCaja ? std::string_view(*cuadro_) : std::string_view());
     FuenteLineas& fuente = deCaja ? static_cast<FuenteLineas&>(lineasCaja) : *NumFichEntrada;
     const auto formato = entrada.crearLector();
     LectorPuntos lector(fuente, *formato, conversor_, entrada.primeraLineaCabecera);
@@ -39,7 +38,7 @@ void EjecucionConversion::Convertir() {
         .fichero = *NumFichSalida,
         .caja = caja_,
         .primeraEntrada = c.entrada == FicheroIntercambio::WaypointsOzi ? estado_.PrimerPunto : primeraEntradaRun,
-        .cuentaTrasEscribirFichero = c.cuentaTrasEscribirFichero,
+        .cuentaTrasEscribirFichero = entrada.cuentaTrasEscribirLista,
     };
     while (lector.Siguiente(estado_.CoordX, estado_.CoordY)) salida.escribir(destino);
 
@@ -55,8 +54,9 @@ void EjecucionConversion::AbrirSalida(const std::filesystem::path& ruta) {
     // An output that is the input under another name (a link) would be emptied
     // before it is read: refuse it rather than lose the user's file, and say which.
     if (NumFichEntrada && MismoFichero(NumFichEntrada->Ruta(), ruta))
-        throw ErrorEjecucion::SobreFichero(codigo::AccesoRuta, TextoRuta(ruta));
+        throw ErrorEjecucion::SobreFichero(codigo::AccesoRuta, ruta);
     NumFichSalida = std::make_unique<EscritorTexto>(ruta);
+    escritos_.push_back(ruta);
 }
 
 }  // namespace varnel

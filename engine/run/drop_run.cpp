@@ -1,6 +1,5 @@
 #include "engine/run/drop_run.h"
 
-#include "engine/core/path_text.h"
 #include "engine/formats/content_format.h"
 #include "engine/formats/exchange_file.h"
 #include "engine/formats/gpx_kml_reader.h"
@@ -33,30 +32,29 @@ bool EsLaLista(const fs::path& ruta, const fs::path& lista) {
 
 }  // namespace
 
-EjecucionSoltado::EjecucionSoltado(const std::vector<fs::path>& rutas, EstadoCompartido& estado, std::string& caja,
-                                   fs::path& rutaActual, ConversorLista& conversor)
-    : rutas_(rutas), estado_(estado), caja_(caja), rutaActual_(rutaActual), conversor_(conversor) {}
+EjecucionSoltado::EjecucionSoltado(const std::vector<fs::path>& rutas, EstadoCompartido& estado,
+                                   ConversorLista& conversor, std::string& caja, std::vector<fs::path>& escritos)
+    : rutas_(rutas), estado_(estado), conversor_(conversor), caja_(caja), escritos_(escritos) {}
 
 void EjecucionSoltado::Convertir() {
     // The list the run writes cannot also be read: it would be emptied first.
     for (const fs::path& ruta : rutas_)
         if (EsLaLista(ruta, estado_.NombreFicheroSitna))
-            throw ErrorEjecucion::SobreFichero(codigo::AccesoRuta, TextoRuta(estado_.NombreFicheroSitna));
-    for (const fs::path& ruta : rutas_) {
-        rutaActual_ = ruta;
-        LeerFichero(ruta);
-    }
+            throw ErrorEjecucion::SobreFichero(codigo::AccesoRuta, estado_.NombreFicheroSitna);
+    for (const fs::path& ruta : rutas_) LeerFichero(ruta);
     AbrirSalidaSiFalta();  // no file at all still gives an empty list
     NumFichSalida->Cerrar();
 }
 
 void EjecucionSoltado::AbrirSalidaSiFalta() {
-    if (!NumFichSalida) NumFichSalida = std::make_unique<EscritorTexto>(estado_.NombreFicheroSitna);
+    if (NumFichSalida) return;
+    NumFichSalida = std::make_unique<EscritorTexto>(estado_.NombreFicheroSitna);
+    escritos_.push_back(estado_.NombreFicheroSitna);
 }
 
 void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
     const FormatoContenido formato = ReconocerFormatoContenido(ruta);
-    const UbicacionLinea primera{1, "de " + TextoRuta(ruta)};
+    const UbicacionLinea primera{1, ruta};
     if (formato == FormatoContenido::NoReconocido)
         throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, primera, "formato no reconocido");
 
@@ -71,8 +69,7 @@ void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
         std::int64_t linea = 0;
         while (lector.Siguiente(p.geo, linea)) {
             if (!conversor_.ALista(p, estado_.CoordX, estado_.CoordY))
-                throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {linea, primera.fuente},
-                                              std::string(kFueraDelHuso30));
+                throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {linea, ruta}, std::string(kFueraDelHuso30));
             lista_sitna::EscribirPunto(destino);
         }
         return;
@@ -81,6 +78,7 @@ void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
     const FormatoFichero& texto = Formato(FicheroDeFormato(formato));
     LectorLineas entrada(ruta);
     AbrirSalidaSiFalta();
+    // One list over every file: each point is counted before its line, a MapSource export's too.
     DestinoPunto destino{estado_, *NumFichSalida, caja_, primeraEntrada_, false};
     const auto lectorFormato = texto.crearLector();
     LectorPuntos lector(entrada, *lectorFormato, conversor_, texto.primeraLineaCabecera);

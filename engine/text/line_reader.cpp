@@ -4,7 +4,6 @@
 #include <cstring>
 #include <system_error>
 
-#include "engine/core/path_text.h"
 #include "engine/core/run_error.h"
 #include "engine/platform/native_file.h"
 #include "engine/text/cp1252.h"
@@ -45,7 +44,7 @@ void LectorLineas::Cerrar() {
     fichero_ = nullptr;
 }
 
-UbicacionLinea LectorLineas::Ubicacion() const { return {numeroLinea_, "de " + TextoRuta(ruta_)}; }
+UbicacionLinea LectorLineas::Ubicacion() const { return {numeroLinea_, ruta_}; }
 
 std::size_t LectorLineas::LeerCrudo(char* destino, std::size_t maximo) {
     errno = 0;

@@ -7,6 +7,7 @@
 #include "engine/core/run_error.h"
 #include "engine/formats/gpx_kml_reader.h"
 #include "tests/test_support.h"
+#include "ui/logic/run_report.h"
 
 namespace varnel::prueba {
 namespace {
@@ -39,7 +40,8 @@ std::optional<std::string> Leer(Lectura& l) {
         }
     } catch (const ErrorEjecucion& e) {
         // A refusal of the content is error 13 with its line; anything else is not expected here.
-        if (e.Codigo() != codigo::TiposNoCoinciden || e.Linea().numero < 1) return "error inesperado: " + e.Texto();
+        if (e.Codigo() != codigo::TiposNoCoinciden || e.Linea().numero < 1)
+            return "error inesperado: " + logica::TextoError(e);
         l.lineaRechazo = e.Linea().numero;
         l.motivo = e.Motivo();
     } catch (const std::exception& e) {
