@@ -1,13 +1,14 @@
-// Each conversion end to end: files in a temporary folder, a recording window.
+// Each conversion end to end: files in a temporary folder, the run's result.
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "engine/run/varnel_engine.h"
-#include "tests/engine/run/fake_window.h"
 #include "tests/test_support.h"
+#include "ui/logic/run_report.h"
 
 namespace varnel::banco {
 namespace {
@@ -77,74 +78,59 @@ std::string FicheroPlt(int n) {
     return s;
 }
 
-template <void (MotorVarnel::*Boton)()>
-void Ejecutar(benchmark::State& state, prueba::VentanaFalsa& ventana, const std::string& cajaInicial) {
-    MotorVarnel motor(ventana);
+// Runs one conversion again and again on the same files; the box text, when
+// given, is the input.
+void Ejecutar(benchmark::State& state, const Conversion& conversion, std::optional<std::string> cuadro = {}) {
+    MotorVarnel motor;
+    const PeticionConversion peticion{conversion, CarpetaBanco(), std::move(cuadro), OpcionGarmin::Option1,
+                                      DatumLista::Ed50};
+    ResultadoEjecucion r;
     for (auto _ : state) {
-        ventana.porta = cajaInicial;
-        (motor.*Boton)();
-        benchmark::DoNotOptimize(ventana.mensajes.data());
+        r = motor.Ejecutar(peticion);
+        benchmark::DoNotOptimize(r.puntos);
     }
-    if (!ventana.modales.empty()) state.SkipWithError(ventana.mensajes.c_str());
+    if (r.error) state.SkipWithError(logica::TextoError(*r.error).c_str());
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 void BM_SitnaWpOzi_Caja(benchmark::State& state) {
-    prueba::VentanaFalsa v;
-    v.carpeta = CarpetaBanco();
-    Ejecutar<&MotorVarnel::cmdSitnaWpOzi>(state, v, Caja(static_cast<int>(state.range(0))));
+    Ejecutar(state, conversiones::SitnaWpOzi, Caja(static_cast<int>(state.range(0))));
 }
 
 void BM_SitnaTrackOzi_Fichero(benchmark::State& state) {
-    prueba::VentanaFalsa v;
-    v.carpeta = CarpetaBanco();
-    v.descargar = false;
-    prueba::EscribirBytes(v.carpeta / "Sitna-Descargar.txt", Caja(static_cast<int>(state.range(0))) + "\r\n");
-    Ejecutar<&MotorVarnel::cmdSitnaTrackOzi>(state, v, "");
+    prueba::EscribirBytes(CarpetaBanco() / "Sitna-Descargar.txt", Caja(static_cast<int>(state.range(0))) + "\r\n");
+    Ejecutar(state, conversiones::SitnaTrackOzi);
 }
 
 void BM_WpOziSitna(benchmark::State& state) {
-    prueba::VentanaFalsa v;
-    v.carpeta = CarpetaBanco();
-    prueba::EscribirBytes(v.carpeta / "Sitna-OziWp.txt", FicheroWaypoints(static_cast<int>(state.range(0))));
-    Ejecutar<&MotorVarnel::cmdWpOziSitna>(state, v, "");
+    prueba::EscribirBytes(CarpetaBanco() / "Sitna-OziWp.txt", FicheroWaypoints(static_cast<int>(state.range(0))));
+    Ejecutar(state, conversiones::WpOziSitna);
 }
 
 void BM_TrackOziSitna(benchmark::State& state) {
-    prueba::VentanaFalsa v;
-    v.carpeta = CarpetaBanco();
-    prueba::EscribirBytes(v.carpeta / "Sitna-OziTrack.txt", FicheroTrack(static_cast<int>(state.range(0))));
-    Ejecutar<&MotorVarnel::cmdTrackOziSitna>(state, v, "");
+    prueba::EscribirBytes(CarpetaBanco() / "Sitna-OziTrack.txt", FicheroTrack(static_cast<int>(state.range(0))));
+    Ejecutar(state, conversiones::TrackOziSitna);
 }
 
 void BM_MapsourceSitna(benchmark::State& state) {
-    prueba::VentanaFalsa v;
-    v.carpeta = CarpetaBanco();
-    prueba::EscribirBytes(v.carpeta / "Sitna-Mapsource.txt", FicheroMapsource(static_cast<int>(state.range(0))));
-    Ejecutar<&MotorVarnel::cmdMapsourceSitna>(state, v, "");
+    prueba::EscribirBytes(CarpetaBanco() / "Sitna-Mapsource.txt", FicheroMapsource(static_cast<int>(state.range(0))));
+    Ejecutar(state, conversiones::MapsourceSitna);
 }
 
 void BM_MapsourceGeograficoSitna(benchmark::State& state) {
-    prueba::VentanaFalsa v;
-    v.carpeta = CarpetaBanco();
-    prueba::EscribirBytes(v.carpeta / "Sitna-Mapsource.txt",
+    prueba::EscribirBytes(CarpetaBanco() / "Sitna-Mapsource.txt",
                           FicheroMapsourceGeografico(static_cast<int>(state.range(0))));
-    Ejecutar<&MotorVarnel::cmdMapsourceSitna>(state, v, "");
+    Ejecutar(state, conversiones::MapsourceSitna);
 }
 
 void BM_PltSitna(benchmark::State& state) {
-    prueba::VentanaFalsa v;
-    v.carpeta = CarpetaBanco();
-    prueba::EscribirBytes(v.carpeta / "Sitna-OziTrack.txt", FicheroPlt(static_cast<int>(state.range(0))));
-    Ejecutar<&MotorVarnel::cmdTrackOziSitna>(state, v, "");
+    prueba::EscribirBytes(CarpetaBanco() / "Sitna-OziTrack.txt", FicheroPlt(static_cast<int>(state.range(0))));
+    Ejecutar(state, conversiones::TrackOziSitna);
 }
 
 // A phone's GPX track dropped on the window: on a list in ED50 every point is
 // shifted from WGS 84; in ETRS89 only projected.
 void BM_SoltarGpx(benchmark::State& state, DatumLista datum) {
-    prueba::VentanaFalsa v;
-    v.carpeta = CarpetaBanco();
-    v.datum = datum;
     std::string gpx =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\" creator=\"banco\" "
         "xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><name>A</name><trkseg>\n";
@@ -156,14 +142,16 @@ void BM_SoltarGpx(benchmark::State& state, DatumLista datum) {
         gpx += linea;
     }
     gpx += "</trkseg></trk></gpx>\n";
-    const fs::path fichero = v.carpeta / "pista.gpx";
+    const fs::path fichero = CarpetaBanco() / "pista.gpx";
     prueba::EscribirBytes(fichero, gpx);
-    MotorVarnel motor(v);
+    MotorVarnel motor;
+    const PeticionSoltado peticion{{fichero}, CarpetaBanco(), datum};
+    ResultadoEjecucion r;
     for (auto _ : state) {
-        motor.SoltarFicheros({fichero});
-        benchmark::DoNotOptimize(v.mensajes.data());
+        r = motor.SoltarFicheros(peticion);
+        benchmark::DoNotOptimize(r.puntos);
     }
-    if (!v.modales.empty()) state.SkipWithError(v.mensajes.c_str());
+    if (r.error) state.SkipWithError(logica::TextoError(*r.error).c_str());
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 

@@ -1,16 +1,31 @@
-// Runs one conversion in a folder with a null window and prints its message,
-// and its time on standard error: the driver for bench/memory_check.sh and
-// bench/wine_vs_linux.sh.
+// Runs one conversion in a folder, from the files, and prints what the
+// messages box would show, and its time on standard error: the driver for
+// bench/memory_check.sh and bench/wine_vs_linux.sh.
 // Usage: varnel_convert_once <folder> <wp-ozi|track-ozi|ozi-wp|ozi-track|mapsource|soltar FILE...>
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "engine/run/varnel_engine.h"
-#include "tests/engine/run/fake_window.h"
+#include "ui/logic/run_report.h"
+
+namespace {
+
+std::optional<varnel::Conversion> ConversionDe(const char* nombre) {
+    namespace c = varnel::conversiones;
+    if (!std::strcmp(nombre, "wp-ozi")) return c::SitnaWpOzi;
+    if (!std::strcmp(nombre, "track-ozi")) return c::SitnaTrackOzi;
+    if (!std::strcmp(nombre, "ozi-wp")) return c::WpOziSitna;
+    if (!std::strcmp(nombre, "ozi-track")) return c::TrackOziSitna;
+    if (!std::strcmp(nombre, "mapsource")) return c::MapsourceSitna;
+    return std::nullopt;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
@@ -18,28 +33,21 @@ int main(int argc, char* argv[]) {
                      argv[0]);
         return 2;
     }
-    varnel::prueba::VentanaFalsa ventana;
-    ventana.carpeta = argv[1];
-    ventana.descargar = false;
-    varnel::MotorVarnel motor(ventana);
+    const std::filesystem::path carpeta = argv[1];
     const char* c = argv[2];
+    const std::optional<varnel::Conversion> conversion = ConversionDe(c);
+    const bool soltar = !std::strcmp(c, "soltar");
+    if (!conversion && !soltar) return 2;
+
+    varnel::MotorVarnel motor;
     const auto inicio = std::chrono::steady_clock::now();
-    if (!std::strcmp(c, "wp-ozi"))
-        motor.cmdSitnaWpOzi();
-    else if (!std::strcmp(c, "track-ozi"))
-        motor.cmdSitnaTrackOzi();
-    else if (!std::strcmp(c, "ozi-wp"))
-        motor.cmdWpOziSitna();
-    else if (!std::strcmp(c, "ozi-track"))
-        motor.cmdTrackOziSitna();
-    else if (!std::strcmp(c, "mapsource"))
-        motor.cmdMapsourceSitna();
-    else if (!std::strcmp(c, "soltar"))
-        motor.SoltarFicheros(std::vector<std::filesystem::path>(argv + 3, argv + argc));
-    else
-        return 2;
+    const varnel::ResultadoEjecucion r =
+        soltar ? motor.SoltarFicheros(
+                     {std::vector<std::filesystem::path>(argv + 3, argv + argc), carpeta, varnel::DatumLista::Ed50})
+               : motor.Ejecutar(
+                     {*conversion, carpeta, std::nullopt, varnel::OpcionGarmin::Option1, varnel::DatumLista::Ed50});
     const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - inicio;
     std::fprintf(stderr, "conversión: %.2f ms\n", ms.count());
-    std::printf("%s\n", ventana.mensajes.c_str());
-    return ventana.modales.empty() ? 0 : 1;
+    std::printf("%s\n", varnel::logica::Informe(r).mensajes.c_str());
+    return r.error ? 1 : 0;
 }

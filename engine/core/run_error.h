@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -21,45 +22,35 @@ inline constexpr int AccesoRuta = 75;
 inline constexpr int RutaNoEncontrada = 76;
 }  // namespace codigo
 
-// Spanish description shown after "Error:<code> ". Empty for unknown codes.
-std::string DescripcionError(int codigo);
-
-// True for every code a conversion run may report.
-bool EsCodigoConocido(int codigo);
-
-// Where a line came from: its number and its source, worded for the user
-// ("de /x/Sitna-OziWp.txt", "del Cuadro Descargar").
+// Where a line came from: its number and the exchange file it is in, or,
+// without a file, the Cuadro Descargar box.
 struct UbicacionLinea {
     std::int64_t numero = 0;
-    std::string fuente;
+    std::filesystem::path fichero;  // empty: the box
 };
 
 // A run-time error as data: the code, optionally the line it was found on and
-// why, and optionally the file it concerns. Its texts are worded below.
+// why, and optionally the file the user must be told about. The window words it.
 class ErrorEjecucion : public std::runtime_error {
 public:
     explicit ErrorEjecucion(int codigo);
     // An error found on a line of the input; `motivo` says why, when known.
     static ErrorEjecucion EnLinea(int codigo, UbicacionLinea donde, std::string motivo = {});
-    // An error that concerns one file, which the messages box names.
-    static ErrorEjecucion SobreFichero(int codigo, std::string rutaUtf8);
+    // An error about one file, which the report names: a missing input, or a
+    // file the run refuses to empty.
+    static ErrorEjecucion SobreFichero(int codigo, std::filesystem::path fichero);
 
     int Codigo() const noexcept { return codigo_; }
+    // Number 0 when it was not found on a line.
     const UbicacionLinea& Linea() const noexcept { return linea_; }
     const std::string& Motivo() const noexcept { return motivo_; }
-    const std::string& Fichero() const noexcept { return fichero_; }
-
-    // The message box text: "Error:13 No coinciden los tipos (línea 3 de /x/f.txt: por qué)".
-    std::string Texto() const;
-    // The messages box text: the same, followed by the file it concerns, or
-    // for a missing input (53) by `rutaEntrada`.
-    std::string TextoMensajes(const std::string& rutaEntrada) const;
+    const std::filesystem::path& Fichero() const noexcept { return fichero_; }
 
 private:
     int codigo_;
     UbicacionLinea linea_;
     std::string motivo_;
-    std::string fichero_;
+    std::filesystem::path fichero_;
 };
 
 }  // namespace varnel

@@ -3,10 +3,10 @@
 namespace varnel {
 namespace {
 
-constexpr FormatoFichero kListaSitna{"Sitna-Descargar.txt", formato::kListaSitna};
-constexpr FormatoFichero kWaypointsOzi{"Sitna-OziWp.txt", formato::kTextoWaypointsOzi};
-constexpr FormatoFichero kTrackOzi{"Sitna-OziTrack.txt", formato::kTextoTrackOzi};
-constexpr FormatoFichero kMapsource{"Sitna-Mapsource.txt", formato::kMapsource};
+constexpr FormatoFichero kListaSitna{"Sitna-Descargar.txt", formato::kListaSitna, false};
+constexpr FormatoFichero kWaypointsOzi{"Sitna-OziWp.txt", formato::kTextoWaypointsOzi, false};
+constexpr FormatoFichero kTrackOzi{"Sitna-OziTrack.txt", formato::kTextoTrackOzi, false};
+constexpr FormatoFichero kMapsource{"Sitna-Mapsource.txt", formato::kMapsource, true};
 
 }  // namespace
 

@@ -17,6 +17,9 @@ enum class FicheroIntercambio { ListaSitna, WaypointsOzi, TrackOzi, Mapsource };
 struct FormatoFichero {
     std::string_view nombre;
     const FilaFormato& fila;
+    // MapSource's run counts a point after its list file line, so an
+    // overflowing 32 768th point reaches the file only.
+    bool cuentaTrasEscribirLista;
 };
 
 const FormatoFichero& Formato(FicheroIntercambio fichero);

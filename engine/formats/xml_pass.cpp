@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/core/path_text.h"
 #include "engine/text/quoting.h"
 
 namespace varnel {
@@ -14,7 +13,7 @@ constexpr std::size_t kLote = 512;
 }  // namespace
 
 ErrorEjecucion RechazarContenido(std::int64_t linea, const std::filesystem::path& ruta, std::string motivo) {
-    return ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {linea, "de " + TextoRuta(ruta)}, std::move(motivo));
+    return ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {linea, ruta}, std::move(motivo));
 }
 
 // Enough of the value to find it in the file.
@@ -66,7 +65,7 @@ bool PasadaXml::Siguiente(PuntoFichero& p) {
     }
 }
 
-UbicacionLinea PasadaXml::Ubicacion() const { return {lineaUltimo_, "de " + TextoRuta(ruta_)}; }
+UbicacionLinea PasadaXml::Ubicacion() const { return {lineaUltimo_, ruta_}; }
 
 void PasadaXml::InicioElemento(std::string_view nombre, std::string_view espacio,
                                std::span<const AtributoXml> atributos) {

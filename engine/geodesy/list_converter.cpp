@@ -63,17 +63,8 @@ bool ConversorLista::ALista(const PuntoFichero& p, Valor& x, Valor& y) {
     return RedondearEnLista(Huso30(ElipsoideDe(PropioDeLista(lista_))).Directa(g), x, y);
 }
 
-std::string ConversorLista::TextoCambioDatum() const {
-    if (numDesplazados_ == 0) return {};
-    std::string t = " (de ";
-    for (std::size_t i = 0; i < numDesplazados_; ++i) {
-        if (i > 0) t += " y ";
-        t += NombreCorto(desplazados_[i]);
-    }
-    t += " a ";
-    t += NombreDatum(lista_);
-    t += ")";
-    return t;
+std::vector<DatumFichero> ConversorLista::DatumsDesplazados() const {
+    return {desplazados_.begin(), desplazados_.begin() + static_cast<std::ptrdiff_t>(numDesplazados_)};
 }
 
 }  // namespace varnel

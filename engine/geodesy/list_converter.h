@@ -2,7 +2,7 @@
 
 #include <array>
 #include <optional>
-#include <string>
+#include <vector>
 
 #include "engine/core/value.h"
 #include "engine/geodesy/file_point.h"
@@ -24,9 +24,9 @@ public:
     bool ALista(const PuntoFichero& p, Valor& x, Valor& y);
 
     DatumLista Lista() const { return lista_; }
-    // " (de WGS 84 a ED50)" once any point changed datum (sources in the
-    // order first met, "WGS 84 y ETRS89"); empty while none did.
-    std::string TextoCambioDatum() const;
+    // The datums points were shifted from, each once, in the order first met;
+    // empty while none was.
+    std::vector<DatumFichero> DatumsDesplazados() const;
 
 private:
     const ProyeccionUtm& Huso30(const Elipsoide& e);

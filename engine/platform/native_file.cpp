@@ -40,8 +40,14 @@ int CodigoDeErrno(int err, const fs::path& ruta) {
 
 std::error_code UltimoFalloC() { return {errno ? errno : EIO, std::generic_category()}; }
 
+ErrorEjecucion ErrorDeSistema(int c, const fs::path& ruta) {
+    // The user has to know which file is missing; for any other failure the
+    // code says enough.
+    return c == codigo::ArchivoNoEncontrado ? ErrorEjecucion::SobreFichero(c, ruta) : ErrorEjecucion(c);
+}
+
 void LanzarFalloSistema(const std::error_code& ec, const fs::path& ruta) {
-    throw ErrorEjecucion(CodigoDeFalloSistema(ec, ruta));
+    throw ErrorDeSistema(CodigoDeFalloSistema(ec, ruta), ruta);
 }
 
 bool MismoFichero(const fs::path& a, const fs::path& b) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <system_error>
 
+#include "engine/core/run_error.h"
+
 namespace varnel {
 
 // Exchange files are opened by path on every platform, always in binary mode,
@@ -24,6 +26,10 @@ bool MismoFichero(const std::filesystem::path& a, const std::filesystem::path& b
 
 // The C library's last failure (errno) as an error code.
 std::error_code UltimoFalloC();
+
+// The run-time error of code `codigo` for a failure on `ruta`: a missing file
+// (53) carries its path.
+ErrorEjecucion ErrorDeSistema(int codigo, const std::filesystem::path& ruta);
 
 // Throws the run-time error for a system failure on `ruta`.
 [[noreturn]] void LanzarFalloSistema(const std::error_code& ec, const std::filesystem::path& ruta);

@@ -15,7 +15,7 @@ int CodigoDeFalloSistema(const std::error_code& ec, const fs::path& ruta) {
 std::FILE* AbrirParaLeer(const fs::path& ruta) {
     errno = 0;
     std::FILE* f = std::fopen(ruta.c_str(), "rb");
-    if (!f) throw ErrorEjecucion(CodigoDeFalloSistema(UltimoFalloC(), ruta));
+    if (!f) LanzarFalloSistema(UltimoFalloC(), ruta);
     return f;
 }
 

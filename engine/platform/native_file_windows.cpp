@@ -44,8 +44,8 @@ std::FILE* AbrirWindows(const fs::path& ruta, DWORD acceso, DWORD disposicion, i
                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const int c = CodigoDeWindows(::GetLastError(), ruta);
-        throw ErrorEjecucion(c == codigo::ArchivoNoEncontrado && disposicion == CREATE_ALWAYS ? codigo::RutaNoEncontrada
-                                                                                              : c);
+        throw ErrorDeSistema(
+            c == codigo::ArchivoNoEncontrado && disposicion == CREATE_ALWAYS ? codigo::RutaNoEncontrada : c, ruta);
     }
     const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(h), banderasC | _O_BINARY);
     if (fd == -1) {

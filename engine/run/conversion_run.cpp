@@ -1,6 +1,5 @@
 #include "engine/run/conversion_run.h"
 
-#include "engine/core/path_text.h"
 #include "engine/formats/exchange_file.h"
 #include "engine/formats/format_rows.h"
 #include "engine/formats/ozi_reader.h"
@@ -10,26 +9,27 @@
 
 namespace varnel {
 
-EjecucionConversion::EjecucionConversion(const Conversion& conversion, EstadoCompartido& estado,
-                                         OperacionesVentana& ventana, std::string& caja, ConversorLista& conversor)
-    : conversion_(conversion), estado_(estado), ventana_(ventana), caja_(caja), conversor_(conversor) {}
+EjecucionConversion::EjecucionConversion(const Conversion& conversion, const std::optional<std::string>& cuadro,
+                                         EstadoCompartido& estado, ConversorLista& conversor, std::string& caja,
+                                         std::vector<std::filesystem::path>& escritos)
+    : conversion_(conversion),
+      cuadro_(cuadro),
+      estado_(estado),
+      conversor_(conversor),
+      caja_(caja),
+      escritos_(escritos) {}
 
 void EjecucionConversion::Convertir() {
     const Conversion& c = conversion_;
-    const FilaFormato& entrada = Formato(c.entrada).fila;
+    const FormatoFichero& ficheroEntrada = Formato(c.entrada);
+    const FilaFormato& entrada = ficheroEntrada.fila;
     const FilaFormato& salida = Formato(c.salida).fila;
-    const bool deCaja = c.entrada == FicheroIntercambio::ListaSitna && ventana_.DescargarMarcado();
-    std::string textoCaja;
-    if (deCaja) {
-        textoCaja = ventana_.TextoPorta();
-    } else {
-        if (c.entrada == FicheroIntercambio::ListaSitna) ventana_.VaciarPortaYRepintar();
-        AbrirEntrada(Ruta(estado_, c.entrada));
-    }
+    const bool deCaja = c.entrada == FicheroIntercambio::ListaSitna && cuadro_.has_value();
+    if (!deCaja) AbrirEntrada(Ruta(estado_, c.entrada));
     AbrirSalida(Ruta(estado_, c.salida));
     if (salida.cabeceraDatum) NumFichSalida->EscribirBytes(CabeceraOzi(conversor_.Lista()));
 
-    LineasTexto lineasCaja(textoCaja);
+    LineasTexto lineasCaja(deCaja ? std::string_view(*cuadro_) : std::string_view());
     std::unique_ptr<LectorPuntosFichero> lectorFichero;
     if (deCaja)
         lectorFichero = std::make_unique<LectorPuntosTexto>(lineasCaja, entrada.lineas(), entrada.exigeLinea);
@@ -43,7 +43,7 @@ void EjecucionConversion::Convertir() {
         .fichero = *NumFichSalida,
         .caja = caja_,
         .primeraEntrada = c.entrada == FicheroIntercambio::WaypointsOzi ? estado_.PrimerPunto : primeraEntradaRun,
-        .cuentaTrasEscribirFichero = c.cuentaTrasEscribirFichero,
+        .cuentaTrasEscribirFichero = ficheroEntrada.cuentaTrasEscribirLista,
     };
     while (lector.Siguiente(estado_.CoordX, estado_.CoordY)) salida.escribir(destino);
 
@@ -60,8 +60,9 @@ void EjecucionConversion::AbrirSalida(const std::filesystem::path& ruta) {
     // An output that is the input under another name (a link) would be emptied
     // before it is read: refuse it rather than lose the user's file, and say which.
     if (NumFichEntrada && MismoFichero(NumFichEntrada->Ruta(), ruta))
-        throw ErrorEjecucion::SobreFichero(codigo::AccesoRuta, TextoRuta(ruta));
+        throw ErrorEjecucion::SobreFichero(codigo::AccesoRuta, ruta);
     NumFichSalida = std::make_unique<EscritorTexto>(ruta);
+    escritos_.push_back(ruta);
 }
 
 }  // namespace varnel

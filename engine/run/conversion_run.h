@@ -1,13 +1,15 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/core/shared_state.h"
 #include "engine/geodesy/list_converter.h"
 #include "engine/platform/byte_source.h"
 #include "engine/run/conversion.h"
-#include "engine/run/window_ops.h"
 #include "engine/text/text_writer.h"
 
 namespace varnel {
@@ -17,10 +19,12 @@ namespace varnel {
 // reached the output stays.
 class EjecucionConversion {
 public:
-    // `caja` receives the box entries of a run towards SITNA as they are made;
-    // `conversor` brings every point read to the list's datum.
-    EjecucionConversion(const Conversion& conversion, EstadoCompartido& estado, OperacionesVentana& ventana,
-                        std::string& caja, ConversorLista& conversor);
+    // `cuadro` is the box text when it is the input; `conversor` brings every
+    // point read to the list's datum. `caja` receives the box entries of a run
+    // towards SITNA as they are made, `escritos` the output once it is opened.
+    EjecucionConversion(const Conversion& conversion, const std::optional<std::string>& cuadro,
+                        EstadoCompartido& estado, ConversorLista& conversor, std::string& caja,
+                        std::vector<std::filesystem::path>& escritos);
     EjecucionConversion(const EjecucionConversion&) = delete;
     EjecucionConversion& operator=(const EjecucionConversion&) = delete;
 
@@ -34,10 +38,11 @@ private:
     void AbrirSalida(const std::filesystem::path& ruta);
 
     const Conversion& conversion_;
+    const std::optional<std::string>& cuadro_;
     EstadoCompartido& estado_;
-    OperacionesVentana& ventana_;
-    std::string& caja_;
     ConversorLista& conversor_;
+    std::string& caja_;
+    std::vector<std::filesystem::path>& escritos_;
     std::unique_ptr<FicheroEntrada> NumFichEntrada;
     std::unique_ptr<EscritorTexto> NumFichSalida;
 };

@@ -1,6 +1,5 @@
 #include "engine/run/drop_run.h"
 
-#include "engine/core/path_text.h"
 #include "engine/formats/format_rows.h"
 #include "engine/formats/point_reader.h"
 #include "engine/formats/sitna_list.h"
@@ -20,25 +19,24 @@ bool EsLaLista(const fs::path& ruta, const fs::path& lista) {
 
 }  // namespace
 
-EjecucionSoltado::EjecucionSoltado(const std::vector<fs::path>& rutas, EstadoCompartido& estado, std::string& caja,
-                                   fs::path& rutaActual, ConversorLista& conversor)
-    : rutas_(rutas), estado_(estado), caja_(caja), rutaActual_(rutaActual), conversor_(conversor) {}
+EjecucionSoltado::EjecucionSoltado(const std::vector<fs::path>& rutas, EstadoCompartido& estado,
+                                   ConversorLista& conversor, std::string& caja, std::vector<fs::path>& escritos)
+    : rutas_(rutas), estado_(estado), conversor_(conversor), caja_(caja), escritos_(escritos) {}
 
 void EjecucionSoltado::Convertir() {
     // The list the run writes cannot also be read: it would be emptied first.
     for (const fs::path& ruta : rutas_)
         if (EsLaLista(ruta, estado_.NombreFicheroSitna))
-            throw ErrorEjecucion::SobreFichero(codigo::AccesoRuta, TextoRuta(estado_.NombreFicheroSitna));
-    for (const fs::path& ruta : rutas_) {
-        rutaActual_ = ruta;
-        LeerFichero(ruta);
-    }
+            throw ErrorEjecucion::SobreFichero(codigo::AccesoRuta, estado_.NombreFicheroSitna);
+    for (const fs::path& ruta : rutas_) LeerFichero(ruta);
     AbrirSalidaSiFalta();  // no file at all still gives an empty list
     NumFichSalida->Cerrar();
 }
 
 void EjecucionSoltado::AbrirSalidaSiFalta() {
-    if (!NumFichSalida) NumFichSalida = std::make_unique<EscritorTexto>(estado_.NombreFicheroSitna);
+    if (NumFichSalida) return;
+    NumFichSalida = std::make_unique<EscritorTexto>(estado_.NombreFicheroSitna);
+    escritos_.push_back(estado_.NombreFicheroSitna);
 }
 
 void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
@@ -48,11 +46,12 @@ void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
         fila = ReconocerFormato(sonda);
     }
     if (!fila)
-        throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {1, "de " + TextoRuta(ruta)}, "formato no reconocido");
+        throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {1, ruta}, "formato no reconocido");
 
     FicheroEntrada entrada(ruta);  // the input is opened before the output
     const auto lector = fila->leer(entrada);
     AbrirSalidaSiFalta();
+    // One list over every file: each point is counted before its line, a MapSource export's too.
     DestinoPunto destino{estado_, *NumFichSalida, caja_, primeraEntrada_, false};
     LectorPuntos puntos(*lector, conversor_);
     while (puntos.Siguiente(estado_.CoordX, estado_.CoordY)) lista_sitna::EscribirPunto(destino);

@@ -16,10 +16,10 @@ namespace varnel {
 // Each file's format is told by its content.
 class EjecucionSoltado {
 public:
-    // `rutaActual` names the file being read, for the error report;
-    // `conversor` brings every point to the list's datum.
-    EjecucionSoltado(const std::vector<std::filesystem::path>& rutas, EstadoCompartido& estado, std::string& caja,
-                     std::filesystem::path& rutaActual, ConversorLista& conversor);
+    // `conversor` brings every point to the list's datum; `caja` receives the
+    // box entries as they are made, `escritos` the list once it is opened.
+    EjecucionSoltado(const std::vector<std::filesystem::path>& rutas, EstadoCompartido& estado,
+                     ConversorLista& conversor, std::string& caja, std::vector<std::filesystem::path>& escritos);
     EjecucionSoltado(const EjecucionSoltado&) = delete;
     EjecucionSoltado& operator=(const EjecucionSoltado&) = delete;
 
@@ -32,9 +32,9 @@ private:
 
     const std::vector<std::filesystem::path>& rutas_;
     EstadoCompartido& estado_;
-    std::string& caja_;
-    std::filesystem::path& rutaActual_;
     ConversorLista& conversor_;
+    std::string& caja_;
+    std::vector<std::filesystem::path>& escritos_;
     std::int16_t primeraEntrada_ = -1;
     std::unique_ptr<EscritorTexto> NumFichSalida;
 };

@@ -1,11 +1,10 @@
 #include "engine/run/varnel_engine.h"
 
 #include <new>
-#include <optional>
 #include <string>
 
-#include "engine/core/path_text.h"
 #include "engine/formats/exchange_file.h"
+#include "engine/geodesy/list_converter.h"
 #include "engine/run/conversion_run.h"
 #include "engine/run/drop_run.h"
 
@@ -22,12 +21,24 @@ char CodigoGarmin(OpcionGarmin opcion) {
     return 'N';
 }
 
+// Runs `convertir`, keeping the error it ends with.
+template <class Fn>
+void Intentar(ResultadoEjecucion& r, Fn&& convertir) {
+    try {
+        convertir();
+    } catch (const ErrorEjecucion& e) {
+        r.error = e;
+    } catch (const std::bad_alloc&) {
+        r.error = ErrorEjecucion(codigo::MemoriaInsuficiente);
+    }
+}
+
 }  // namespace
 
-void MotorVarnel::CalcularNombresFichero() {
+void MotorVarnel::CalcularNombresFichero(const std::filesystem::path& carpetaIntercambio) {
     // operator/ adds a separator only where the folder lacks one (a root
     // folder); on Windows every separator becomes a backslash.
-    std::filesystem::path carpeta = ventana_.CarpetaIntercambio();
+    std::filesystem::path carpeta = carpetaIntercambio;
     carpeta.make_preferred();
     estado_.NombreFicheroSitna = carpeta / Formato(FicheroIntercambio::ListaSitna).nombre;
     estado_.NombreFicheroOziWp = carpeta / Formato(FicheroIntercambio::WaypointsOzi).nombre;
@@ -35,71 +46,52 @@ void MotorVarnel::CalcularNombresFichero() {
     estado_.NombreFicheroMapsource = carpeta / Formato(FicheroIntercambio::Mapsource).nombre;
 }
 
-void MotorVarnel::Ejecutar(const Conversion& c) {
+ResultadoEjecucion MotorVarnel::Ejecutar(const PeticionConversion& p, const AlEmpezar& alEmpezar) {
+    const Conversion& c = p.conversion;
     // The flags of the runs that use PrimerPunto: the track writer's, and the
     // list writer's when it reads Ozi waypoints.
     if (c.salida == FicheroIntercambio::TrackOzi || c.entrada == FicheroIntercambio::WaypointsOzi)
         estado_.PrimerPunto = -1;
     estado_.Contador.Poner(0);
-    if (c.vaciaCajaAlEmpezar) ventana_.VaciarPortaYRepintar();
-    ventana_.PonerTextoMensajes("Espere....");
-    ventana_.RepintarMensajes();
-    if (c.salida == FicheroIntercambio::WaypointsOzi)
-        estado_.FormatoGarmin.assign(1, CodigoGarmin(ventana_.OpcionSeleccionada()));
+    if (alEmpezar) alEmpezar();
+    if (c.salida == FicheroIntercambio::WaypointsOzi) estado_.FormatoGarmin.assign(1, CodigoGarmin(p.opcionGarmin));
 
-    std::optional<ErrorEjecucion> fallo;
-    std::string caja;  // built by the run, handed to the window once
-    ConversorLista conversor(ventana_.DatumSitna());
-    try {
-        CalcularNombresFichero();
-        EjecucionConversion(c, estado_, ventana_, caja, conversor).Convertir();
-    } catch (const ErrorEjecucion& e) {
-        fallo = e;
-    } catch (const std::bad_alloc&) {
-        fallo = ErrorEjecucion(codigo::MemoriaInsuficiente);
-    }
-    // The box gets the run's points, also before an error report.
-    if (c.salida == FicheroIntercambio::ListaSitna) ventana_.PonerTextoPorta(caja);
-
-    if (fallo) {
-        InformarError(*fallo, Ruta(estado_, c.rutaError53));
-        return;
-    }
-    ventana_.PonerTextoMensajes("Generados " + std::to_string(estado_.Contador.Valor()) + std::string(c.textoMedio) +
-                                TextoRuta(Ruta(estado_, c.rutaResumen)) + conversor.TextoCambioDatum());
-}
-
-void MotorVarnel::SoltarFicheros(const std::vector<std::filesystem::path>& rutas) {
-    estado_.Contador.Poner(0);
-    ventana_.VaciarPortaYRepintar();
-    ventana_.PonerTextoMensajes("Espere....");
-    ventana_.RepintarMensajes();
-
-    std::optional<ErrorEjecucion> fallo;
+    ResultadoEjecucion r;
+    r.salida = c.salida;
+    r.datumLista = p.datumLista;
     std::string caja;
-    std::filesystem::path actual;  // the dropped file being read
-    ConversorLista conversor(ventana_.DatumSitna());
-    try {
-        CalcularNombresFichero();
-        EjecucionSoltado(rutas, estado_, caja, actual, conversor).Convertir();
-    } catch (const ErrorEjecucion& e) {
-        fallo = e;
-    } catch (const std::bad_alloc&) {
-        fallo = ErrorEjecucion(codigo::MemoriaInsuficiente);
-    }
-    ventana_.PonerTextoPorta(caja);
-    if (fallo) {
-        InformarError(*fallo, actual);
-        return;
-    }
-    ventana_.PonerTextoMensajes("Generados " + std::to_string(estado_.Contador.Valor()) + " Puntos en " +
-                                TextoRuta(estado_.NombreFicheroSitna) + conversor.TextoCambioDatum());
+    ConversorLista conversor(p.datumLista);
+    EjecucionConversion ejecucion(c, p.cuadro, estado_, conversor, caja, r.escritos);
+    Intentar(r, [&] {
+        CalcularNombresFichero(p.carpeta);
+        ejecucion.Convertir();
+    });
+    r.puntos = estado_.Contador.Valor();
+    r.rutaSalida = Ruta(estado_, c.salida);
+    r.desplazadosDe = conversor.DatumsDesplazados();
+    if (c.salida == FicheroIntercambio::ListaSitna) r.lista = std::move(caja);
+    return r;
 }
 
-void MotorVarnel::InformarError(const ErrorEjecucion& e, const std::filesystem::path& entrada) {
-    ventana_.Pitido();
-    ventana_.PonerTextoMensajes(e.TextoMensajes(TextoRuta(entrada)));
-    ventana_.MostrarMensajeModal(e.Texto());
+ResultadoEjecucion MotorVarnel::SoltarFicheros(const PeticionSoltado& p, const AlEmpezar& alEmpezar) {
+    estado_.Contador.Poner(0);
+    if (alEmpezar) alEmpezar();
+
+    ResultadoEjecucion r;
+    r.salida = FicheroIntercambio::ListaSitna;
+    r.datumLista = p.datumLista;
+    std::string caja;
+    ConversorLista conversor(p.datumLista);
+    EjecucionSoltado ejecucion(p.ficheros, estado_, conversor, caja, r.escritos);
+    Intentar(r, [&] {
+        CalcularNombresFichero(p.carpeta);
+        ejecucion.Convertir();
+    });
+    r.puntos = estado_.Contador.Valor();
+    r.rutaSalida = estado_.NombreFicheroSitna;
+    r.desplazadosDe = conversor.DatumsDesplazados();
+    r.lista = std::move(caja);
+    return r;
 }
 
 }  // namespace varnel

@@ -1,47 +1,40 @@
 #pragma once
 
 #include <filesystem>
-#include <vector>
+#include <functional>
 
-#include "engine/core/run_error.h"
 #include "engine/core/shared_state.h"
-#include "engine/run/conversion.h"
-#include "engine/run/window_ops.h"
+#include "engine/run/run_request.h"
+#include "engine/run/run_result.h"
 
 namespace varnel {
 
-// The five conversion runs over one shared state. The main window owns one
-// and calls a handler per conversion button.
+// The conversion runs over one shared state, kept between runs (the first
+// point flags, the Garmin code, the four exchange paths). The main window
+// owns one; a run takes a request and returns how it ended.
 class MotorVarnel {
 public:
-    explicit MotorVarnel(OperacionesVentana& ventana) : ventana_(ventana) {}
+    // Called once the run has started, before any file is touched: the
+    // window shows that it is busy.
+    using AlEmpezar = std::function<void()>;
+
+    MotorVarnel() = default;
     MotorVarnel(const MotorVarnel&) = delete;
     MotorVarnel& operator=(const MotorVarnel&) = delete;
 
-    // Conversion buttons.
-    void cmdSitnaWpOzi() { Ejecutar(conversiones::SitnaWpOzi); }
-    void cmdSitnaTrackOzi() { Ejecutar(conversiones::SitnaTrackOzi); }
-    void cmdWpOziSitna() { Ejecutar(conversiones::WpOziSitna); }
-    void cmdTrackOziSitna() { Ejecutar(conversiones::TrackOziSitna); }
-    void cmdMapsourceSitna() { Ejecutar(conversiones::MapsourceSitna); }
-
-    // One conversion run: counter, "Espere....", paths, the points, closing
-    // the files, then the summary or the error report.
-    void Ejecutar(const Conversion& conversion);
+    // One conversion run: counter, start, paths, the points, closing the files.
+    ResultadoEjecucion Ejecutar(const PeticionConversion& peticion, const AlEmpezar& alEmpezar = {});
 
     // Files dropped on the window, in drop order: one run towards SITNA that
     // reads each by its content (GPX, KML, MapSource, OziExplorer, a list).
-    void SoltarFicheros(const std::vector<std::filesystem::path>& rutas);
+    ResultadoEjecucion SoltarFicheros(const PeticionSoltado& peticion, const AlEmpezar& alEmpezar = {});
 
-    // The four exchange paths from the folder the window shows.
-    void CalcularNombresFichero();
+    // The four exchange paths in `carpeta`.
+    void CalcularNombresFichero(const std::filesystem::path& carpeta);
 
     const EstadoCompartido& Estado() const { return estado_; }
 
 private:
-    void InformarError(const ErrorEjecucion& e, const std::filesystem::path& entrada);
-
-    OperacionesVentana& ventana_;
     EstadoCompartido estado_;
 };
 

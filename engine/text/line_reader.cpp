@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "engine/core/path_text.h"
+#include "engine/core/run_error.h"
 #include "engine/platform/native_file.h"
 #include "engine/text/cp1252.h"
 
@@ -34,7 +34,7 @@ void LectorLineas::Cerrar() {
     propia_.reset();
 }
 
-UbicacionLinea LectorLineas::Ubicacion() const { return {numeroLinea_, "de " + TextoRuta(ruta_)}; }
+UbicacionLinea LectorLineas::Ubicacion() const { return {numeroLinea_, ruta_}; }
 
 std::size_t LectorLineas::LeerCrudo(char* destino, std::size_t maximo) { return bytes_->Leer(destino, maximo); }
 

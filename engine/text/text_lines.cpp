@@ -25,6 +25,6 @@ bool LineasTexto::SiguienteLinea(std::string& linea) {
     return true;
 }
 
-UbicacionLinea LineasTexto::Ubicacion() const { return {numeroLinea_, "del Cuadro Descargar"}; }
+UbicacionLinea LineasTexto::Ubicacion() const { return {numeroLinea_, {}}; }
 
 }  // namespace varnel

@@ -11,8 +11,8 @@
 #include "engine/run/varnel_engine.h"
 #include "engine/text/line_reader.h"
 #include "engine/text/text_lines.h"
-#include "tests/engine/run/fake_window.h"
 #include "tests/test_support.h"
+#include "ui/logic/run_report.h"
 
 namespace varnel::prueba {
 namespace {
@@ -50,7 +50,7 @@ std::optional<Puntos> PuntosDeFichero(const fs::path& ruta, FicheroIntercambio f
         LectorLineas f(ruta);
         return Leidos(f, fichero);
     } catch (const ErrorEjecucion& e) {
-        fallo = Utf8(ruta.filename()) + " no se relee: " + e.Texto();
+        fallo = Utf8(ruta.filename()) + " no se relee: " + logica::TextoError(e);
         return std::nullopt;
     }
 }
@@ -60,25 +60,34 @@ std::optional<Puntos> PuntosDeTexto(const std::string& texto, std::string& fallo
         LineasTexto t(texto);
         return Leidos(t, FicheroIntercambio::ListaSitna);
     } catch (const ErrorEjecucion& e) {
-        fallo = "el cuadro no se relee: " + e.Texto();
+        fallo = "el cuadro no se relee: " + logica::TextoError(e);
         return std::nullopt;
     }
 }
 
 // The count in "Generados N ...", or -1 when the run ended in an error report.
-std::optional<std::string> Final(const VentanaFalsa& v, int& contados) {
+std::optional<std::string> Final(const ResultadoEjecucion& r, int& contados) {
     contados = -1;
-    if (v.mensajes.rfind("Generados ", 0) == 0) {
-        if (v.pitidos != 0 || !v.modales.empty()) return "resumen con informe de error";
-        contados = std::atoi(v.mensajes.c_str() + 10);
+    const logica::InformeEjecucion informe = logica::Informe(r);
+    const std::string& mensajes = informe.mensajes;
+    if (mensajes.rfind("Generados ", 0) == 0) {
+        if (r.error || informe.modal) return "resumen con informe de error";
+        contados = std::atoi(mensajes.c_str() + 10);
+        if (contados != r.puntos) return "el resumen no dice los puntos contados";
         return std::nullopt;
     }
-    if (v.mensajes.rfind("Error:", 0) != 0) return "ni resumen ni error: " + v.mensajes;
-    const int codigo = std::atoi(v.mensajes.c_str() + 6);
-    if (!EsCodigoConocido(codigo)) return "código desconocido: " + v.mensajes;
-    if (v.pitidos != 1 || v.modales.size() != 1) return "informe de error incompleto";
-    if (v.mensajes.rfind(v.modales[0], 0) != 0) return "la caja modal no dice lo mismo";
+    if (mensajes.rfind("Error:", 0) != 0) return "ni resumen ni error: " + mensajes;
+    const int codigo = std::atoi(mensajes.c_str() + 6);
+    if (!logica::EsCodigoConocido(codigo)) return "código desconocido: " + mensajes;
+    if (!r.error || !informe.modal) return "informe de error incompleto";
+    if (mensajes.rfind(*informe.modal, 0) != 0) return "la caja modal no dice lo mismo";
     return std::nullopt;
+}
+
+// A run in the scratch folder, the list's datum ED50.
+ResultadoEjecucion Ejecutar(const Conversion& conversion, std::optional<std::string> cuadro) {
+    MotorVarnel m;
+    return m.Ejecutar({conversion, Carpeta(), std::move(cuadro), OpcionGarmin::Option1, DatumLista::Ed50});
 }
 
 std::optional<std::string> Comparar(const Puntos& obtenidos, int contados, const Puntos& esperados, const char* que) {
@@ -109,16 +118,11 @@ std::optional<std::string> HaciaOzi(bool deCaja, std::string_view datos) {
     }
 
     for (const bool waypoints : {true, false}) {
-        VentanaFalsa v;
-        v.carpeta = Carpeta();
-        v.descargar = deCaja;
-        v.porta = deCaja ? std::string(datos) : "sin tocar";
-        MotorVarnel m(v);
-        waypoints ? m.cmdSitnaWpOzi() : m.cmdSitnaTrackOzi();
+        const ResultadoEjecucion r = Ejecutar(waypoints ? conversiones::SitnaWpOzi : conversiones::SitnaTrackOzi,
+                                              deCaja ? std::optional<std::string>(datos) : std::nullopt);
         int contados = 0;
-        if (auto f = Final(v, contados)) return f;
-        if (deCaja && v.porta != datos) return "el cuadro cambió en modo cuadro";
-        if (!deCaja && !v.porta.empty()) return "el cuadro no se vació en modo fichero";
+        if (auto f = Final(r, contados)) return f;
+        if (r.lista) return "una lista para el cuadro desde SITNA";
         if (!deCaja && LeerBytes(lista) != datos) return "la lista de entrada cambió";
         if (contados < 0) continue;
         if (!entradaValida) return "resumen para una entrada que su lector rechaza";
@@ -138,25 +142,19 @@ std::optional<std::string> HaciaSitna(Objetivo objetivo, std::string_view datos)
                                                             : "Sitna-Mapsource.txt";
     const fs::path entrada = Carpeta() / nombre;
     EscribirBytes(entrada, std::string(datos));
-    VentanaFalsa v;
-    v.carpeta = Carpeta();
-    v.porta = "anterior";
-    MotorVarnel m(v);
-    if (objetivo == Objetivo::WaypointsOzi)
-        m.cmdWpOziSitna();
-    else if (objetivo == Objetivo::TrackOzi)
-        m.cmdTrackOziSitna();
-    else
-        m.cmdMapsourceSitna();
+    const Conversion conversion = objetivo == Objetivo::WaypointsOzi ? conversiones::WpOziSitna
+                                  : objetivo == Objetivo::TrackOzi   ? conversiones::TrackOziSitna
+                                                                     : conversiones::MapsourceSitna;
+    const ResultadoEjecucion r = Ejecutar(conversion, "no se lee");
 
     int contados = 0;
-    if (auto f = Final(v, contados)) return f;
+    if (auto f = Final(r, contados)) return f;
     if (LeerBytes(entrada) != datos) return "la entrada cambió";
-    if (v.porta == "anterior") return "el cuadro no se vació";
+    if (!r.lista) return "ninguna lista para el cuadro";
     std::string fallo;
     auto deFichero = PuntosDeFichero(Carpeta() / "Sitna-Descargar.txt", FicheroIntercambio::ListaSitna, fallo);
     if (!deFichero) return contados < 0 ? std::nullopt : std::optional<std::string>(fallo);
-    auto deCaja = PuntosDeTexto(v.porta, fallo);
+    auto deCaja = PuntosDeTexto(*r.lista, fallo);
     if (!deCaja) return fallo;
     if (contados < 0) {
         // After an error the file may hold one point more than the box, never fewer.

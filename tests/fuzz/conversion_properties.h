@@ -8,11 +8,11 @@
 
 namespace varnel::prueba {
 
-// Runs the real conversion(s) for `datos` in a scratch folder with a
-// recording window and checks what must hold for any input:
+// Runs the real conversion(s) for `datos` in a scratch folder and checks,
+// on the run's result as the window words it, what must hold for any input:
 // - the run ends with the summary or with one error report of a known code;
 // - after a summary, the output read back by its own reader gives exactly the
-//   points counted, in order (and so does the box where the run filled it);
+//   points counted, in order (and so does the box list of a run towards SITNA);
 // - the input file is left byte for byte as it was.
 // Returns a description of the first property that fails.
 std::optional<std::string> ComprobarConversion(Objetivo objetivo, std::string_view datos);

@@ -7,6 +7,7 @@
 #include "engine/formats/format_rows.h"
 #include "engine/platform/byte_source.h"
 #include "tests/gps_points.h"
+#include "ui/logic/run_report.h"
 
 namespace varnel::prueba {
 namespace {
@@ -30,7 +31,8 @@ std::optional<std::string> Leer(std::string_view datos, Lectura& l) {
         LeerPuntosGps(bytes, l.puntos);
     } catch (const ErrorEjecucion& e) {
         // A refusal of the content is error 13 with its line; anything else is not expected here.
-        if (e.Codigo() != codigo::TiposNoCoinciden || e.Linea().numero < 1) return "error inesperado: " + e.Texto();
+        if (e.Codigo() != codigo::TiposNoCoinciden || e.Linea().numero < 1)
+            return "error inesperado: " + logica::TextoError(e);
         l.lineaRechazo = e.Linea().numero;
         l.motivo = e.Motivo();
     } catch (const std::exception& e) {

@@ -3,9 +3,9 @@
 // the Garmin option group, the links and the exit.
 #include <algorithm>
 
-#include "engine/run/conversion.h"
 #include "tests/logic/logic_fixture.h"
 #include "ui/forms/main_form.h"
+#include "ui/logic/conversion_buttons.h"
 
 namespace varnel::prueba {
 namespace {
@@ -34,8 +34,8 @@ TEST(LogicaInicioTest, EstadoDeDiseno) {
     EXPECT_EQ(c.foco, "cmdSitnaWpOzi");
 }
 
-// Each conversion button runs its row of the conversion table in the
-// exchange folder, from the files (ChkDescargar not ticked).
+// Each conversion button runs its conversion in the exchange folder, from
+// the files (ChkDescargar not ticked).
 struct CasoBoton {
     const char* boton;
     const char* entrada;  // exchange file and the test data put in it
@@ -82,12 +82,15 @@ TEST_P(BotonTest, EjecutaSuConversion) {
 INSTANTIATE_TEST_SUITE_P(Conversiones, BotonTest, ::testing::ValuesIn(kBotones),
                          [](const auto& info) { return std::string(info.param.boton); });
 
-TEST(LogicaBotonesTest, CadaBotonDeLaTablaTieneSuCaso) {
+TEST(LogicaBotonesTest, CadaConversionTieneSuBotonYSuCaso) {
     for (const Conversion& conversion : conversiones::Todas) {
+        const auto boton = std::find_if(logica::kBotonesConversion.begin(), logica::kBotonesConversion.end(),
+                                        [&](const logica::BotonConversion& b) { return b.conversion == conversion; });
+        ASSERT_NE(boton, logica::kBotonesConversion.end());
         EXPECT_TRUE(std::any_of(std::begin(kBotones), std::end(kBotones), [&](const CasoBoton& b) {
-            return b.boton == conversion.boton;
-        })) << conversion.boton;
-        EXPECT_GE(formularios::Indice(formularios::kControlesPrincipal, conversion.boton), 0) << conversion.boton;
+            return b.boton == boton->boton;
+        })) << boton->boton;
+        EXPECT_GE(formularios::Indice(formularios::kControlesPrincipal, boton->boton), 0) << boton->boton;
     }
 }
 

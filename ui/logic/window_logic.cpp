@@ -3,10 +3,11 @@
 #include <array>
 #include <climits>
 
-#include "engine/run/conversion.h"
 #include "ui/forms/help_form.h"
 #include "ui/forms/main_form.h"
 #include "ui/forms/texts.h"
+#include "ui/logic/conversion_buttons.h"
+#include "ui/logic/run_report.h"
 #include "ui/logic/tab_order.h"
 
 namespace varnel::logica {
@@ -33,6 +34,11 @@ static_assert(EnPrincipal(kMensajes) && EnPrincipal(kPorta) && EnPrincipal(kCarp
 static_assert(EnPrincipal(kOpciones[0]) && EnPrincipal(kOpciones[1]) && EnPrincipal(kOpciones[2]));
 static_assert(EnPrincipal(kOpcionEd50) && EnPrincipal(kOpcionEtrs89));
 static_assert(formularios::kAyuda.nombre == kAyuda);
+static_assert([] {
+    for (const BotonConversion& b : kBotonesConversion)
+        if (!EnPrincipal(b.boton)) return false;
+    return true;
+}());
 
 // Marks a run as going on for as long as it lasts.
 class EnMarcha {
@@ -69,14 +75,11 @@ void LogicaVentana::Iniciar() {
 
 void LogicaVentana::Pulsado(std::string_view control) {
     if (ayudaAbierta_ && !EnAyuda(control)) return;
-    // The conversion table names each conversion's button.
-    for (const Conversion& conversion : conversiones::Todas) {
-        if (conversion.boton == control) {
-            if (enMarcha_) return;
-            const EnMarcha marcha(enMarcha_);
-            motor_.Ejecutar(conversion);
-            return;
-        }
+    if (const std::optional<Conversion> conversion = ConversionDeBoton(control)) {
+        if (enMarcha_) return;
+        const EnMarcha marcha(enMarcha_);
+        Convertir(*conversion);
+        return;
     }
     struct Accion {
         std::string_view control;
@@ -107,7 +110,38 @@ void LogicaVentana::Pulsado(std::string_view control) {
 void LogicaVentana::Soltados(const std::vector<std::filesystem::path>& rutas) {
     if (ayudaAbierta_ || enMarcha_ || rutas.empty()) return;
     const EnMarcha marcha(enMarcha_);
-    motor_.SoltarFicheros(rutas);
+    const PeticionSoltado peticion{.ficheros = rutas, .carpeta = CarpetaIntercambio(), .datumLista = datum_};
+    MostrarFinal(motor_.SoltarFicheros(peticion, [this] { Empezar(true); }));
+}
+
+void LogicaVentana::Convertir(const Conversion& conversion) {
+    PeticionConversion peticion{.conversion = conversion,
+                                .carpeta = CarpetaIntercambio(),
+                                .cuadro = std::nullopt,
+                                .opcionGarmin = OpcionSeleccionada(),
+                                .datumLista = datum_};
+    const bool desdeLista = conversion.entrada == FicheroIntercambio::ListaSitna;
+    if (desdeLista && DescargarMarcado()) peticion.cuadro = TextoPorta();
+    const bool vaciarCaja = conversion.salida == FicheroIntercambio::ListaSitna || (desdeLista && !peticion.cuadro);
+    MostrarFinal(motor_.Ejecutar(peticion, [&] { Empezar(vaciarCaja); }));
+}
+
+void LogicaVentana::Empezar(bool vaciarCaja) {
+    if (vaciarCaja) {
+        c_.PonerTexto(kPorta, "");
+        c_.Repintar(kPorta);
+    }
+    PonerTextoMensajes(std::string(kEspere));
+    c_.Repintar(kMensajes);
+}
+
+void LogicaVentana::MostrarFinal(const ResultadoEjecucion& resultado) {
+    // The box gets the run's points, also before an error report.
+    if (resultado.lista) c_.PonerTexto(kPorta, *resultado.lista);
+    const InformeEjecucion informe = Informe(resultado);
+    if (informe.modal) c_.Pitido();
+    PonerTextoMensajes(informe.mensajes);
+    if (informe.modal) c_.MensajeModal(*informe.modal);
 }
 
 void LogicaVentana::Activado(std::string_view control) {
@@ -190,7 +224,7 @@ void LogicaVentana::EnlaceCorreo() { c_.AbrirDireccion("mailto:" + std::string(t
 
 void LogicaVentana::EnlaceWeb() { c_.AbrirDireccion(std::string(textos::kWebSitna)); }
 
-// Window operations.
+// The boxes and what a run is asked with.
 
 void LogicaVentana::PonerTextoMensajes(const std::string& texto) {
     c_.PonerTexto(kMensajes, texto);
@@ -200,16 +234,9 @@ void LogicaVentana::PonerTextoMensajes(const std::string& texto) {
     c_.PonerAyuda(kMensajes, c_.CabeEntero(kMensajes) ? std::string() : texto);
 }
 
-void LogicaVentana::RepintarMensajes() { c_.Repintar(kMensajes); }
-
 std::string LogicaVentana::TextoPorta() const { return c_.Texto(kPorta); }
 
 void LogicaVentana::PonerTextoPorta(const std::string& texto) { c_.PonerTexto(kPorta, texto); }
-
-void LogicaVentana::VaciarPortaYRepintar() {
-    c_.PonerTexto(kPorta, "");
-    c_.Repintar(kPorta);
-}
 
 bool LogicaVentana::DescargarMarcado() const { return c_.Marcado("ChkDescargar"); }
 
@@ -220,9 +247,5 @@ OpcionGarmin LogicaVentana::OpcionSeleccionada() const {
 }
 
 std::filesystem::path LogicaVentana::CarpetaIntercambio() const { return c_.CarpetaActual(); }
-
-void LogicaVentana::Pitido() { c_.Pitido(); }
-
-void LogicaVentana::MostrarMensajeModal(const std::string& texto) { c_.MensajeModal(texto); }
 
 }  // namespace varnel::logica

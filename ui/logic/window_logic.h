@@ -6,18 +6,17 @@
 #include <vector>
 
 #include "engine/run/varnel_engine.h"
-#include "engine/run/window_ops.h"
 #include "ui/logic/controls.h"
 #include "ui/logic/settings_store.h"
 
 // Every rule of the main window frmVarnel and the help window frmAyuda,
 // whatever toolkit draws them. The toolkit forwards each event here and lends
-// its controls through Controles; this owns the conversion engine and gives it
-// the window operations a run uses. The user's choice of the SITNA list's
-// datum is kept in the settings store.
+// its controls through Controles; this owns the conversion engine, asks it for
+// a run built from the controls and shows how the run ended. The user's
+// choice of the SITNA list's datum is kept in the settings store.
 namespace varnel::logica {
 
-class LogicaVentana : public OperacionesVentana {
+class LogicaVentana {
 public:
     LogicaVentana(Controles& controles, AlmacenAjustes& ajustes) : c_(controles), ajustes_(ajustes) {}
     LogicaVentana(const LogicaVentana&) = delete;
@@ -48,20 +47,25 @@ public:
     // While the help window is shown the main window takes no input.
     bool AyudaAbierta() const { return ayudaAbierta_; }
 
-    // Window operations for the engine.
-    void PonerTextoMensajes(const std::string& texto) override;
-    void RepintarMensajes() override;
-    std::string TextoPorta() const override;
-    void PonerTextoPorta(const std::string& texto) override;
-    void VaciarPortaYRepintar() override;
-    bool DescargarMarcado() const override;
-    OpcionGarmin OpcionSeleccionada() const override;
-    std::filesystem::path CarpetaIntercambio() const override;
-    DatumLista DatumSitna() const override { return datum_; }
-    void Pitido() override;
-    void MostrarMensajeModal(const std::string& texto) override;
+    // The messages box: read from its start, its whole text in its tooltip
+    // when wider than the box.
+    void PonerTextoMensajes(const std::string& texto);
+    // The Cuadro Descargar box, CR LF between lines.
+    std::string TextoPorta() const;
+    void PonerTextoPorta(const std::string& texto);
+
+    // What a run is asked with.
+    bool DescargarMarcado() const;
+    OpcionGarmin OpcionSeleccionada() const;
+    std::filesystem::path CarpetaIntercambio() const;
+    DatumLista DatumSitna() const { return datum_; }
 
 private:
+    void Convertir(const Conversion& conversion);
+    // A run has started: the box emptied where the run fills it or does not
+    // read it, "Espere...." shown, both painted before the work.
+    void Empezar(bool vaciarCaja);
+    void MostrarFinal(const ResultadoEjecucion& resultado);
     void Copiar();
     void Pegar();
     void Ayuda();
@@ -77,7 +81,7 @@ private:
 
     Controles& c_;
     AlmacenAjustes& ajustes_;
-    MotorVarnel motor_{*this};
+    MotorVarnel motor_;
     DatumLista datum_ = DatumLista::Ed50;
     bool ayudaAbierta_ = false;
     bool enMarcha_ = false;  // a run is going on (its error box lets events through)

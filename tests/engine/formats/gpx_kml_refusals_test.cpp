@@ -10,6 +10,7 @@
 #include "tests/gps_points.h"
 #include "tests/test_support.h"
 #include "tests/text_encodings.h"
+#include "ui/logic/run_report.h"
 
 namespace varnel {
 namespace {
@@ -98,8 +99,8 @@ TEST_P(RechazoTest, Error13ConLineaYMotivo) {
         EXPECT_EQ(e.Motivo(), c.motivo);
         EXPECT_EQ(e.Linea().numero, c.linea) << e.Motivo();
         EXPECT_EQ(e.Codigo(), 13);
-        EXPECT_EQ(e.Texto(), "Error:13 No coinciden los tipos (línea " + std::to_string(c.linea) + " de " +
-                                 prueba::Utf8(dir / "f.gpx") + ": " + c.motivo + ")");
+        EXPECT_EQ(logica::TextoError(e), "Error:13 No coinciden los tipos (línea " + std::to_string(c.linea) + " de " +
+                                             prueba::Utf8(dir / "f.gpx") + ": " + c.motivo + ")");
     }
 }
 

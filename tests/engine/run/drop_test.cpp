@@ -19,6 +19,9 @@ struct CasoSoltado {
     std::vector<std::string> ficheros;   // under tests/data, in drop order
     std::vector<std::string> esperados;  // their expected lists on that datum, joined in order
     const char* cambio = "";             // what the summary adds
+    // The box, when it differs from the list's lines (a padded value); else
+    // the list with CR LF between points and none after the last.
+    const char* caja = nullptr;
 };
 
 void PrintTo(const CasoSoltado& c, std::ostream* os) { *os << c.nombre; }
@@ -38,40 +41,30 @@ protected:
     CarpetaTemporal origen;
 };
 
-// The box holds the list's points without zero padding, CR LF between them.
-std::string CajaDeLista(const std::string& lista) {
-    std::string caja;
-    std::size_t inicio = 0;
-    while (inicio < lista.size()) {
-        const std::size_t fin = lista.find("\r\n", inicio);
-        std::string linea = lista.substr(inicio, fin - inicio);
-        const std::size_t coma = linea.find(',');
-        std::string x = linea.substr(0, coma);
-        std::string y = linea.substr(coma + 1);
-        while (x.size() > 1 && x[0] == '0') x.erase(0, 1);
-        while (y.size() > 1 && y[0] == '0') y.erase(0, 1);
-        if (!caja.empty()) caja += "\r\n";
-        caja += x;
-        caja += ',';
-        caja += y;
-        inicio = fin + 2;
-    }
-    return caja;
-}
+// The box of the three-point list: the values as read, 99999 without the
+// file's padding zero.
+constexpr const char* kCajaDe3 = "612345,4745678\r\n612400,4745700\r\n99999,4700001";
 
 TEST_P(SoltarTest, LaListaSaleDeCadaFicheroEnOrden) {
     std::string lista;
     for (const auto& e : GetParam().esperados) lista += DatoDePrueba(e);
     Poner("Sitna-Descargar.txt", "anterior");
-    ventana.porta = "anterior";
-    ventana.datum = GetParam().datum;
-    motor.SoltarFicheros(Copiar(GetParam().ficheros));
+    datum = GetParam().datum;
+    Soltar(Copiar(GetParam().ficheros));
     const int puntos = static_cast<int>(std::count(lista.begin(), lista.end(), '\n'));
     EsperarResumen("Generados " + std::to_string(puntos) + " Puntos en " + Ruta("Sitna-Descargar.txt") +
                    GetParam().cambio);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), lista);
-    EXPECT_EQ(ventana.porta, CajaDeLista(lista));
-    EXPECT_EQ(ventana.registro.front(), "vaciar-porta");
+    EXPECT_EQ(resultado.escritos, std::vector<fs::path>{dir / "Sitna-Descargar.txt"});
+    if (GetParam().caja) {
+        EXPECT_EQ(Lista(), GetParam().caja);
+    } else {
+        // Only full-width values: the file's digits are the box's.
+        EXPECT_EQ(lista.find(",0"), std::string::npos);
+        EXPECT_EQ(lista.find("\n0"), std::string::npos);
+        EXPECT_NE(lista[0], '0');
+        EXPECT_EQ(Lista() + "\r\n", lista);
+    }
 }
 
 constexpr auto E = DatumLista::Ed50;
@@ -81,11 +74,11 @@ constexpr const char* kDeWgs84 = " (de WGS 84 a ED50)";
 INSTANTIATE_TEST_SUITE_P(
     Formatos, SoltarTest,
     ::testing::Values(
-        CasoSoltado{"listaSitna", E, {"sitna-3.txt"}, {"descargar-3.txt"}},
-        CasoSoltado{"listaSitnaEnEtrs89", R, {"sitna-3.txt"}, {"descargar-3.txt"}},
-        CasoSoltado{"listaSitnaUtf16", E, {"real/sitna-3-utf16le.txt"}, {"descargar-3.txt"}},
-        CasoSoltado{"oziTextoWaypoints", E, {"oziwp-3-N.txt"}, {"descargar-3.txt"}},
-        CasoSoltado{"oziTextoTrack", E, {"ozitrack-3.txt"}, {"descargar-3.txt"}},
+        CasoSoltado{"listaSitna", E, {"sitna-3.txt"}, {"descargar-3.txt"}, "", kCajaDe3},
+        CasoSoltado{"listaSitnaEnEtrs89", R, {"sitna-3.txt"}, {"descargar-3.txt"}, "", kCajaDe3},
+        CasoSoltado{"listaSitnaUtf16", E, {"real/sitna-3-utf16le.txt"}, {"descargar-3.txt"}, "", kCajaDe3},
+        CasoSoltado{"oziTextoWaypoints", E, {"oziwp-3-N.txt"}, {"descargar-3.txt"}, "", kCajaDe3},
+        CasoSoltado{"oziTextoTrack", E, {"ozitrack-3.txt"}, {"descargar-3.txt"}, "", kCajaDe3},
         // Files on two datums make one list on the list's.
         CasoSoltado{"oziPropiosEnEd50",
                     E,
@@ -133,10 +126,11 @@ protected:
 TEST_F(SoltarErrorTest, UnFormatoDesconocidoEs13EnLaLinea1) {
     const fs::path raro = origen / "notas.txt";
     EscribirBytes(raro, "Hola, esto no es un track.\r\n");
-    motor.SoltarFicheros({raro});
+    Soltar({raro});
     const std::string t = "Error:13 No coinciden los tipos (línea 1 de " + Utf8(raro) + ": formato no reconocido)";
     EsperarError(t, t);
-    EXPECT_EQ(ventana.porta, "");
+    EXPECT_EQ(Lista(), "");
+    EXPECT_TRUE(resultado.escritos.empty());
 }
 
 TEST_F(SoltarErrorTest, LosPuntosDeLosFicherosAnterioresSeQuedan) {
@@ -144,22 +138,22 @@ TEST_F(SoltarErrorTest, LosPuntosDeLosFicherosAnterioresSeQuedan) {
     const fs::path raro = origen / "b";
     EscribirBytes(bueno, DatoDePrueba("sitna-3.txt"));
     EscribirBytes(raro, "");
-    motor.SoltarFicheros({bueno, raro});
+    Soltar({bueno, raro});
     const std::string t = "Error:13 No coinciden los tipos (línea 1 de " + Utf8(raro) + ": formato no reconocido)";
     EsperarError(t, t);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
-    EXPECT_EQ(ventana.porta, "612345,4745678\r\n612400,4745700\r\n99999,4700001");
+    EXPECT_EQ(Lista(), kCajaDe3);
 }
 
 TEST_F(SoltarErrorTest, UnFicheroQueNoEstaEs53ConSuRuta) {
     const fs::path falta = origen / "no-esta.gpx";
-    motor.SoltarFicheros({falta});
+    Soltar({falta});
     EsperarError("Error:53 No se ha encontrado el archivo " + Utf8(falta), "Error:53 No se ha encontrado el archivo");
 }
 
 TEST_F(SoltarErrorTest, LaPropiaListaEs75SinVaciarla) {
     Poner("Sitna-Descargar.txt", DatoDePrueba("descargar-3.txt"));
-    motor.SoltarFicheros({dir / "Sitna-Descargar.txt"});
+    Soltar({dir / "Sitna-Descargar.txt"});
     EsperarError("Error:75 Error de acceso a la ruta o el archivo " + Ruta("Sitna-Descargar.txt"),
                  "Error:75 Error de acceso a la ruta o el archivo");
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
@@ -169,10 +163,10 @@ TEST_F(SoltarErrorTest, UnGpxMalFormadoDiceLaLineaDelAnalizador) {
     const fs::path roto = origen / "roto.gpx";
     EscribirBytes(roto,
                   "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\">\n<trk><trkseg>\n<trkpt lat=\"42.8\" lon=\"-1.6\">\n");
-    motor.SoltarFicheros({roto});
-    ASSERT_EQ(ventana.modales.size(), 1u);
-    EXPECT_EQ(ventana.modales[0].rfind("Error:13 No coinciden los tipos (línea ", 0), 0u) << ventana.modales[0];
-    EXPECT_NE(ventana.modales[0].find(Utf8(roto) + ": fichero incompleto)"), std::string::npos) << ventana.modales[0];
+    Soltar({roto});
+    ASSERT_TRUE(resultado.error);
+    EXPECT_EQ(Modal().rfind("Error:13 No coinciden los tipos (línea ", 0), 0u) << Modal();
+    EXPECT_NE(Modal().find(Utf8(roto) + ": fichero incompleto)"), std::string::npos) << Modal();
 }
 
 TEST_F(SoltarErrorTest, UnPuntoGpxFueraDelHuso30DiceSuLinea) {
@@ -181,8 +175,8 @@ TEST_F(SoltarErrorTest, UnPuntoGpxFueraDelHuso30DiceSuLinea) {
                   "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
                   "<trk><trkseg>\n<trkpt lat=\"42.8\" lon=\"-1.6\"/>\n<trkpt lat=\"19.4326\" lon=\"-99.1332\"/>\n"
                   "</trkseg></trk></gpx>\n");
-    ventana.datum = DatumLista::Etrs89;  // the first point as WGS 84 projects it
-    motor.SoltarFicheros({mexico});
+    datum = DatumLista::Etrs89;  // the first point as WGS 84 projects it
+    Soltar({mexico});
     const std::string t = "Error:13 No coinciden los tipos (línea 5 de " + Utf8(mexico) + ": punto fuera del huso 30)";
     EsperarError(t, t);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "614482,4739556\r\n");
@@ -191,10 +185,9 @@ TEST_F(SoltarErrorTest, UnPuntoGpxFueraDelHuso30DiceSuLinea) {
 TEST_F(SoltarErrorTest, UnPuntoFueraDelHuso30DiceSuLinea) {
     const fs::path lejos = origen / "lejos";
     EscribirBytes(lejos, DatoDePrueba("real/mapsource-ddd-mexico.txt"));
-    motor.SoltarFicheros({lejos});
-    ASSERT_EQ(ventana.modales.size(), 1u);
-    EXPECT_NE(ventana.modales[0].find(Utf8(lejos) + ": punto fuera del huso 30)"), std::string::npos)
-        << ventana.modales[0];
+    Soltar({lejos});
+    ASSERT_TRUE(resultado.error);
+    EXPECT_NE(Modal().find(Utf8(lejos) + ": punto fuera del huso 30)"), std::string::npos) << Modal();
 }
 
 }  // namespace

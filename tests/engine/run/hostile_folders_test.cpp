@@ -22,8 +22,8 @@ std::string Datos(const Conversion& c) {
 
 class CarpetaHostilTest : public MotorTest, public ::testing::WithParamInterface<Conversion> {
 protected:
-    CarpetaHostilTest() { ventana.descargar = false; }  // the SITNA list from its file
-    void Ejecutar() { motor.Ejecutar(GetParam()); }
+    CarpetaHostilTest() { cuadro = std::nullopt; }  // the SITNA list from its file
+    void Ejecutar() { Convertir(GetParam()); }
     std::string_view Entrada() const { return Formato(GetParam().entrada).nombre; }
     std::string_view Salida() const { return Formato(GetParam().salida).nombre; }
     std::string Error75() const { return "Error:75 Error de acceso a la ruta o el archivo"; }
@@ -71,7 +71,7 @@ TEST_P(CarpetaHostilTest, EntradaEnlaceAUnFicheroFunciona) {
     Poner("real.txt", Datos(GetParam()));
     if (!CrearEnlaceSimbolico(dir / "real.txt", dir / Entrada())) GTEST_SKIP() << kSinEnlaces;
     Ejecutar();
-    EXPECT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+    EXPECT_FALSE(resultado.error) << Mensajes();
     EXPECT_EQ(Leer("real.txt"), Datos(GetParam()));
 }
 
@@ -87,7 +87,7 @@ TEST_P(CarpetaHostilTest, EntradaDeSoloLecturaSeLeeSinTocarla) {
     std::filesystem::permissions(dir / Entrada(), std::filesystem::perms::owner_read);
     const auto antes = std::filesystem::last_write_time(dir / Entrada());
     Ejecutar();
-    EXPECT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+    EXPECT_FALSE(resultado.error) << Mensajes();
     EXPECT_EQ(Leer(Entrada()), Datos(GetParam()));
     EXPECT_EQ(std::filesystem::last_write_time(dir / Entrada()), antes);
 }
@@ -96,9 +96,9 @@ TEST_P(CarpetaHostilTest, CarpetaQuitadaEntreDosEjecuciones) {
     const auto carpeta = dir / "usb";
     std::filesystem::create_directory(carpeta);
     EscribirBytes(carpeta / Entrada(), Datos(GetParam()));
-    ventana.carpeta = carpeta;
+    intercambio = carpeta;
     Ejecutar();
-    ASSERT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+    ASSERT_FALSE(resultado.error) << Mensajes();
     std::filesystem::remove_all(carpeta);
     Ejecutar();
     EsperarError("Error:76 No se ha encontrado la ruta de acceso", "Error:76 No se ha encontrado la ruta de acceso");
@@ -113,11 +113,11 @@ TEST_P(CarpetaHostilTest, RutaConAcentosEspaciosYNombresRaros) {
 #endif
     std::filesystem::create_directory(carpeta);
     EscribirBytes(carpeta / Entrada(), Datos(GetParam()));
-    ventana.carpeta = carpeta;
+    intercambio = carpeta;
     Ejecutar();
-    EXPECT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+    EXPECT_FALSE(resultado.error) << Mensajes();
     EXPECT_TRUE(std::filesystem::exists(carpeta / Salida()));
-    EXPECT_NE(ventana.mensajes.find(Utf8(carpeta / Salida())), std::string::npos) << ventana.mensajes;
+    EXPECT_NE(Mensajes().find(Utf8(carpeta / Salida())), std::string::npos) << Mensajes();
 }
 
 TEST_P(CarpetaHostilTest, SalidaQueEsLaEntradaConOtroNombreNoLaVacia) {

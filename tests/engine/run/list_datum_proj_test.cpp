@@ -75,11 +75,12 @@ double Metros(Punto a, Punto b) {
 class ViajeDeUnPaseoTest : public MotorTest, public ::testing::WithParamInterface<DatumLista> {};
 
 TEST_P(ViajeDeUnPaseoTest, VuelveDondeSeGrabo) {
-    ventana.datum = GetParam();
-    motor.SoltarFicheros({RutaDatoDePrueba("gpx/navarra-track-1.1.gpx")});
-    ASSERT_TRUE(ventana.modales.empty()) << ventana.mensajes;
-    motor.cmdSitnaWpOzi();  // from the box, as at start
-    ASSERT_TRUE(ventana.modales.empty()) << ventana.mensajes;
+    datum = GetParam();
+    Soltar({RutaDatoDePrueba("gpx/navarra-track-1.1.gpx")});
+    ASSERT_FALSE(resultado.error) << Mensajes();
+    cuadro = Lista();  // the box the drop filled, read as at start
+    Convertir(conversiones::SitnaWpOzi);
+    ASSERT_FALSE(resultado.error) << Mensajes();
     const FicheroOzi ozi = LeerOzi(Leer("Sitna-OziWp.txt"));
 
     // PROJ, from the datum the file names: zone 30 back to latitude and

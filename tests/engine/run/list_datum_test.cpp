@@ -30,6 +30,11 @@ PuntoFichero Geo(double lat, double lon, DatumFichero datum) {
     return p;
 }
 
+// The summary's words for what the converter shifted.
+std::string Cambio(const ConversorLista& conversor) {
+    return logica::TextoCambioDatum(conversor.DatumsDesplazados(), conversor.Lista());
+}
+
 // --- Kept exactly as written -------------------------------------------------
 
 struct CasoIntacto {
@@ -47,7 +52,7 @@ TEST_P(IntactoTest, UnPuntoDelHuso30EnElDatumDeLaListaQuedaComoEstaEscrito) {
     ASSERT_TRUE(conversor.ALista(Utm("555805.500", "04718476", GetParam().datum), x, y));
     EXPECT_EQ(x, Valor::Texto("555805.500"));
     EXPECT_EQ(y, Valor::Texto("04718476"));
-    EXPECT_EQ(conversor.TextoCambioDatum(), "");
+    EXPECT_EQ(Cambio(conversor), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, IntactoTest,
@@ -96,7 +101,7 @@ TEST(ConversorListaTest, ElMismoPuntoPorUtmOGeograficasDaLoMismo) {
         Valor y;
         ASSERT_TRUE(otro.ALista(p, x, y));
         EXPECT_LE(std::hypot(*x.ComoNumero() - *xg.ComoNumero(), *y.ComoNumero() - *yg.ComoNumero()), 1.0);
-        EXPECT_EQ(otro.TextoCambioDatum(), " (de WGS 84 a ED50)");
+        EXPECT_EQ(Cambio(otro), " (de WGS 84 a ED50)");
     }
 }
 
@@ -105,17 +110,17 @@ TEST(ConversorListaTest, ElResumenNombraCadaOrigenUnaVezEnOrden) {
     Valor x;
     Valor y;
     ASSERT_TRUE(conversor.ALista(Utm("612345", "4745678", DatumFichero::Ed50), x, y));
-    EXPECT_EQ(conversor.TextoCambioDatum(), "");
+    EXPECT_EQ(Cambio(conversor), "");
     ASSERT_TRUE(conversor.ALista(Geo(42.8, -1.6, DatumFichero::Wgs84), x, y));
     ASSERT_TRUE(conversor.ALista(Geo(42.7, -1.7, DatumFichero::Etrs89), x, y));
     ASSERT_TRUE(conversor.ALista(Geo(42.6, -1.5, DatumFichero::Wgs84), x, y));
-    EXPECT_EQ(conversor.TextoCambioDatum(), " (de WGS 84 y ETRS89 a ED50)");
+    EXPECT_EQ(Cambio(conversor), " (de WGS 84 y ETRS89 a ED50)");
 
     ConversorLista aEtrs89(DatumLista::Etrs89);
     ASSERT_TRUE(aEtrs89.ALista(Geo(42.8, -1.6, DatumFichero::Wgs84), x, y));
-    EXPECT_EQ(aEtrs89.TextoCambioDatum(), "");
+    EXPECT_EQ(Cambio(aEtrs89), "");
     ASSERT_TRUE(aEtrs89.ALista(Geo(42.8, -1.6, DatumFichero::Ed50), x, y));
-    EXPECT_EQ(aEtrs89.TextoCambioDatum(), " (de ED50 a ETRS89)");
+    EXPECT_EQ(Cambio(aEtrs89), " (de ED50 a ETRS89)");
 }
 
 TEST(ConversorListaTest, LoQueLaListaNoPuedeTenerSeRechaza) {
@@ -141,10 +146,10 @@ class DatumListaTest : public MotorTest {};
 TEST_F(DatumListaTest, LosFicherosOziDicenElDatumDeLaLista) {
     for (DatumLista d : {DatumLista::Ed50, DatumLista::Etrs89}) {
         SCOPED_TRACE(std::string(NombreDatum(d)));
-        ventana.datum = d;
-        ventana.porta = "612345,4745678";
-        motor.cmdSitnaWpOzi();
-        motor.cmdSitnaTrackOzi();
+        datum = d;
+        cuadro = "612345,4745678";
+        Convertir(conversiones::SitnaWpOzi);
+        Convertir(conversiones::SitnaTrackOzi);
         const std::string cabecera = d == DatumLista::Ed50 ? "Datum,European 1950\r\n" : "Datum,WGS 84\r\n";
         EXPECT_EQ(Leer("Sitna-OziTrack.txt"), cabecera + "TP,UTM,30T,612345,4745678,,,1,,,,,,\r\n");
         EXPECT_TRUE(Leer("Sitna-OziWp.txt").starts_with(cabecera + "WP,UTM,SIT001,30T,612345,4745678,"));
@@ -155,32 +160,33 @@ TEST_F(DatumListaTest, LosFicherosOziDicenElDatumDeLaLista) {
 TEST_F(DatumListaTest, UnFicheroOziPropioVuelveIgualEnCadaDatum) {
     for (DatumLista d : {DatumLista::Ed50, DatumLista::Etrs89}) {
         SCOPED_TRACE(std::string(NombreDatum(d)));
-        ventana.datum = d;
-        ventana.porta = "612345,4745678\r\n612400,4745700";
-        motor.cmdSitnaTrackOzi();
-        motor.cmdTrackOziSitna();
-        EXPECT_EQ(ventana.porta, "612345,4745678\r\n612400,4745700");
+        datum = d;
+        cuadro = "612345,4745678\r\n612400,4745700";
+        Convertir(conversiones::SitnaTrackOzi);
+        Convertir(conversiones::TrackOziSitna);
+        EXPECT_EQ(Lista(), "612345,4745678\r\n612400,4745700");
         EsperarResumen("Generados 2 Puntos en " + Ruta("Sitna-Descargar.txt"));
     }
 }
 
 TEST_F(DatumListaTest, UnFicheroEd50QueSaleDelHusoAlDesplazarseSeRechazaEnSuLinea) {
-    ventana.datum = DatumLista::Etrs89;
+    datum = DatumLista::Etrs89;
     Poner("Sitna-OziWp.txt", DatoDePrueba("oziwp-3-N.txt"));
-    motor.cmdWpOziSitna();
+    Convertir(conversiones::WpOziSitna);
     const std::string t =
         "Error:13 No coinciden los tipos (línea 4 de " + Ruta("Sitna-OziWp.txt") + ": punto fuera del huso 30)";
     EsperarError(t, t);
-    EXPECT_EQ(ventana.porta.find("612345"), std::string::npos) << "los dos primeros puntos, desplazados";
-    EXPECT_EQ(std::count(ventana.porta.begin(), ventana.porta.end(), '\n'), 1);
+    const std::string caja = Lista();
+    EXPECT_EQ(caja.find("612345"), std::string::npos) << "los dos primeros puntos, desplazados";
+    EXPECT_EQ(std::count(caja.begin(), caja.end(), '\n'), 1);
 }
 
 TEST_F(DatumListaTest, UnaMapsourceDelHuso30EnSuDatumDejaLaPosicionComoEstaEscrita) {
     Poner("Sitna-Mapsource.txt",
           "Grid\tUTM\r\nDatum\tEuropean 1950\r\n\r\nHeader\tPosition\tTime\r\n\r\n"
           "Trackpoint\t30 T 555805.500 4718476\t\r\n");
-    motor.cmdMapsourceSitna();
-    EXPECT_EQ(ventana.porta, "555805.500,4718476");
+    Convertir(conversiones::MapsourceSitna);
+    EXPECT_EQ(Lista(), "555805.500,4718476");
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "555806,4718476\r\n");
     EsperarResumen("Generados 1 Puntos en " + Ruta("Sitna-Descargar.txt"));
 }

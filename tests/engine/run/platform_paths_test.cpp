@@ -27,8 +27,7 @@ void PrintTo(const CasoCarpeta& c, std::ostream* os) { *os << c.carpeta; }
 class NombresFicheroTest : public MotorTest, public ::testing::WithParamInterface<CasoCarpeta> {};
 
 TEST_P(NombresFicheroTest, UnSoloSeparadorAntesDelNombre) {
-    ventana.carpeta = RutaUtf8(GetParam().carpeta);
-    motor.CalcularNombresFichero();
+    motor.CalcularNombresFichero(RutaUtf8(GetParam().carpeta));
     EXPECT_EQ(Utf8(motor.Estado().NombreFicheroOziWp), GetParam().oziWp);
     const std::string carpeta = GetParam().oziWp;
     const std::string base = carpeta.substr(0, carpeta.size() - std::string("Sitna-OziWp.txt").size());
@@ -64,30 +63,28 @@ using RutasTest = MotorTest;
 TEST_F(RutasTest, CarpetaFueraDeWindows1252SeVeEnLosMensajes) {
     const auto carpeta = dir / RutaUtf8("Íñigo") / RutaUtf8("Rutas ✓");
     std::filesystem::create_directories(carpeta);
-    ventana.carpeta = carpeta;
-    ventana.porta = "612345,4745678";
-    motor.cmdSitnaWpOzi();
+    intercambio = carpeta;
+    cuadro = "612345,4745678";
+    Convertir(conversiones::SitnaWpOzi);
     const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
     EsperarResumen("Generados 1 Waypoints en " + Utf8(dir.Ruta()) + sep + "Íñigo" + sep + "Rutas ✓" + sep +
                    "Sitna-OziWp.txt");
     EXPECT_TRUE(std::filesystem::exists(carpeta / "Sitna-OziWp.txt"));
 
     // The missing input is named the same way after error 53.
-    ventana.descargar = false;
-    ventana.pitidos = 0;
-    motor.cmdSitnaTrackOzi();
-    EXPECT_EQ(ventana.mensajes, "Error:53 No se ha encontrado el archivo " + Utf8(carpeta / "Sitna-Descargar.txt"));
-    EXPECT_NE(ventana.mensajes.find("Íñigo"), std::string::npos);
+    cuadro = std::nullopt;
+    Convertir(conversiones::SitnaTrackOzi);
+    EXPECT_EQ(Mensajes(), "Error:53 No se ha encontrado el archivo " + Utf8(carpeta / "Sitna-Descargar.txt"));
+    EXPECT_NE(Mensajes().find("Íñigo"), std::string::npos);
 }
 
 TEST_F(RutasTest, LineaErroneaNombraElFicheroEnUtf8) {
     const auto carpeta = dir / RutaUtf8("Año ✓");
     std::filesystem::create_directory(carpeta);
     EscribirBytes(carpeta / "Sitna-OziTrack.txt", "Datum,European 1950\r\nTP,UTM,30T,abc,4745678,,,1,,,,,,\r\n");
-    ventana.carpeta = carpeta;
-    motor.cmdTrackOziSitna();
-    EXPECT_EQ(ventana.mensajes,
-              "Error:13 No coinciden los tipos (línea 2 de " + Utf8(carpeta / "Sitna-OziTrack.txt") + ")");
+    intercambio = carpeta;
+    Convertir(conversiones::TrackOziSitna);
+    EXPECT_EQ(Mensajes(), "Error:13 No coinciden los tipos (línea 2 de " + Utf8(carpeta / "Sitna-OziTrack.txt") + ")");
 }
 
 // A golden input for each conversion.
@@ -105,10 +102,10 @@ const char* DatoDeEntrada(FicheroIntercambio entrada) {
 class SalidaBinariaTest : public MotorTest, public ::testing::WithParamInterface<Conversion> {};
 
 TEST_P(SalidaBinariaTest, CadaLineaTerminaEnUnSoloCrLf) {
-    ventana.descargar = false;
+    cuadro = std::nullopt;
     Poner(Formato(GetParam().entrada).nombre, DatoDePrueba(DatoDeEntrada(GetParam().entrada)));
-    motor.Ejecutar(GetParam());
-    ASSERT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+    Convertir(GetParam());
+    ASSERT_FALSE(resultado.error) << Mensajes();
     const std::string bytes = Leer(Formato(GetParam().salida).nombre);
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -146,11 +143,11 @@ const std::string kError70 = "Error:70 Permiso denegado";
 TEST_F(RutasTest, ListaBloqueadaComoEntradaEs70YNadaSePierde) {
     Poner("Sitna-Descargar.txt", DatoDePrueba("sitna-3.txt"));
     Poner("Sitna-OziWp.txt", "anterior");
-    ventana.descargar = false;
+    cuadro = std::nullopt;
     {
         FicheroBloqueado bloqueo(dir / "Sitna-Descargar.txt");
         ASSERT_TRUE(bloqueo.Abierto());
-        motor.cmdSitnaWpOzi();
+        Convertir(conversiones::SitnaWpOzi);
     }
     EsperarError(kError70, kError70);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("sitna-3.txt"));
@@ -163,7 +160,7 @@ TEST_F(RutasTest, ListaBloqueadaComoSalidaEs70YNadaSePierde) {
     {
         FicheroBloqueado bloqueo(dir / "Sitna-Descargar.txt");
         ASSERT_TRUE(bloqueo.Abierto());
-        motor.cmdTrackOziSitna();
+        Convertir(conversiones::TrackOziSitna);
     }
     EsperarError(kError70, kError70);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("sitna-3.txt"));
@@ -173,8 +170,8 @@ TEST_F(RutasTest, ListaBloqueadaComoSalidaEs70YNadaSePierde) {
 TEST_F(RutasTest, SalidaDeSoloLecturaEs70) {
     Poner("Sitna-OziWp.txt", "anterior");
     std::filesystem::permissions(dir / "Sitna-OziWp.txt", std::filesystem::perms::owner_read);
-    ventana.porta = "612345,4745678";
-    motor.cmdSitnaWpOzi();
+    cuadro = "612345,4745678";
+    Convertir(conversiones::SitnaWpOzi);
     EsperarError(kError70, kError70);
     EXPECT_EQ(Leer("Sitna-OziWp.txt"), "anterior");
 }
@@ -187,14 +184,16 @@ void ConvertirEnLaRaiz(const char* raiz) {
     if (!std::filesystem::is_directory(carpeta, ec)) GTEST_SKIP() << "la unidad " << raiz << " no existe aquí";
     const auto salida = carpeta / "Sitna-OziTrack.txt";
     if (std::filesystem::exists(salida)) GTEST_SKIP() << Utf8(salida) << " ya existe: no se toca";
-    VentanaFalsa ventana;
-    ventana.carpeta = carpeta;
-    ventana.porta = "612345,4745678";
-    MotorVarnel motor(ventana);
-    motor.cmdSitnaTrackOzi();
+    MotorVarnel motor;
+    const ResultadoEjecucion r = motor.Ejecutar({.conversion = conversiones::SitnaTrackOzi,
+                                                 .carpeta = carpeta,
+                                                 .cuadro = "612345,4745678",
+                                                 .opcionGarmin = OpcionGarmin::Option1,
+                                                 .datumLista = DatumLista::Ed50});
     const std::string bytes = std::filesystem::exists(salida) ? LeerBytes(salida) : "";
     std::filesystem::remove(salida, ec);
-    EXPECT_EQ(ventana.mensajes, std::string("Generados 1 Puntos de Track en ") + raiz + "Sitna-OziTrack.txt");
+    EXPECT_EQ(logica::Informe(r).mensajes,
+              std::string("Generados 1 Puntos de Track en ") + raiz + "Sitna-OziTrack.txt");
     EXPECT_EQ(bytes, "Datum,European 1950\r\nTP,UTM,30T,612345,4745678,,,1,,,,,,\r\n");
 }
 

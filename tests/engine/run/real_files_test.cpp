@@ -22,27 +22,25 @@ const char* NombreEntrada(Entrada e) {
     return "";
 }
 
-void Convertir(MotorVarnel& motor, Entrada e) {
+Conversion ConversionDe(Entrada e) {
     switch (e) {
-    case Entrada::Mapsource: motor.cmdMapsourceSitna(); break;
-    case Entrada::OziWp: motor.cmdWpOziSitna(); break;
-    case Entrada::OziTrack: motor.cmdTrackOziSitna(); break;
+    case Entrada::Mapsource: return conversiones::MapsourceSitna;
+    case Entrada::OziWp: return conversiones::WpOziSitna;
+    case Entrada::OziTrack: return conversiones::TrackOziSitna;
     }
+    return conversiones::MapsourceSitna;
 }
 
-// The box holds the list's points as plain numbers (no padding zeros), CR LF
-// between them and none after the last.
+// The box of an expected list: its lines with CR LF between them and none
+// after the last. Every list here writes its values at full width, so the
+// box shows the file's digits, except the three-point list, whose 99999 the
+// file pads.
 std::string CajaDeLista(const std::string& lista) {
-    std::string caja;
-    bool inicioNumero = true;
-    for (char c : lista) {
-        if (c == '\r') continue;
-        if (c == '0' && inicioNumero) continue;
-        inicioNumero = c == ',' || c == '\n';
-        caja += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    if (caja.size() >= 2) caja.resize(caja.size() - 2);
-    return caja;
+    if (lista == DatoDePrueba("descargar-3.txt")) return "612345,4745678\r\n612400,4745700\r\n99999,4700001";
+    EXPECT_EQ(lista.find(",0"), std::string::npos);
+    EXPECT_EQ(lista.find("\n0"), std::string::npos);
+    EXPECT_NE(lista.front(), '0');
+    return lista.substr(0, lista.size() - 2);
 }
 
 int PuntosDeLista(const std::string& lista) {
@@ -87,11 +85,10 @@ TEST_P(FicheroRealTest, DaLaListaDePROJ) {
     ASSERT_FALSE(lista.empty()) << c.lista;
     Poner(NombreEntrada(c.entrada), DatoDePrueba(c.fichero));
     Poner("Sitna-Descargar.txt", "anterior");
-    ventana.porta = "viejo";
-    ventana.datum = Propio(c);
-    Convertir(motor, c.entrada);
+    datum = Propio(c);
+    Convertir(ConversionDe(c.entrada));
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), lista);
-    EXPECT_EQ(ventana.porta, CajaDeLista(lista));
+    EXPECT_EQ(Lista(), CajaDeLista(lista));
     EsperarResumen("Generados " + std::to_string(PuntosDeLista(lista)) + " Puntos en " + Ruta("Sitna-Descargar.txt"));
 }
 
@@ -105,13 +102,13 @@ TEST_P(FicheroRealTest, EnElOtroDatumDaLaListaDePROJ) {
     const std::string lista = DatoDePrueba(c.otra);
     ASSERT_FALSE(lista.empty()) << c.otra;
     Poner(NombreEntrada(c.entrada), DatoDePrueba(c.fichero));
-    ventana.datum = Otro(Propio(c));
-    Convertir(motor, c.entrada);
+    datum = Otro(Propio(c));
+    Convertir(ConversionDe(c.entrada));
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), lista);
-    EXPECT_EQ(ventana.porta, CajaDeLista(lista));
-    const std::string cambio =
-        c.datum[0] == '\0' ? std::string()
-                           : " (de " + std::string(c.datum) + " a " + std::string(NombreDatum(ventana.datum)) + ")";
+    EXPECT_EQ(Lista(), CajaDeLista(lista));
+    const std::string cambio = c.datum[0] == '\0'
+                                   ? std::string()
+                                   : " (de " + std::string(c.datum) + " a " + std::string(NombreDatum(datum)) + ")";
     EsperarResumen("Generados " + std::to_string(PuntosDeLista(lista)) + " Puntos en " + Ruta("Sitna-Descargar.txt") +
                    cambio);
 }
@@ -244,17 +241,16 @@ TEST_P(RechazoRealTest, DiceElMotivo) {
     const auto& c = GetParam();
     Poner(NombreEntrada(c.entrada), DatoDePrueba(c.fichero));
     Poner("Sitna-Descargar.txt", "anterior");
-    ventana.porta = "viejo";
     // Every such file is on WGS 84: on its own datum, the points before the
     // refusal are as PROJ projects them.
-    ventana.datum = DatumLista::Etrs89;
-    Convertir(motor, c.entrada);
+    datum = DatumLista::Etrs89;
+    Convertir(ConversionDe(c.entrada));
     const std::string texto = TextoError13(c.entrada, c.linea, c.motivo);
     EsperarError(texto, texto);
     const std::string lista = c.lista[0] == '\0' ? std::string() : DatoDePrueba(c.lista);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), lista);
     if (lista.empty()) {
-        EXPECT_EQ(ventana.porta, "");
+        EXPECT_EQ(Lista(), "");
     }
 }
 
@@ -291,9 +287,9 @@ void PrintTo(const CasoLista& c, std::ostream* os) { *os << c.nombre; }
 class ListaCodificadaTest : public MotorTest, public ::testing::WithParamInterface<CasoLista> {};
 
 TEST_P(ListaCodificadaTest, DaElMismoTrack) {
-    ventana.descargar = false;
+    cuadro = std::nullopt;
     Poner("Sitna-Descargar.txt", DatoDePrueba(GetParam().fichero));
-    motor.cmdSitnaTrackOzi();
+    Convertir(conversiones::SitnaTrackOzi);
     EXPECT_EQ(Leer("Sitna-OziTrack.txt"), DatoDePrueba("ozitrack-3.txt"));
     EsperarResumen("Generados 3 Puntos de Track en " + Ruta("Sitna-OziTrack.txt"));
 }
@@ -323,9 +319,9 @@ TEST_P(NumeroUtmTest, LlegaALaCajaComoNumero) {
     Poner("Sitna-Mapsource.txt", std::string("Grid\tUTM\r\nDatum\tEuropean 1950\r\n\r\n"
                                              "Header\tPosition\tTime\tAltitude\r\n\r\nTrackpoint\t") +
                                      c.posicion + "\t\t450 m\t\r\n");
-    motor.cmdMapsourceSitna();
+    Convertir(conversiones::MapsourceSitna);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), c.lista);
-    EXPECT_EQ(ventana.porta, c.caja);
+    EXPECT_EQ(Lista(), c.caja);
     EsperarResumen("Generados 1 Puntos en " + Ruta("Sitna-Descargar.txt"));
 }
 

@@ -15,42 +15,40 @@ constexpr const char* kSinDiscoLleno = "Windows no tiene un /dev/full";
 
 TEST_F(ErroresTest, DiscoLlenoEsUnErrorNuncaUnResumen) {
     if (!CrearEnlaceADiscoLleno(dir / "Sitna-OziWp.txt")) GTEST_SKIP() << kSinDiscoLleno;
-    ventana.porta = ListaSitna(3);
-    motor.cmdSitnaWpOzi();
+    cuadro = ListaSitna(3);
+    Convertir(conversiones::SitnaWpOzi);
     EsperarError("Error:61 Disco lleno", "Error:61 Disco lleno");
 }
 
 TEST_F(ErroresTest, DiscoLlenoAlEscribirLaListaDejaLaCajaConLoLeido) {
     if (!CrearEnlaceADiscoLleno(dir / "Sitna-Descargar.txt")) GTEST_SKIP() << kSinDiscoLleno;
     Poner("Sitna-OziTrack.txt", DatoDePrueba("ozitrack-3.txt"));
-    motor.cmdTrackOziSitna();
+    Convertir(conversiones::TrackOziSitna);
     EsperarError("Error:61 Disco lleno", "Error:61 Disco lleno");
-    // The loss shows: the box holds the points the run read.
-    EXPECT_EQ(ventana.porta, "612345,4745678\r\n612400,4745700\r\n99999,4700001");
+    // The loss shows: the box gets the points the run read.
+    EXPECT_EQ(Lista(), "612345,4745678\r\n612400,4745700\r\n99999,4700001");
 }
 
 TEST_F(ErroresTest, CarpetaDesaparecidaEs76) {
-    ventana.carpeta = dir / "quitada";
-    ventana.porta = "612345,4745678";
-    motor.cmdSitnaTrackOzi();
+    intercambio = dir / "quitada";
+    cuadro = "612345,4745678";
+    Convertir(conversiones::SitnaTrackOzi);
     EsperarError("Error:76 No se ha encontrado la ruta de acceso", "Error:76 No se ha encontrado la ruta de acceso");
-    ventana = VentanaFalsa{};
-    ventana.carpeta = dir / "quitada";
-    motor.cmdMapsourceSitna();
+    Convertir(conversiones::MapsourceSitna);
     EsperarError("Error:76 No se ha encontrado la ruta de acceso", "Error:76 No se ha encontrado la ruta de acceso");
 }
 
 TEST_F(ErroresTest, SalidaQueEsUnaCarpetaEs75) {
     std::filesystem::create_directory(dir / "Sitna-Descargar.txt");
     Poner("Sitna-OziWp.txt", DatoDePrueba("oziwp-3-N.txt"));
-    motor.cmdWpOziSitna();
+    Convertir(conversiones::WpOziSitna);
     EsperarError("Error:75 Error de acceso a la ruta o el archivo", "Error:75 Error de acceso a la ruta o el archivo");
 }
 
 TEST_F(ErroresTest, EntradaQueEsUnaTuberiaEs75SinBloquear) {
     if (!CrearTuberia(dir / "Sitna-OziTrack.txt")) GTEST_SKIP() << "Windows no tiene tuberías con nombre";
     Poner("Sitna-Descargar.txt", "anterior");
-    motor.cmdTrackOziSitna();
+    Convertir(conversiones::TrackOziSitna);
     EsperarError("Error:75 Error de acceso a la ruta o el archivo", "Error:75 Error de acceso a la ruta o el archivo");
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "anterior");
 }
@@ -62,12 +60,13 @@ void ComoUsuarioSinPrivilegios(const std::filesystem::path& carpeta) {
     if (::geteuid() == 0) {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(200);
     }
-    VentanaFalsa v;
-    v.carpeta = carpeta;
-    v.porta = "612345,4745678";
-    MotorVarnel m(v);
-    m.cmdSitnaWpOzi();
-    const bool esperado = v.mensajes == "Error:70 Permiso denegado" && v.modales.size() == 1 &&
+    MotorVarnel m;
+    const ResultadoEjecucion r = m.Ejecutar({.conversion = conversiones::SitnaWpOzi,
+                                             .carpeta = carpeta,
+                                             .cuadro = "612345,4745678",
+                                             .opcionGarmin = OpcionGarmin::Option1,
+                                             .datumLista = DatumLista::Ed50});
+    const bool esperado = r.error && logica::Informe(r).mensajes == "Error:70 Permiso denegado" &&
                           !std::filesystem::exists(carpeta / "Sitna-OziWp.txt");
     std::_Exit(esperado ? 70 : 1);
 }

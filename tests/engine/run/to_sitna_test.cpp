@@ -13,47 +13,37 @@ constexpr const char* kCajaDe3 = "612345,4745678\r\n612400,4745700\r\n99999,4700
 
 TEST_F(HaciaSitnaTest, WaypointsOziVuelvenALaListaYLaCaja) {
     Poner("Sitna-OziWp.txt", DatoDePrueba("oziwp-3-N.txt"));
-    ventana.porta = "viejo";
-    motor.cmdWpOziSitna();
+    Convertir(conversiones::WpOziSitna);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
-    EXPECT_EQ(ventana.porta, kCajaDe3);  // a five-digit easting keeps five digits in the box
+    EXPECT_EQ(Lista(), kCajaDe3);  // a five-digit easting keeps five digits in the box
     EsperarResumen("Generados 3 Puntos en " + Ruta("Sitna-Descargar.txt"));
 }
 
 TEST_F(HaciaSitnaTest, TrackOziVuelveALaListaYLaCaja) {
     Poner("Sitna-OziTrack.txt", DatoDePrueba("ozitrack-3.txt"));
-    ventana.descargar = false;  // plays no part here
-    motor.cmdTrackOziSitna();
+    cuadro = std::nullopt;  // plays no part here
+    Convertir(conversiones::TrackOziSitna);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
-    EXPECT_EQ(ventana.porta, kCajaDe3);
+    EXPECT_EQ(Lista(), kCajaDe3);
     EsperarResumen("Generados 3 Puntos en " + Ruta("Sitna-Descargar.txt"));
-}
-
-TEST_F(HaciaSitnaTest, LaCajaSeEntregaUnaSolaVez) {
-    Poner("Sitna-OziTrack.txt", DatoDePrueba("ozitrack-3.txt"));
-    motor.cmdTrackOziSitna();
-    const auto n = std::count_if(ventana.registro.begin(), ventana.registro.end(),
-                                 [](const std::string& s) { return s.rfind("porta:", 0) == 0; });
-    EXPECT_EQ(n, 1);
-    EXPECT_EQ(ventana.registro.front(), "vaciar-porta");
 }
 
 TEST_F(HaciaSitnaTest, MapsourceDeGpsbabel) {
     Poner("Sitna-Mapsource.txt", DatoDePrueba("mapsource-gpsbabel-2tracks.txt"));
-    motor.cmdMapsourceSitna();
+    Convertir(conversiones::MapsourceSitna);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-gpsbabel-2tracks.txt"));
-    EXPECT_EQ(ventana.porta, "611021,4741583\r\n611280,4741710\r\n611523,4741880\r\n625611,4672198\r\n626014,4672761");
+    EXPECT_EQ(Lista(), "611021,4741583\r\n611280,4741710\r\n611523,4741880\r\n625611,4672198\r\n626014,4672761");
     EsperarResumen("Generados 5 Puntos en " + Ruta("Sitna-Descargar.txt"));
 }
 
 TEST_F(HaciaSitnaTest, MapsourceLargoDeGpsbabel) {
     Poner("Sitna-Mapsource.txt", DatoDePrueba("mapsource-gpsbabel-60.txt"));
-    motor.cmdMapsourceSitna();
+    Convertir(conversiones::MapsourceSitna);
     EsperarResumen("Generados 60 Puntos en " + Ruta("Sitna-Descargar.txt"));
     const std::string lista = Leer("Sitna-Descargar.txt");
     EXPECT_EQ(lista.size(), 60u * 16u);
     // The box is the file without the number formats and without the last CR LF.
-    EXPECT_EQ(ventana.porta + "\r\n", lista);
+    EXPECT_EQ(Lista() + "\r\n", lista);
 }
 
 TEST_F(HaciaSitnaTest, MapsourceEnCuadriculaNoAdmitidaEs13ConSuMotivo) {
@@ -61,12 +51,12 @@ TEST_F(HaciaSitnaTest, MapsourceEnCuadriculaNoAdmitidaEs13ConSuMotivo) {
     f.replace(0, f.find('\r'), "Grid\tMaidenhead");
     Poner("Sitna-Mapsource.txt", f);
     Poner("Sitna-Descargar.txt", "anterior");
-    motor.cmdMapsourceSitna();
+    Convertir(conversiones::MapsourceSitna);
     const std::string texto = "Error:13 No coinciden los tipos (línea 1 de " + Ruta("Sitna-Mapsource.txt") +
                               ": cuadrícula no admitida «Maidenhead»)";
     EsperarError(texto, texto);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "");
-    EXPECT_EQ(ventana.porta, "");
+    EXPECT_EQ(Lista(), "");
 }
 
 struct CasoMapsource {
@@ -83,13 +73,13 @@ class MapsourceTest : public MotorTest, public ::testing::WithParamInterface<Cas
 TEST_P(MapsourceTest, Lineas) {
     const auto& c = GetParam();
     Poner("Sitna-Mapsource.txt", c.fichero);
-    motor.cmdMapsourceSitna();
+    Convertir(conversiones::MapsourceSitna);
     if (c.lineaError == 0) {
-        EXPECT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+        EXPECT_FALSE(resultado.error) << Mensajes();
         EXPECT_EQ(Leer("Sitna-Descargar.txt"), c.lista);
     } else {
-        EXPECT_EQ(ventana.mensajes, "Error:13 No coinciden los tipos (línea " + std::to_string(c.lineaError) + " de " +
-                                        Ruta("Sitna-Mapsource.txt") + ")");
+        EXPECT_EQ(Mensajes(), "Error:13 No coinciden los tipos (línea " + std::to_string(c.lineaError) + " de " +
+                                  Ruta("Sitna-Mapsource.txt") + ")");
         EXPECT_EQ(Leer("Sitna-Descargar.txt"), c.lista);
     }
 }
@@ -111,22 +101,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(HaciaSitnaTest, MapsourceSinFicheroEs53) {
     Poner("Sitna-Descargar.txt", "anterior");
-    ventana.porta = "viejo";
-    motor.cmdMapsourceSitna();
+    Convertir(conversiones::MapsourceSitna);
     EsperarError("Error:53 No se ha encontrado el archivo " + Ruta("Sitna-Mapsource.txt"),
                  "Error:53 No se ha encontrado el archivo");
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "anterior");
-    EXPECT_EQ(ventana.porta, "");
+    EXPECT_EQ(Lista(), "");
 }
 
 TEST_F(HaciaSitnaTest, Mapsource32768PuntosLlegaAlFicheroPeroNoALaCaja) {
     std::string f;
     for (int i = 0; i < 32768; ++i) f += "Trackpoint\t30 T " + std::to_string(600000 + i) + " 4745678\t\r\n";
     Poner("Sitna-Mapsource.txt", f);
-    motor.cmdMapsourceSitna();
+    Convertir(conversiones::MapsourceSitna);
     EsperarError("Error:6 Desbordamiento", "Error:6 Desbordamiento");
     EXPECT_EQ(Leer("Sitna-Descargar.txt").size(), 32768u * 16u);
-    EXPECT_EQ(ventana.porta.size(), 32767u * 16u - 2u);
+    EXPECT_EQ(Lista().size(), 32767u * 16u - 2u);
 }
 
 // Header handling and record checks for the two Ozi readers.
@@ -147,12 +136,12 @@ TEST_P(OziASitnaTest, Registros) {
     const char* entrada = c.waypoints ? "Sitna-OziWp.txt" : "Sitna-OziTrack.txt";
     Poner(entrada, c.fichero);
     if (c.waypoints)
-        motor.cmdWpOziSitna();
+        Convertir(conversiones::WpOziSitna);
     else
-        motor.cmdTrackOziSitna();
+        Convertir(conversiones::TrackOziSitna);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), c.lista);
     if (c.lineaError == 0) {
-        EXPECT_EQ(ventana.pitidos, 0) << ventana.mensajes;
+        EXPECT_FALSE(resultado.error) << Mensajes();
     } else {
         const std::string t =
             "Error:13 No coinciden los tipos (línea " + std::to_string(c.lineaError) + " de " + Ruta(entrada) + ")";
@@ -197,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(HaciaSitnaTest, FicheroOziVacioEs62TrasVaciarLaLista) {
     Poner("Sitna-OziTrack.txt", "");
     Poner("Sitna-Descargar.txt", "anterior");
-    motor.cmdTrackOziSitna();
+    Convertir(conversiones::TrackOziSitna);
     EsperarError("Error:62 La entrada sobrepasa el final del archivo",
                  "Error:62 La entrada sobrepasa el final del archivo");
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "");
@@ -207,23 +196,23 @@ TEST_F(HaciaSitnaTest, ElRegistro32768DesbordaSinEscribirse) {
     std::string f = "Datum,European 1950\r\n";
     for (int i = 0; i < 32768; ++i) f += "WP,UTM,X,30T," + std::to_string(600000 + i) + ",4745678,,,x,\x87,N\r\n";
     Poner("Sitna-OziWp.txt", f);
-    motor.cmdWpOziSitna();
+    Convertir(conversiones::WpOziSitna);
     EsperarError("Error:6 Desbordamiento", "Error:6 Desbordamiento");
     EXPECT_EQ(Leer("Sitna-Descargar.txt").size(), 32767u * 16u);
-    EXPECT_EQ(ventana.porta.size(), 32767u * 16u - 2u);
+    EXPECT_EQ(Lista().size(), 32767u * 16u - 2u);
 }
 
 TEST_F(HaciaSitnaTest, ValoresFraccionariosEnLaCajaConPunto) {
     Poner("Sitna-OziTrack.txt", "Datum,European 1950\r\nTP,UTM,30T,612345.5,4745678.25,,,1\r\n");
-    motor.cmdTrackOziSitna();
+    Convertir(conversiones::TrackOziSitna);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "612346,4745678\r\n");
-    EXPECT_EQ(ventana.porta, "612345.5,4745678.25");
+    EXPECT_EQ(Lista(), "612345.5,4745678.25");
 }
 
 TEST_F(HaciaSitnaTest, NumerosSinExponenteEnLaCaja) {
     Poner("Sitna-OziWp.txt", "Datum,European 1950\r\nWP,UTM,A,30T,1000000000000000,0.0001,,,x,\x87,N\r\n");
-    motor.cmdWpOziSitna();
-    EXPECT_EQ(ventana.porta, "1000000000000000,0.0001");
+    Convertir(conversiones::WpOziSitna);
+    EXPECT_EQ(Lista(), "1000000000000000,0.0001");
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "1000000000000000,0000000\r\n");
 }
 
@@ -233,26 +222,16 @@ class IdaYVueltaTest : public MotorTest, public ::testing::WithParamInterface<bo
 TEST_P(IdaYVueltaTest, LaListaVuelveIgual) {
     const bool waypoints = GetParam();
     const std::string caja = ListaSitna(2500, "\r\n").substr(0, 2500 * 16 - 2);
-    ventana.porta = caja;
-    if (waypoints)
-        motor.cmdSitnaWpOzi();
-    else
-        motor.cmdSitnaTrackOzi();
-    ventana.porta.clear();
-    if (waypoints)
-        motor.cmdWpOziSitna();
-    else
-        motor.cmdTrackOziSitna();
-    EXPECT_EQ(ventana.porta, caja);
+    cuadro = caja;
+    Convertir(waypoints ? conversiones::SitnaWpOzi : conversiones::SitnaTrackOzi);
+    Convertir(waypoints ? conversiones::WpOziSitna : conversiones::TrackOziSitna);
+    EXPECT_EQ(Lista(), caja);
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), caja + "\r\n");
     EsperarResumen("Generados 2500 Puntos en " + Ruta("Sitna-Descargar.txt"));
     // ... and file mode takes the list file back to the same Ozi file.
     const std::string ozi = Leer(waypoints ? "Sitna-OziWp.txt" : "Sitna-OziTrack.txt");
-    ventana.descargar = false;
-    if (waypoints)
-        motor.cmdSitnaWpOzi();
-    else
-        motor.cmdSitnaTrackOzi();
+    cuadro = std::nullopt;
+    Convertir(waypoints ? conversiones::SitnaWpOzi : conversiones::SitnaTrackOzi);
     EXPECT_EQ(Leer(waypoints ? "Sitna-OziWp.txt" : "Sitna-OziTrack.txt"), ozi);
 }
 

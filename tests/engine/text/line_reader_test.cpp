@@ -73,7 +73,7 @@ TEST(LectorLineasTest, DecodificaWindows1252YNumeraLineas) {
     ASSERT_TRUE(f.SiguienteLinea(l));
     EXPECT_EQ(l, "65\u00B0");
     EXPECT_EQ(f.Ubicacion().numero, 2);
-    EXPECT_EQ(f.Ubicacion().fuente, "de " + prueba::Utf8(dir / "f.txt"));
+    EXPECT_EQ(f.Ubicacion().fichero, dir / "f.txt");
 }
 
 int CodigoAlAbrirLectura(const std::filesystem::path& p) {
@@ -115,18 +115,6 @@ TEST(ErroresDeFicheroTest, CadaFalloDelSistemaTieneSuCodigo) {
         EXPECT_EQ(CodigoAlAbrirLectura(dir / "colgante.txt"), 53);
         EXPECT_EQ(CodigoAlEscribir(dir / "colgante.txt"), 76);
     }
-}
-
-TEST(ErroresDeFicheroTest, DescripcionesEnEspanol) {
-    EXPECT_EQ(ErrorEjecucion(6).Texto(), "Error:6 Desbordamiento");
-    EXPECT_EQ(ErrorEjecucion::EnLinea(13, {2, "del Cuadro Descargar"}).Texto(),
-              "Error:13 No coinciden los tipos (línea 2 del Cuadro Descargar)");
-    EXPECT_EQ(ErrorEjecucion::EnLinea(13, {12, "de /gps/Sitna-Mapsource.txt"}, "datum no admitido «Tokyo»").Texto(),
-              "Error:13 No coinciden los tipos (línea 12 de /gps/Sitna-Mapsource.txt: datum no admitido «Tokyo»)");
-    EXPECT_EQ(ErrorEjecucion(62).Texto(), "Error:62 La entrada sobrepasa el final del archivo");
-    EXPECT_EQ(ErrorEjecucion(76).Texto(), "Error:76 No se ha encontrado la ruta de acceso");
-    for (int c : {6, 13, 53, 57, 61, 62, 67, 70, 75, 76}) EXPECT_TRUE(EsCodigoConocido(c)) << c;
-    EXPECT_FALSE(EsCodigoConocido(5));
 }
 
 }  // namespace
