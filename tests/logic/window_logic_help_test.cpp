@@ -51,7 +51,6 @@ TEST_F(LogicaTest, ConLaAyudaAbiertaLaPrincipalNoHaceNada) {
     c.mientrasModal = [&] {
         logica.Pulsado("cmdMapsourceSitna");
         logica.Pulsado("mnuPegar");
-        logica.Pulsado("cmdSalir");
         logica.FocoPerdido("dirList");
         logica.UnidadElegida(dir / "sin-medio");
     };
@@ -59,12 +58,19 @@ TEST_F(LogicaTest, ConLaAyudaAbiertaLaPrincipalNoHaceNada) {
     logica.Pulsado("cmdAyuda");
     EXPECT_EQ(c.Texto("txtMensajes"), "");
     EXPECT_EQ(c.Texto("txtPorta"), "");
-    EXPECT_FALSE(c.terminado);
     EXPECT_EQ(c.actual, dir.Ruta());
     EXPECT_FALSE(c.unidadDe.has_value());
     // Once it is hidden, the same click runs.
     logica.Pulsado("cmdMapsourceSitna");
     EXPECT_EQ(c.Texto("txtMensajes"), "Error:53 No se ha encontrado el archivo " + Ruta("Sitna-Mapsource.txt"));
+}
+
+// Only the window system can close the main window then (its close box, a
+// logout): the program ends, help window included.
+TEST_F(LogicaTest, ElCierreConLaAyudaAbiertaTerminaElPrograma) {
+    c.mientrasModal = [&] { logica.Pulsado("cmdSalir"); };
+    logica.Pulsado("cmdAyuda");
+    EXPECT_TRUE(c.terminado);
 }
 
 }  // namespace

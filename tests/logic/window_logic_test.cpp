@@ -98,12 +98,12 @@ TEST_F(LogicaTest, AlEmpezarSeLeeElCuadroNoElFichero) {
 }
 
 struct CasoOpcion {
-    const char* opcion;
+    logica::NombreControl opcion;
     OpcionGarmin esperada;
     char codigo;  // the display code at the end of each waypoint record
 };
 
-void PrintTo(const CasoOpcion& c, std::ostream* os) { *os << c.opcion; }
+void PrintTo(const CasoOpcion& c, std::ostream* os) { *os << c.opcion.Ver(); }
 
 class OpcionTest : public LogicaTest, public ::testing::WithParamInterface<CasoOpcion> {};
 
@@ -111,8 +111,7 @@ TEST_P(OpcionTest, DaElCodigoDeLaOpcionYEsLaParadaDeTab) {
     c.Marcar(GetParam().opcion, true);
     logica.Pulsado(GetParam().opcion);
     EXPECT_EQ(logica.OpcionSeleccionada(), GetParam().esperada);
-    for (const char* o : {"Option1", "Option2", "Option3"})
-        EXPECT_EQ(c.paradas[o], o == std::string(GetParam().opcion));
+    for (const char* o : {"Option1", "Option2", "Option3"}) EXPECT_EQ(c.paradas[o], o == GetParam().opcion.Ver());
 
     c.textos["txtPorta"] = "612345,4745678";
     logica.Pulsado("cmdSitnaWpOzi");
