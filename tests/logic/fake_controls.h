@@ -56,7 +56,7 @@ public:
 
     std::string Texto(logica::NombreControl control) const override { return Buscar(textos, control, std::string()); }
     void PonerTexto(logica::NombreControl control, const std::string& texto) override {
-        textos[std::string(control)] = texto;
+        textos[std::string(control)] = ConCrLf(texto);
         registro.push_back("texto:" + std::string(control) + "=" + texto);
     }
     void Repintar(logica::NombreControl control) override { registro.push_back("repintar:" + std::string(control)); }
@@ -139,6 +139,16 @@ public:
     void TerminarPrograma() override { terminado = true; }
 
 private:
+    // Lines as a box gives them back: CR LF, whatever separated them.
+    static std::string ConCrLf(const std::string& texto) {
+        std::string r;
+        r.reserve(texto.size());
+        for (std::size_t i = 0; i < texto.size(); ++i) {
+            if (texto[i] == '\n' && (i == 0 || texto[i - 1] != '\r')) r += '\r';
+            r += texto[i];
+        }
+        return r;
+    }
     static const formularios::Control* Descripcion(std::string_view control) {
         const int i = formularios::Indice(formularios::kControlesPrincipal, control);
         return i < 0 ? nullptr : &formularios::kControlesPrincipal[static_cast<std::size_t>(i)];
