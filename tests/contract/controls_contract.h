@@ -10,6 +10,7 @@
 //       std::filesystem::path Legible() const;      // a folder that can be listed
 //       int LargoSeleccion(logica::NombreControl c) const;
 //       bool ParadaTab(logica::NombreControl c) const;
+//       std::string Ayuda(logica::NombreControl c) const;  // its tooltip
 //   };
 //   INSTANTIATE_TYPED_TEST_SUITE_P(Qt, ContratoControles, Banco);
 
@@ -109,6 +110,14 @@ TYPED_TEST_P(ContratoControles, CabeEnteroSegunElAnchoDeLaCaja) {
     EXPECT_FALSE(c.CabeEntero("txtMensajes"));
 }
 
+TYPED_TEST_P(ContratoControles, LaAyudaSePoneYSeQuita) {
+    const std::string larga = "Error:53 No se ha encontrado el archivo /home/ana/mapas/Sitna-Mapsource.txt";
+    this->c.PonerAyuda("txtMensajes", larga);
+    EXPECT_EQ(this->banco.Ayuda("txtMensajes"), larga);
+    this->c.PonerAyuda("txtMensajes", "");
+    EXPECT_EQ(this->banco.Ayuda("txtMensajes"), "");
+}
+
 // A folder that cannot be listed (missing, or a file) changes nothing.
 TYPED_TEST_P(ContratoControles, UnaCarpetaQueNoSeListaNoCambiaNada) {
     auto& c = this->c;
@@ -127,6 +136,6 @@ TYPED_TEST_P(ContratoControles, UnaCarpetaQueNoSeListaNoCambiaNada) {
 
 REGISTER_TYPED_TEST_SUITE_P(ContratoControles, LasLineasVuelvenConCrLf, SeleccionarLimitaAlTexto,
                             MarcasYOpcionesPorGrupo, ParadasDeTab, CabeEnteroSegunElAnchoDeLaCaja,
-                            UnaCarpetaQueNoSeListaNoCambiaNada);
+                            LaAyudaSePoneYSeQuita, UnaCarpetaQueNoSeListaNoCambiaNada);
 
 }  // namespace varnel::prueba

@@ -12,6 +12,7 @@ struct BancoFalso {
     std::filesystem::path Legible() const { return dir.Ruta(); }
     int LargoSeleccion(logica::NombreControl c) const { return falsos.selecciones.at(std::string(c)).largo; }
     bool ParadaTab(logica::NombreControl c) const { return falsos.paradas.at(std::string(c)); }
+    std::string Ayuda(logica::NombreControl c) const { return falsos.ayudas.at(std::string(c)); }
 
     CarpetaTemporal dir;
     ControlesFalsos falsos;

@@ -2,25 +2,34 @@
 // modal with the focus on "Aceptar", which hides it; meanwhile the main
 // window takes no input.
 #include <algorithm>
+#include <map>
 
 #include "tests/logic/logic_fixture.h"
+#include "ui/forms/help_form.h"
 #include "ui/forms/texts.h"
 
 namespace varnel::prueba {
 namespace {
 
-TEST_F(LogicaTest, AyudaCreadaRellenaYModal) {
-    logica.Pulsado("cmdAyuda");
-    const std::vector<std::string> esperado = {
-        "crear:frmAyuda",
-        "texto:LblDescargar2=" + textos::TextoAyudaDescargar(),
-        "texto:lblOzi2=" + textos::TextoAyudaOzi(DatumLista::Ed50),
-        "texto:lblMapsource2=" + textos::TextoAyudaMapsource(),
-        "texto:lblVarnel2=" + textos::TextoAyudaVarnel(DatumLista::Ed50),
-        "modal:frmAyuda",
+// What the user sees once it shows: every text label filled in, the focus on
+// "Aceptar"; the main window's controls untouched.
+TEST_F(LogicaTest, SeMuestraConSusTextosYElFocoEnAceptar) {
+    std::map<std::string, std::string, std::less<>> alMostrarse;
+    c.mientrasModal = [&] {
+        EXPECT_EQ(c.visible, "frmAyuda");
+        EXPECT_EQ(c.foco, "OKButton");
+        alMostrarse = c.textos;
     };
-    EXPECT_EQ(c.registro, esperado);
-    EXPECT_EQ(c.foco, "OKButton");
+    logica.Pulsado("cmdAyuda");
+    std::size_t etiquetas = 0;
+    for (const formularios::Control& e : formularios::kControlesAyuda) {
+        if (e.tipo != formularios::Tipo::Etiqueta || !e.texto.empty()) continue;
+        ++etiquetas;
+        EXPECT_FALSE(alMostrarse[std::string(e.nombre)].empty()) << e.nombre;
+    }
+    EXPECT_EQ(etiquetas, 4u);
+    EXPECT_EQ(alMostrarse.size(), 4u);  // nothing else written
+    EXPECT_EQ(alMostrarse["lblOzi2"], textos::TextoAyudaOzi(DatumLista::Ed50));
     EXPECT_FALSE(logica.AyudaAbierta());
 }
 

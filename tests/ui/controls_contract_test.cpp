@@ -25,6 +25,7 @@ struct BancoQt {
         return cursor.selectionEnd() - cursor.selectionStart();
     }
     bool ParadaTab(logica::NombreControl c) const { return Control(c)->focusPolicy() & Qt::TabFocus; }
+    std::string Ayuda(logica::NombreControl c) const { return Control(c)->toolTip().toStdString(); }
 
     QWidget* Control(logica::NombreControl c) const { return w.findChild<QWidget*>(Q(c)); }
 

@@ -28,6 +28,9 @@ struct BancoWin32 {
         SendMessageW(v->Control(c), EM_GETSEL, reinterpret_cast<WPARAM>(&inicio), reinterpret_cast<LPARAM>(&fin));
         return static_cast<int>(fin - inicio);
     }
+    std::string Ayuda(logica::NombreControl c) const {
+        return win::Utf8(AyudaDe(v->Formulario().Tooltips(), v->Ventana(), v->Control(c)));
+    }
     bool ParadaTab(logica::NombreControl c) const { return GetWindowLongPtrW(v->Control(c), GWL_STYLE) & WS_TABSTOP; }
 
     RegistroDePrueba registro;  // before the window, which reads it
