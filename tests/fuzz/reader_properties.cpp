@@ -11,6 +11,7 @@
 #include "engine/formats/sitna_list.h"
 #include "engine/platform/byte_source.h"
 #include "engine/text/text_lines.h"
+#include "ui/logic/run_report.h"
 
 namespace varnel::prueba {
 namespace {
@@ -40,7 +41,7 @@ Lectura Leer(LectorPuntosFichero& lector) {
     } catch (const ErrorEjecucion& e) {
         l.codigo = e.Codigo();
         l.linea = e.Linea().numero;
-        l.texto = e.Texto();
+        l.texto = logica::TextoError(e);
     }
     return l;
 }
@@ -125,7 +126,7 @@ std::optional<std::string> ComprobarLector(Objetivo objetivo, std::string_view d
 
     const Lectura primera = caja ? LeerCaja(entrada) : LeerBytes(*fila, entrada);
     if (primera.codigo != 0) {
-        if (!EsCodigoConocido(primera.codigo)) return "código desconocido: " + primera.texto;
+        if (!logica::EsCodigoConocido(primera.codigo)) return "código desconocido: " + primera.texto;
         if (primera.codigo == codigo::TiposNoCoinciden && (primera.linea < 1 || primera.linea > CotaDeLineas(entrada)))
             return "error 13 fuera de la entrada: " + primera.texto;
         if (primera.codigo == codigo::FinDeArchivo && (caja || !fila->exigeLinea))

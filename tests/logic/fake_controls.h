@@ -54,37 +54,37 @@ public:
     // "texto:txtPorta=...", "repintar:txtPorta", "modal:frmAyuda", ... in order.
     std::vector<std::string> registro;
 
-    std::string Texto(std::string_view control) const override { return Buscar(textos, control, std::string()); }
-    void PonerTexto(std::string_view control, const std::string& texto) override {
-        textos[std::string(control)] = texto;
+    std::string Texto(logica::NombreControl control) const override { return Buscar(textos, control, std::string()); }
+    void PonerTexto(logica::NombreControl control, const std::string& texto) override {
+        textos[std::string(control)] = ConCrLf(texto);
         registro.push_back("texto:" + std::string(control) + "=" + texto);
     }
-    void Repintar(std::string_view control) override { registro.push_back("repintar:" + std::string(control)); }
-    bool Marcado(std::string_view control) const override { return Buscar(marcas, control, false); }
-    void Marcar(std::string_view control, bool marcado) override {
+    void Repintar(logica::NombreControl control) override { registro.push_back("repintar:" + std::string(control)); }
+    bool Marcado(logica::NombreControl control) const override { return Buscar(marcas, control, false); }
+    void Marcar(logica::NombreControl control, bool marcado) override {
         marcas[std::string(control)] = marcado;
         // Like option buttons: selecting one clears the others of its group,
         // the options of its frame.
         if (marcado && EsOpcion(control))
             for (auto& [nombre, m] : marcas)
-                if (nombre != control && EsOpcion(nombre) && MarcoDe(nombre) == MarcoDe(control)) m = false;
+                if (nombre != control.Ver() && EsOpcion(nombre) && MarcoDe(nombre) == MarcoDe(control)) m = false;
     }
-    bool CabeEntero(std::string_view control) const override { return Texto(control).size() <= anchoMensajes; }
-    void PonerAyuda(std::string_view control, const std::string& ayuda) override {
+    bool CabeEntero(logica::NombreControl control) const override { return Texto(control).size() <= anchoMensajes; }
+    void PonerAyuda(logica::NombreControl control, const std::string& ayuda) override {
         ayudas[std::string(control)] = ayuda;
     }
 
-    int InicioSeleccion(std::string_view control) const override {
+    int InicioSeleccion(logica::NombreControl control) const override {
         return Buscar(selecciones, control, Seleccion{}).inicio;
     }
-    void Seleccionar(std::string_view control, int inicio, int largo) override {
+    void Seleccionar(logica::NombreControl control, int inicio, int largo) override {
         const int n = static_cast<int>(Texto(control).size());
         const int desde = std::clamp(inicio, 0, n);
         selecciones[std::string(control)] = {desde, std::clamp(largo, 0, n - desde)};
         registro.push_back("seleccion:" + std::string(control));
     }
-    void PonerFoco(std::string_view control) override { foco = control; }
-    void PonerParadaTab(std::string_view control, bool parada) override { paradas[std::string(control)] = parada; }
+    void PonerFoco(logica::NombreControl control) override { foco = control; }
+    void PonerParadaTab(logica::NombreControl control, bool parada) override { paradas[std::string(control)] = parada; }
 
     std::optional<std::string> LeerPortapapeles() override {
         if (portapapelesOcupado) return std::nullopt;
@@ -125,7 +125,7 @@ public:
     void CrearVentana(std::string_view ventana) override {
         if (creadas.emplace(ventana).second) registro.push_back("crear:" + std::string(ventana));
     }
-    void MostrarModal(std::string_view ventana, std::string_view enfocado) override {
+    void MostrarModal(std::string_view ventana, logica::NombreControl enfocado) override {
         registro.push_back("modal:" + std::string(ventana));
         visible = ventana;
         foco = enfocado;
@@ -139,6 +139,16 @@ public:
     void TerminarPrograma() override { terminado = true; }
 
 private:
+    // Lines as a box gives them back: CR LF, whatever separated them.
+    static std::string ConCrLf(const std::string& texto) {
+        std::string r;
+        r.reserve(texto.size());
+        for (std::size_t i = 0; i < texto.size(); ++i) {
+            if (texto[i] == '\n' && (i == 0 || texto[i - 1] != '\r')) r += '\r';
+            r += texto[i];
+        }
+        return r;
+    }
     static const formularios::Control* Descripcion(std::string_view control) {
         const int i = formularios::Indice(formularios::kControlesPrincipal, control);
         return i < 0 ? nullptr : &formularios::kControlesPrincipal[static_cast<std::size_t>(i)];

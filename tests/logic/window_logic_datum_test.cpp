@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Ajustes, DatumInicialTest,
                          [](const auto& info) { return std::string(info.param.nombre); });
 
 // The user selects an option: the toolkit has already marked it.
-void Elegir(ControlesFalsos& c, logica::LogicaVentana& logica, const char* opcion) {
+void Elegir(ControlesFalsos& c, logica::LogicaVentana& logica, logica::NombreControl opcion) {
     c.Marcar(opcion, true);
     logica.Pulsado(opcion);
 }

@@ -88,9 +88,8 @@ TEST(LogicaBotonesTest, CadaConversionTieneSuBotonYSuCaso) {
                                         [&](const logica::BotonConversion& b) { return b.conversion == conversion; });
         ASSERT_NE(boton, logica::kBotonesConversion.end());
         EXPECT_TRUE(std::any_of(std::begin(kBotones), std::end(kBotones), [&](const CasoBoton& b) {
-            return b.boton == boton->boton;
-        })) << boton->boton;
-        EXPECT_GE(formularios::Indice(formularios::kControlesPrincipal, boton->boton), 0) << boton->boton;
+            return b.boton == boton->boton.Ver();
+        })) << boton->boton.Ver();
     }
 }
 
@@ -101,12 +100,12 @@ TEST_F(LogicaTest, AlEmpezarSeLeeElCuadroNoElFichero) {
 }
 
 struct CasoOpcion {
-    const char* opcion;
+    logica::NombreControl opcion;
     OpcionGarmin esperada;
     char codigo;  // the display code at the end of each waypoint record
 };
 
-void PrintTo(const CasoOpcion& c, std::ostream* os) { *os << c.opcion; }
+void PrintTo(const CasoOpcion& c, std::ostream* os) { *os << c.opcion.Ver(); }
 
 class OpcionTest : public LogicaTest, public ::testing::WithParamInterface<CasoOpcion> {};
 
@@ -114,8 +113,7 @@ TEST_P(OpcionTest, DaElCodigoDeLaOpcionYEsLaParadaDeTab) {
     c.Marcar(GetParam().opcion, true);
     logica.Pulsado(GetParam().opcion);
     EXPECT_EQ(logica.OpcionSeleccionada(), GetParam().esperada);
-    for (const char* o : {"Option1", "Option2", "Option3"})
-        EXPECT_EQ(c.paradas[o], o == std::string(GetParam().opcion));
+    for (const char* o : {"Option1", "Option2", "Option3"}) EXPECT_EQ(c.paradas[o], o == GetParam().opcion.Ver());
 
     c.textos["txtPorta"] = "612345,4745678";
     logica.Pulsado("cmdSitnaWpOzi");

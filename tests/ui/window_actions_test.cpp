@@ -133,26 +133,6 @@ TEST_F(VentanaTest, TeclasEnLaListaDeCarpetas) {
     EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));
 }
 
-TEST_F(VentanaTest, CarpetaBorradaAntesDeConfirmarNoCambiaNada) {
-    ASSERT_TRUE(QDir().mkpath(RutaQ("efimera")));
-    ASSERT_TRUE(Carpetas()->PonerCarpeta(RutaQ("")));
-    Carpetas()->setFocus(Qt::TabFocusReason);
-    Carpetas()->setCurrentItem(Carpetas()->findItems("efimera", Qt::MatchExactly).value(0));
-    ASSERT_TRUE(QDir().rmdir(RutaQ("efimera")));
-    Boton("cmdAyuda")->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));
-    EXPECT_TRUE(Carpetas()->findItems("efimera", Qt::MatchExactly).isEmpty());
-}
-
-TEST_F(VentanaTest, UnidadIlegibleVuelveEnSilencio) {
-    auto* unidades = Control<ListaUnidades>("DrvList");
-    const QString antes = unidades->Unidad();
-    unidades->addItem("/sin-medio", "/sin-medio-varnel");
-    unidades->setCurrentIndex(unidades->count() - 1);
-    EXPECT_EQ(unidades->Unidad(), antes);
-    EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));
-}
-
 TEST_F(VentanaTest, UnidadesSonSistemasQueSePuedenRecorrer) {
     auto* unidades = Control<ListaUnidades>("DrvList");
     ASSERT_GT(unidades->count(), 0);
@@ -170,8 +150,19 @@ TEST_F(VentanaTest, OtraUnidadLlevaLaListaASuRaiz) {
     unidades->addItem("prueba", RutaQ(""));
     unidades->setCurrentIndex(unidades->count() - 1);
     EXPECT_EQ(Carpetas()->Carpeta(), QDir::cleanPath(RutaQ("")));
+}
+
+// The drive list follows the folder list, on the mount point that holds the
+// folder, not merely "/".
+TEST_F(VentanaTest, LaListaDeUnidadesSigueALaDeCarpetas) {
+    ASSERT_TRUE(QDir().mkpath(RutaQ("sub")));
+    auto* unidades = Control<ListaUnidades>("DrvList");
+    const QString montaje = QDir::cleanPath(RutaQ(""));
+    unidades->PonerFuente([montaje] { return QStringList{"/", montaje}; });
+    ASSERT_TRUE(Carpetas()->PonerCarpeta(RutaQ("sub")));
+    EXPECT_EQ(unidades->Unidad(), montaje);
     ASSERT_TRUE(Carpetas()->PonerCarpeta("/"));
-    EXPECT_EQ(unidades->Unidad(), "/");  // the drive list follows the folder list
+    EXPECT_EQ(unidades->Unidad(), "/");
 }
 
 TEST_F(VentanaTest, EnlacesAbrenCorreoYWeb) {

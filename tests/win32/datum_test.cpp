@@ -69,27 +69,27 @@ TEST_F(DatumWin32Test, DosGruposParaElGestorDeDialogos) {
 }
 
 TEST_F(DatumWin32Test, TabLlegaTrasLasOpcionesGarminYLasFlechasCambianDentro) {
-    SetFocus(C("Option1"));
-    PulsarTecla(VK_TAB);
-    EXPECT_EQ(NombreConFoco(*ventana_), "OptionED50");
-    PulsarTecla(VK_DOWN);
-    EXPECT_EQ(NombreConFoco(*ventana_), "OptionETRS89");
-    EXPECT_EQ(Elegida(*ventana_), "ETRS89");
-    EXPECT_EQ(RegistroDePrueba::Datum(), L"ETRS89");
-    EXPECT_TRUE(Marcada("Option1"));
-    // Still one stop, now on ETRS89: Tab goes on to the first button.
-    PulsarTecla(VK_TAB);
-    EXPECT_EQ(NombreConFoco(*ventana_), "cmdSitnaWpOzi");
-    SetFocus(C("Option1"));
-    PulsarTecla(VK_TAB);
-    EXPECT_EQ(NombreConFoco(*ventana_), "OptionETRS89");
-    // Down from the last option comes round to ED50, within the group only.
-    PulsarTecla(VK_DOWN);
-    EXPECT_EQ(NombreConFoco(*ventana_), "OptionED50");
-    EXPECT_EQ(Elegida(*ventana_), "ED50");
-    EXPECT_EQ(RegistroDePrueba::Datum(), L"ED50");
-    EXPECT_TRUE(Marcada("Option1"));
-    EXPECT_FALSE(Marcada("Option2"));
+    // Tab from the Garmin options reaches the datum's stop, Down moves within
+    // the group (from the last option round to the first), and the group
+    // stays one stop, on the option now selected: Tab goes on to the first button.
+    struct Paso {
+        const char* parada;
+        const char* tras;
+        const char* datum;
+    };
+    for (const Paso& p : {Paso{"OptionED50", "OptionETRS89", "ETRS89"}, Paso{"OptionETRS89", "OptionED50", "ED50"}}) {
+        SetFocus(C("Option1"));
+        PulsarTecla(VK_TAB);
+        EXPECT_EQ(NombreConFoco(*ventana_), p.parada);
+        PulsarTecla(VK_DOWN);
+        EXPECT_EQ(NombreConFoco(*ventana_), p.tras);
+        EXPECT_EQ(Elegida(*ventana_), p.datum);
+        EXPECT_EQ(RegistroDePrueba::Datum(), win::Ancho(p.datum));
+        EXPECT_TRUE(Marcada("Option1"));
+        EXPECT_FALSE(Marcada("Option2"));
+        PulsarTecla(VK_TAB);
+        EXPECT_EQ(NombreConFoco(*ventana_), "cmdSitnaWpOzi");
+    }
 }
 
 TEST_F(DatumWin32Test, AltRYAltEEligenCadaDatum) {

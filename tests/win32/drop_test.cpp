@@ -1,5 +1,6 @@
 // Files dropped on the Windows main window, as Explorer drops them: a
-// WM_DROPFILES with an HDROP, built here as the shell builds it.
+// WM_DROPFILES with an HDROP, built here as the shell builds it. What a drop
+// makes of them is the logic's (tests/logic/window_logic_drop_test.cpp).
 #include <shlobj.h>
 
 #include <cstring>
@@ -40,7 +41,6 @@ protected:
         SendMessageW(ventana_->Ventana(), WM_DROPFILES, reinterpret_cast<WPARAM>(Soltado(rutas)), 0);
         Bombear();
     }
-    std::string Ruta(const char* nombre) const { return Utf8(carpeta_ / nombre); }
 
     CarpetaTemporal origen_;
 };
@@ -49,28 +49,12 @@ TEST_F(SoltarWin32Test, LaVentanaAceptaFicheros) {
     EXPECT_TRUE(GetWindowLongPtrW(ventana_->Ventana(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
 
-TEST_F(SoltarWin32Test, LosFicherosSoltadosLlenanLaListaEnSuOrden) {
+TEST_F(SoltarWin32Test, LlegaALaLogicaEnElOrdenSoltado) {
     // On ETRS89 the GPX's WGS 84 positions are only projected.
     Pulsar("OptionETRS89");
     Soltar({"pista.gpx", "lista.txt"});
-    EXPECT_EQ(Mensajes(), "Generados 11 Puntos en " + Ruta("Sitna-Descargar.txt"));
-    const std::string lista = DatoDePrueba("gpx/navarra.expected.txt") + DatoDePrueba("descargar-3.txt");
-    EXPECT_EQ(LeerBytes(carpeta_ / "Sitna-Descargar.txt"), lista);
-    // The box starts with the same line.
-    const std::size_t primera = lista.find('\n') + 1;
-    EXPECT_EQ(win::Utf8(Texto("txtPorta")).substr(0, primera), lista.substr(0, primera));
-    EXPECT_TRUE(modales_.empty());
-}
-
-TEST_F(SoltarWin32Test, UnFormatoDesconocidoEsElInformeDeError) {
-    EscribirBytes(origen_ / "foto.jpg", "\xFF\xD8\xFF\xE0");
-    Soltar({"foto.jpg"});
-    const std::string t =
-        "Error:13 No coinciden los tipos (línea 1 de " + Utf8(origen_ / "foto.jpg") + ": formato no reconocido)";
-    EXPECT_EQ(Mensajes(), t);
-    ASSERT_EQ(modales_.size(), 1u);
-    EXPECT_EQ(win::Utf8(modales_[0]), t);
-    EXPECT_EQ(pitidos_, 1);
+    EXPECT_EQ(LeerBytes(carpeta_ / "Sitna-Descargar.txt"),
+              DatoDePrueba("gpx/navarra.expected.txt") + DatoDePrueba("descargar-3.txt"));
 }
 
 }  // namespace

@@ -63,17 +63,6 @@ RECT EnCliente(HWND control) {
     return r;
 }
 
-std::wstring Ayuda(HWND tooltips, HWND ventana, HWND control) {
-    wchar_t texto[512] = {};
-    TTTOOLINFOW info{};
-    info.cbSize = sizeof info;
-    info.hwnd = ventana;
-    info.uId = reinterpret_cast<UINT_PTR>(control);
-    info.lpszText = texto;
-    SendMessageW(tooltips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&info));
-    return texto;
-}
-
 class ControlPrincipalTest : public VentanaWin32Test, public ::testing::WithParamInterface<formularios::Control> {};
 
 TEST_P(ControlPrincipalTest, ComoDescrito) {
@@ -100,7 +89,7 @@ TEST_P(ControlPrincipalTest, ComoDescrito) {
         EXPECT_EQ(win::Utf8(win::TextoDe(h)), c.tipo == Tipo::BotonDibujo ? c.ayuda : c.texto);
     }
     if (!c.ayuda.empty()) {
-        EXPECT_EQ(win::Utf8(Ayuda(ventana_->Formulario().Tooltips(), ventana_->Ventana(), h)), c.ayuda);
+        EXPECT_EQ(win::Utf8(AyudaDe(ventana_->Formulario().Tooltips(), ventana_->Ventana(), h)), c.ayuda);
     }
 
     const UINT dpi = win::DpiDe(ventana_->Ventana());

@@ -1,5 +1,7 @@
 #include "tests/win32/win32_fixture.h"
 
+#include <commctrl.h>
+
 #include "ui/win32/keyboard.h"
 #include "ui/win32/settings_store_registry.h"
 
@@ -78,6 +80,17 @@ void PulsarAlt(wchar_t letra) {
 void Escribir(wchar_t caracter) {
     PostMessageW(GetFocus(), WM_CHAR, caracter, 1);
     Bombear();
+}
+
+std::wstring AyudaDe(HWND tooltips, HWND ventana, HWND control) {
+    wchar_t texto[1024] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = ventana;
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    info.lpszText = texto;
+    SendMessageW(tooltips, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&info));
+    return texto;
 }
 
 std::string NombreConFoco(const win::FrmVarnel& ventana) {

@@ -25,6 +25,9 @@ void PulsarTecla(UINT tecla, bool extendida = false);
 void PulsarAlt(wchar_t letra);
 void Escribir(wchar_t caracter);
 
+// A control's tooltip as the window's tooltip control holds it.
+std::wstring AyudaDe(HWND tooltips, HWND ventana, HWND control);
+
 // The name, in the description, of the control that has the focus.
 std::string NombreConFoco(const win::FrmVarnel& ventana);
 

@@ -74,33 +74,6 @@ TEST_F(VentanaWin32Test, IntroEnUnaCasillaNoHaceNada) {
     EXPECT_EQ(SendMessageW(C("ChkDescargar"), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
-std::wstring AyudaDe(HWND tooltips, HWND ventana, HWND control) {
-    wchar_t texto[1024] = {};
-    TTTOOLINFOW info{};
-    info.cbSize = sizeof info;
-    info.hwnd = ventana;
-    info.uId = reinterpret_cast<UINT_PTR>(control);
-    info.lpszText = texto;
-    SendMessageW(tooltips, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&info));
-    return texto;
-}
-
-TEST_F(VentanaWin32Test, UnMensajeLargoSeLeeDesdeSuPrincipioYEnteroEnLaAyuda) {
-    const auto larga = carpeta_ / "una carpeta con un nombre muy largo para que la ruta no quepa en la caja";
-    std::filesystem::create_directory(larga);
-    ASSERT_TRUE(ventana_->Carpetas().PonerCarpeta(larga.native()));
-    Pulsar("cmdWpOziSitna");  // no waypoint file: error 53 with the whole path
-    EXPECT_EQ(Mensajes(), kError53 + Utf8(larga / "Sitna-OziWp.txt"));
-    DWORD inicio = 1;
-    SendMessageW(C("txtMensajes"), EM_GETSEL, reinterpret_cast<WPARAM>(&inicio), 0);
-    EXPECT_EQ(inicio, 0u);
-    const HWND tooltips = ventana_->Formulario().Tooltips();
-    EXPECT_EQ(Utf8(AyudaDe(tooltips, ventana_->Ventana(), C("txtMensajes"))), Mensajes());
-    // A text that fits needs no tooltip.
-    ventana_->Logica().PonerTextoMensajes("Generados 1 Waypoints");
-    EXPECT_EQ(AyudaDe(tooltips, ventana_->Ventana(), C("txtMensajes")), L"");
-}
-
 TEST_F(VentanaWin32Test, CuadroDe32767PuntosDeUnaVez) {
     std::string lista;
     for (int i = 0; i < 32767; ++i) lista += std::to_string(600000 + i % 1000) + ",4700000\r\n";
@@ -262,18 +235,6 @@ TEST_F(VentanaWin32Test, OtroProgramaConElFocoNoConfirma) {
     EXPECT_EQ(ventana_->Carpetas().Carpeta(), carpeta_.Ruta().native());
 }
 
-TEST_F(VentanaWin32Test, CarpetaBorradaEntretantoSeQuedaEnLaActual) {
-    std::filesystem::create_directory(carpeta_ / "sub");
-    ASSERT_TRUE(ventana_->Carpetas().PonerCarpeta(carpeta_.Ruta().native()));
-    SetFocus(C("dirList"));
-    PulsarTecla(VK_DOWN);
-    std::filesystem::remove(carpeta_ / "sub");
-    SetFocus(C("cmdSitnaWpOzi"));
-    Bombear();
-    EXPECT_EQ(ventana_->Carpetas().Carpeta(), carpeta_.Ruta().native());
-    EXPECT_EQ(SendMessageW(C("dirList"), LB_GETCOUNT, 0, 0), SendMessageW(C("dirList"), LB_GETCURSEL, 0, 0) + 1);
-}
-
 void ElegirUnidad(HWND combo, const std::wstring& texto) {
     const LRESULT i =
         SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(texto.c_str()));
@@ -282,17 +243,6 @@ void ElegirUnidad(HWND combo, const std::wstring& texto) {
     SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(combo));
     Bombear();
-}
-
-TEST_F(VentanaWin32Test, UnidadIlegibleVuelveSinDecirNada) {
-    // Q: does not exist here: as a drive with no medium, it cannot be read.
-    ventana_->Unidades().PonerFuente([] { return std::vector<std::wstring>{L"C:\\", L"Q:\\", L"T:\\", L"Z:\\"}; });
-    const std::wstring antes = ventana_->Carpetas().Carpeta();
-    ElegirUnidad(C("DrvList"), L"Q:");
-    EXPECT_EQ(ventana_->Carpetas().Carpeta(), antes);
-    EXPECT_EQ(Texto("DrvList"), antes.substr(0, 2));
-    EXPECT_TRUE(modales_.empty());
-    EXPECT_EQ(pitidos_, 0);
 }
 
 TEST_F(VentanaWin32Test, OtraUnidadMuestraSuCarpeta) {

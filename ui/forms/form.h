@@ -58,7 +58,26 @@ struct Control {
     int ladoDibujo = 0;            // its side in pixels
     bool azul = false;             // a link's colour: red 0, green 0, blue 255
     bool tooltipColor = false;     // on the system's tooltip background (help texts)
+    // The rarer properties, set with the functions below.
+    bool soloLectura = false;            // a text box the user reads and selects from, never edits
+    bool tabSale = false;                // a multi-line box that Tab and Shift+Tab leave, as any control
+    std::string_view nombreAccesible{};  // a screen reader's name for a control without a caption
 };
+
+constexpr Control SoloLectura(Control c) {
+    c.soloLectura = true;
+    return c;
+}
+
+constexpr Control TabSale(Control c) {
+    c.tabSale = true;
+    return c;
+}
+
+constexpr Control NombreAccesible(Control c, std::string_view nombre) {
+    c.nombreAccesible = nombre;
+    return c;
+}
 
 struct Ventana {
     std::string_view nombre;

@@ -5,8 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "ui/logic/control_name.h"
+
 // What the windows' rules ask of a toolkit. Controls and windows go by their
-// names in the window description ("txtPorta", "frmAyuda"); texts are UTF-8,
+// names in the window description ("txtPorta", "frmAyuda"), a control's checked
+// when it is compiled (NombreControl); texts are UTF-8,
 // and a box's lines are separated by CR LF whatever its control holds.
 namespace varnel::logica {
 
@@ -15,23 +18,23 @@ public:
     virtual ~Controles() = default;
 
     // Texts and marks.
-    virtual std::string Texto(std::string_view control) const = 0;
-    virtual void PonerTexto(std::string_view control, const std::string& texto) = 0;
+    virtual std::string Texto(NombreControl control) const = 0;
+    virtual void PonerTexto(NombreControl control, const std::string& texto) = 0;
     // At once: a conversion run keeps the window busy until it ends.
-    virtual void Repintar(std::string_view control) = 0;
-    virtual bool Marcado(std::string_view control) const = 0;
-    virtual void Marcar(std::string_view control, bool marcado) = 0;
+    virtual void Repintar(NombreControl control) = 0;
+    virtual bool Marcado(NombreControl control) const = 0;
+    virtual void Marcar(NombreControl control, bool marcado) = 0;
     // Whether the control shows its whole text (a one-line box may be narrower).
-    virtual bool CabeEntero(std::string_view control) const = 0;
-    virtual void PonerAyuda(std::string_view control, const std::string& ayuda) = 0;
+    virtual bool CabeEntero(NombreControl control) const = 0;
+    virtual void PonerAyuda(NombreControl control, const std::string& ayuda) = 0;
 
     // Caret, selection and focus, in the control's own characters.
-    virtual int InicioSeleccion(std::string_view control) const = 0;
+    virtual int InicioSeleccion(NombreControl control) const = 0;
     // Selects `largo` characters from `inicio`, both limited to the text, and
     // brings the caret into view.
-    virtual void Seleccionar(std::string_view control, int inicio, int largo) = 0;
-    virtual void PonerFoco(std::string_view control) = 0;
-    virtual void PonerParadaTab(std::string_view control, bool parada) = 0;
+    virtual void Seleccionar(NombreControl control, int inicio, int largo) = 0;
+    virtual void PonerFoco(NombreControl control) = 0;
+    virtual void PonerParadaTab(NombreControl control, bool parada) = 0;
 
     // The system clipboard, plain text; nothing when another program keeps it busy.
     virtual std::optional<std::string> LeerPortapapeles() = 0;  // "" when it holds no text
@@ -57,7 +60,7 @@ public:
     // Windows.
     virtual void CrearVentana(std::string_view ventana) = 0;  // hidden; once
     // Shows the window modally, the focus on `foco`; returns once it is hidden or closed.
-    virtual void MostrarModal(std::string_view ventana, std::string_view foco) = 0;
+    virtual void MostrarModal(std::string_view ventana, NombreControl foco) = 0;
     virtual void Ocultar(std::string_view ventana) = 0;
     // Ends the program at once, every window included.
     virtual void TerminarPrograma() = 0;

@@ -5,12 +5,13 @@
 #include <string_view>
 
 #include "engine/run/conversion.h"
+#include "ui/logic/control_name.h"
 
 namespace varnel::logica {
 
 // The main window's conversion buttons and what each runs.
 struct BotonConversion {
-    std::string_view boton;
+    NombreControl boton;
     Conversion conversion;
 };
 
@@ -25,7 +26,7 @@ inline constexpr std::array<BotonConversion, 5> kBotonesConversion{{
 // The conversion a control runs; nothing for any other control.
 constexpr std::optional<Conversion> ConversionDeBoton(std::string_view control) {
     for (const BotonConversion& b : kBotonesConversion)
-        if (b.boton == control) return b.conversion;
+        if (b.boton.Ver() == control) return b.conversion;
     return std::nullopt;
 }
 

@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "ui/forms/form.h"
+#include "ui/logic/control_name.h"
 
 namespace varnel::logica {
 
 // The controls of a window that take the focus, in the order Tab moves it
 // through them: by their tab indexes, whatever order they are created in.
-std::vector<std::string_view> OrdenTab(std::span<const formularios::Control> tabla);
+std::vector<NombreControl> OrdenTab(std::span<const formularios::Control> tabla);
 
 }  // namespace varnel::logica

@@ -16,29 +16,20 @@ namespace {
 using formularios::kControlesAyuda;
 using formularios::kControlesPrincipal;
 
-constexpr std::string_view kMensajes = "txtMensajes";
-constexpr std::string_view kPorta = "txtPorta";
-constexpr std::string_view kCarpetas = "dirList";
+constexpr NombreControl kMensajes = "txtMensajes";
+constexpr NombreControl kPorta = "txtPorta";
+constexpr NombreControl kCarpetas = "dirList";
 constexpr std::string_view kAyuda = "frmAyuda";
-constexpr std::array<std::string_view, 3> kOpciones{"Option1", "Option2", "Option3"};
-constexpr std::string_view kOpcionEd50 = "OptionED50";
-constexpr std::string_view kOpcionEtrs89 = "OptionETRS89";
+constexpr std::array<NombreControl, 3> kOpciones{"Option1", "Option2", "Option3"};
+constexpr NombreControl kOpcionEd50 = "OptionED50";
+constexpr NombreControl kOpcionEtrs89 = "OptionETRS89";
 // Every option of the window, whatever its group.
-constexpr std::array<std::string_view, 5> kTodasLasOpciones{kOpciones[0], kOpciones[1], kOpciones[2], kOpcionEd50,
-                                                            kOpcionEtrs89};
+constexpr std::array<NombreControl, 5> kTodasLasOpciones{kOpciones[0], kOpciones[1], kOpciones[2], kOpcionEd50,
+                                                         kOpcionEtrs89};
 constexpr std::string_view kClaveDatum = "datum";
 
-constexpr bool EnPrincipal(std::string_view nombre) { return formularios::Indice(kControlesPrincipal, nombre) >= 0; }
 constexpr bool EnAyuda(std::string_view nombre) { return formularios::Indice(kControlesAyuda, nombre) >= 0; }
-static_assert(EnPrincipal(kMensajes) && EnPrincipal(kPorta) && EnPrincipal(kCarpetas) && EnPrincipal("ChkDescargar"));
-static_assert(EnPrincipal(kOpciones[0]) && EnPrincipal(kOpciones[1]) && EnPrincipal(kOpciones[2]));
-static_assert(EnPrincipal(kOpcionEd50) && EnPrincipal(kOpcionEtrs89));
 static_assert(formularios::kAyuda.nombre == kAyuda);
-static_assert([] {
-    for (const BotonConversion& b : kBotonesConversion)
-        if (!EnPrincipal(b.boton)) return false;
-    return true;
-}());
 
 // Marks a run as going on for as long as it lasts.
 class EnMarcha {
@@ -56,9 +47,7 @@ private:
 // limits a selection to its text.
 constexpr int kHastaElFinal = INT_MAX;
 
-constexpr std::string_view OpcionDe(DatumLista datum) {
-    return datum == DatumLista::Etrs89 ? kOpcionEtrs89 : kOpcionEd50;
-}
+constexpr NombreControl OpcionDe(DatumLista datum) { return datum == DatumLista::Etrs89 ? kOpcionEtrs89 : kOpcionEd50; }
 
 }  // namespace
 
@@ -74,7 +63,9 @@ void LogicaVentana::Iniciar() {
 }
 
 void LogicaVentana::Pulsado(std::string_view control) {
-    if (ayudaAbierta_ && !EnAyuda(control)) return;
+    // While the help window is shown only the window system can close the
+    // main one (its close box, a logout): the program ends all the same.
+    if (ayudaAbierta_ && !EnAyuda(control) && control != "cmdSalir") return;
     if (const std::optional<Conversion> conversion = ConversionDeBoton(control)) {
         if (enMarcha_) return;
         const EnMarcha marcha(enMarcha_);
@@ -175,7 +166,7 @@ void LogicaVentana::ConfirmarCarpeta() {
 
 void LogicaVentana::ParadasDeOpciones() {
     // Each option group is one Tab stop, on its selected option.
-    for (std::string_view opcion : kTodasLasOpciones) c_.PonerParadaTab(opcion, c_.Marcado(opcion));
+    for (NombreControl opcion : kTodasLasOpciones) c_.PonerParadaTab(opcion, c_.Marcado(opcion));
 }
 
 void LogicaVentana::DatumElegido(DatumLista datum) {

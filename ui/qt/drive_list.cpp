@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QSignalBlocker>
 #include <QStorageInfo>
+#include "ui/qt/qt_text.h"
 
 namespace varnel {
 
@@ -56,12 +57,10 @@ void ListaUnidades::PonerFuente(std::function<QStringList()> fuente) {
 }
 
 void ListaUnidades::Rellenar() {
-    // The drive shown stays chosen; nothing is reported.
-    const QString elegida = Unidad();
-    const QSignalBlocker bloqueo(this);
-    clear();
-    for (const QString& raiz : fuente_()) addItem(QDir::toNativeSeparators(raiz), raiz);
-    setCurrentIndex(findData(elegida));
+    // The drive of the folder shown stays chosen; nothing is reported.
+    std::vector<std::filesystem::path> raices;
+    for (const QString& raiz : fuente_()) raices.push_back(RutaDe(raiz));
+    Mostrar(logica::ElegirUnidad(std::move(raices), RutaDe(carpeta_)));
 }
 
 void ListaUnidades::showPopup() {
@@ -70,20 +69,25 @@ void ListaUnidades::showPopup() {
 }
 
 void ListaUnidades::MostrarUnidadDe(const QString& ruta) {
-    // The longest mount point that holds the folder.
-    int mejor = -1;
-    qsizetype largo = -1;
-    const QString limpia = QDir::cleanPath(ruta);
-    for (int i = 0; i < count(); ++i) {
-        const QString raiz = QDir::cleanPath(itemData(i).toString());
-        const bool contiene = limpia == raiz || limpia.startsWith(raiz.endsWith('/') ? raiz : raiz + '/');
-        if (contiene && raiz.size() > largo) {
-            mejor = i;
-            largo = raiz.size();
-        }
-    }
+    carpeta_ = ruta;
+    std::vector<std::filesystem::path> raices;
+    for (int i = 0; i < count(); ++i) raices.push_back(RutaDe(itemData(i).toString()));
+    Mostrar(logica::ElegirUnidad(std::move(raices), RutaDe(carpeta_)));
+}
+
+void ListaUnidades::Mostrar(const logica::UnidadesMostradas& unidades) {
     const QSignalBlocker bloqueo(this);
-    setCurrentIndex(mejor);
+    // Rebuilt only when the drives changed: this runs inside the list's own
+    // signal when a chosen drive cannot be read.
+    QStringList raices;
+    for (const std::filesystem::path& raiz : unidades.raices) raices << QRuta(raiz);
+    QStringList ahora;
+    for (int i = 0; i < count(); ++i) ahora << itemData(i).toString();
+    if (raices != ahora) {
+        clear();
+        for (const QString& raiz : raices) addItem(QDir::toNativeSeparators(raiz), raiz);
+    }
+    setCurrentIndex(unidades.elegida < unidades.raices.size() ? static_cast<int>(unidades.elegida) : -1);
 }
 
 }  // namespace varnel

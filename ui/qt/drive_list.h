@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "ui/logic/drive_choice.h"
+
 namespace varnel {
 
 // Whether a mounted file system is one a user browses for files: not a
@@ -22,7 +24,7 @@ public:
 
     // The root of the chosen drive.
     QString Unidad() const { return currentData().toString(); }
-    // Shows the drive that holds `ruta`, without reporting a choice.
+    // Shows the drive that holds `ruta` (logica::ElegirUnidad), without reporting a choice.
     void MostrarUnidadDe(const QString& ruta);
     // Where the drives come from (the system's mounts unless a test says).
     void PonerFuente(std::function<QStringList()> fuente);
@@ -34,8 +36,10 @@ signals:
 
 private:
     void Rellenar();
+    void Mostrar(const logica::UnidadesMostradas& unidades);
 
     std::function<QStringList()> fuente_;
+    QString carpeta_;  // the folder whose drive is shown
 };
 
 }  // namespace varnel

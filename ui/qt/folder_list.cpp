@@ -10,12 +10,12 @@
 
 #include "ui/qt/artwork.h"
 #include "ui/qt/enter_key.h"
+#include "ui/qt/qt_text.h"
 
 namespace varnel {
 namespace {
 
-constexpr int kRolRuta = Qt::UserRole;
-constexpr int kRolNivel = Qt::UserRole + 1;
+constexpr int kRolNivel = Qt::UserRole;
 constexpr int kSangria = 8;
 
 class DelegadoSangria : public QStyledItemDelegate {
@@ -33,7 +33,38 @@ public:
     }
 };
 
+// Qt's answers: its full paths, and the subfolders sorted as a Spanish
+// reader expects, case aside, "Ávila" with the A's.
+class SistemaQt : public logica::SistemaCarpetas {
+public:
+    std::filesystem::path Completa(const std::filesystem::path& ruta) const override {
+        const QString q = QRuta(ruta);
+        return q.isEmpty() ? std::filesystem::path() : RutaDe(QDir::cleanPath(QFileInfo(q).absoluteFilePath()));
+    }
+    bool EsCarpeta(const std::filesystem::path& ruta) const override { return QFileInfo(QRuta(ruta)).isDir(); }
+    std::optional<std::vector<std::filesystem::path>> Subcarpetas(const std::filesystem::path& carpeta) const override {
+        const QFileInfo info(QRuta(carpeta));
+        if (!info.isDir() || !info.isReadable() || !info.isExecutable()) return std::nullopt;
+        auto subcarpetas = QDir(QRuta(carpeta)).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+        QCollator orden(QLocale(QLocale::Spanish, QLocale::Spain));
+        orden.setCaseSensitivity(Qt::CaseInsensitive);
+        orden.setNumericMode(true);
+        std::stable_sort(subcarpetas.begin(), subcarpetas.end(), [&orden](const QFileInfo& a, const QFileInfo& b) {
+            return orden.compare(a.fileName(), b.fileName()) < 0;
+        });
+        std::vector<std::filesystem::path> nombres;
+        nombres.reserve(static_cast<std::size_t>(subcarpetas.size()));
+        for (const QFileInfo& sub : subcarpetas) nombres.push_back(RutaDe(sub.fileName()));
+        return nombres;
+    }
+};
+
 }  // namespace
+
+const logica::SistemaCarpetas& ListaCarpetas::Sistema() {
+    static const SistemaQt sistema;
+    return sistema;
+}
 
 ListaCarpetas::ListaCarpetas(QWidget* padre) : QListWidget(padre) {
     setItemDelegate(new DelegadoSangria(this));
@@ -45,64 +76,38 @@ ListaCarpetas::ListaCarpetas(QWidget* padre) : QListWidget(padre) {
 }
 
 void ListaCarpetas::PonerCarpetaInicial(const QString& ruta) {
-    if (PonerCarpeta(ruta)) return;
-    const QFileInfo info(ruta);
-    if (!info.isDir()) return;
-    carpeta_ = QDir::cleanPath(info.absoluteFilePath());
-    Rellenar();  // the path down to it; its subfolders cannot be read
-    emit carpetaCambiada(carpeta_);
+    const QString antes = Carpeta();
+    if (!modelo_.PonerCarpetaInicial(RutaDe(ruta))) return;
+    Rellenar();
+    if (Carpeta() != antes) emit carpetaCambiada(Carpeta());
 }
 
 bool ListaCarpetas::PonerCarpeta(const QString& ruta) {
-    const QFileInfo info(ruta);
-    if (ruta.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable()) return false;
-    const QString nueva = QDir::cleanPath(info.absoluteFilePath());
-    const bool cambia = nueva != carpeta_;
-    carpeta_ = nueva;
+    const QString antes = Carpeta();
+    if (!modelo_.PonerCarpeta(RutaDe(ruta))) return false;
     Rellenar();
-    if (cambia) emit carpetaCambiada(carpeta_);
+    if (Carpeta() != antes) emit carpetaCambiada(Carpeta());
     return true;
 }
 
-QString ListaCarpetas::Resaltada() const {
-    const QListWidgetItem* item = currentItem();
-    return item ? item->data(kRolRuta).toString() : carpeta_;
+void ListaCarpetas::ListarOtraVez() {
+    modelo_.ListarOtraVez();
+    Rellenar();
 }
+
+QString ListaCarpetas::Resaltada() const { return QRuta(modelo_.RutaDe(currentRow())); }
 
 void ListaCarpetas::Rellenar() {
     clear();
     // Our own pictures: the styles' open and closed folders can look alike.
     static const QIcon abierta = Dibujo(QStringLiteral("folder-open"));
     static const QIcon cerrada = Dibujo(QStringLiteral("folder-closed"));
-
-    // The chain from the root down to the current folder.
-    QStringList cadena;
-    for (QDir d(carpeta_);;) {
-        cadena.prepend(d.absolutePath());
-        if (d.isRoot() || !d.cdUp()) break;
+    for (const logica::EntradaCarpeta& e : modelo_.Entradas()) {
+        const QString nombre = e.nivel == 0 ? QDir::toNativeSeparators(QRuta(e.nombre)) : QRuta(e.nombre);
+        auto* item = new QListWidgetItem(e.abierta ? abierta : cerrada, nombre, this);
+        item->setData(kRolNivel, e.nivel);
     }
-    QListWidgetItem* actual = nullptr;
-    int nivel = 0;
-    for (const QString& ruta : cadena) {
-        const QString nombre = QDir(ruta).isRoot() ? QDir::toNativeSeparators(ruta) : QFileInfo(ruta).fileName();
-        auto* item = new QListWidgetItem(abierta, nombre, this);
-        item->setData(kRolRuta, ruta);
-        item->setData(kRolNivel, nivel++);
-        actual = item;
-    }
-    // Sorted as a Spanish reader expects: case aside, "Ávila" with the A's.
-    auto subcarpetas = QDir(carpeta_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-    QCollator orden(QLocale(QLocale::Spanish, QLocale::Spain));
-    orden.setCaseSensitivity(Qt::CaseInsensitive);
-    orden.setNumericMode(true);
-    std::stable_sort(subcarpetas.begin(), subcarpetas.end(), [&orden](const QFileInfo& a, const QFileInfo& b) {
-        return orden.compare(a.fileName(), b.fileName()) < 0;
-    });
-    for (const QFileInfo& sub : subcarpetas) {
-        auto* item = new QListWidgetItem(cerrada, sub.fileName(), this);
-        item->setData(kRolRuta, QDir::cleanPath(sub.absoluteFilePath()));
-        item->setData(kRolNivel, nivel);
-    }
+    QListWidgetItem* actual = item(static_cast<int>(modelo_.FilaActual()));
     setCurrentItem(actual);
     scrollToItem(actual);
     AjustarAyudas();

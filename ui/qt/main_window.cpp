@@ -68,13 +68,27 @@ QWidget* Crear(const formularios::Control& c, QWidget* padre) {
         break;
     }
     case Tipo::Opcion: w = new QRadioButton(texto, padre); break;
-    case Tipo::TextoLinea: w = new QLineEdit(padre); break;
-    case Tipo::TextoVarias: w = new QPlainTextEdit(padre); break;
+    case Tipo::TextoLinea: {
+        auto* e = new QLineEdit(padre);
+        e->setReadOnly(c.soloLectura);
+        w = e;
+        break;
+    }
+    case Tipo::TextoVarias: {
+        auto* e = new QPlainTextEdit(padre);
+        e->setReadOnly(c.soloLectura);
+        e->setTabChangesFocus(c.tabSale);
+        e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        w = e;
+        break;
+    }
     case Tipo::ListaUnidades: w = new ListaUnidades(padre); break;
     case Tipo::ListaCarpetas: w = new ListaCarpetas(padre); break;
     }
     Colocar(w, c.nombre.data(), RectTwips(c.rect), Fuente(c.fuente));
     if (!c.ayuda.empty()) w->setToolTip(Q(c.ayuda));
+    if (!c.nombreAccesible.empty()) w->setAccessibleName(Q(c.nombreAccesible));
     return w;
 }
 
@@ -132,26 +146,15 @@ void FrmVarnel::CrearControles() {
         QWidget* padre = c.marco.empty() ? this : findChild<QWidget*>(Q(c.marco));
         controles_.push_back(Crear(c, padre));
     }
-    DrvList_ = static_cast<ListaUnidades*>(Control("DrvList"));
-    dirList_ = static_cast<ListaCarpetas*>(Control("dirList"));
-    dirList_->setAccessibleName(Q(textos::kCarpetaIntercambio));
-    DrvList_->setAccessibleName(Q(textos::kUnidad));
+    DrvList_ = findChild<ListaUnidades*>();
+    dirList_ = findChild<ListaCarpetas*>();
     // The working folder, even one that cannot be listed; the drive list follows.
     dirList_->PonerCarpetaInicial(QDir::currentPath());
     DrvList_->MostrarUnidadDe(dirList_->Carpeta());
-
-    auto* mensajes = static_cast<QLineEdit*>(Control("txtMensajes"));
-    mensajes->setReadOnly(true);
-    mensajes->setAccessibleName(Q(textos::kMensajes));
-    auto* porta = static_cast<QPlainTextEdit*>(Control("txtPorta"));
-    porta->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    porta->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    porta->setTabChangesFocus(true);
-    porta->setAccessibleName(Q(textos::kCuadroDescargar));
 }
 
 void FrmVarnel::OrdenTabulacion() {
-    const std::vector<std::string_view> orden = logica::OrdenTab(kControlesPrincipal);
+    const std::vector<logica::NombreControl> orden = logica::OrdenTab(kControlesPrincipal);
     for (std::size_t i = 0; i + 1 < orden.size(); ++i) setTabOrder(Control(orden[i]), Control(orden[i + 1]));
 }
 
@@ -262,7 +265,13 @@ bool FrmVarnel::eventFilter(QObject* objeto, QEvent* e) {
 }
 
 void FrmVarnel::closeEvent(QCloseEvent* e) {
-    // Closing the main window ends the program at once, help window included.
+    // The close box is the exit button's business; the window closes once
+    // the rules end the program.
+    if (!terminando_) logica_.Pulsado("cmdSalir");
+    if (!terminando_) {
+        e->ignore();
+        return;
+    }
     if (frmAyuda_) frmAyuda_->close();
     e->accept();
     QCoreApplication::quit();
@@ -270,7 +279,7 @@ void FrmVarnel::closeEvent(QCloseEvent* e) {
 
 // Controles.
 
-std::string FrmVarnel::Texto(std::string_view control) const {
+std::string FrmVarnel::Texto(logica::NombreControl control) const {
     const QWidget* w = Control(control);
     if (const auto* e = qobject_cast<const QLineEdit*>(w)) return e->text().toStdString();
     if (const auto* e = qobject_cast<const QPlainTextEdit*>(w)) return ConCrLf(e->toPlainText());
@@ -278,38 +287,38 @@ std::string FrmVarnel::Texto(std::string_view control) const {
     return {};
 }
 
-void FrmVarnel::PonerTexto(std::string_view control, const std::string& texto) {
+void FrmVarnel::PonerTexto(logica::NombreControl control, const std::string& texto) {
     QWidget* w = Control(control);
     if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(Q(texto));
     if (auto* e = qobject_cast<QPlainTextEdit*>(w)) e->setPlainText(ConSaltos(texto));
     if (auto* l = qobject_cast<QLabel*>(w)) l->setText(ConSaltos(texto));
 }
 
-void FrmVarnel::Repintar(std::string_view control) {
+void FrmVarnel::Repintar(logica::NombreControl control) {
     QWidget* w = Control(control);
     if (auto* e = qobject_cast<QPlainTextEdit*>(w)) w = e->viewport();
     w->repaint();
 }
 
-bool FrmVarnel::Marcado(std::string_view control) const {
+bool FrmVarnel::Marcado(logica::NombreControl control) const {
     const auto* b = qobject_cast<const QAbstractButton*>(Control(control));
     return b && b->isChecked();
 }
 
-void FrmVarnel::Marcar(std::string_view control, bool marcado) {
+void FrmVarnel::Marcar(logica::NombreControl control, bool marcado) {
     if (auto* b = qobject_cast<QAbstractButton*>(Control(control))) b->setChecked(marcado);
 }
 
-bool FrmVarnel::CabeEntero(std::string_view control) const {
+bool FrmVarnel::CabeEntero(logica::NombreControl control) const {
     const auto* e = qobject_cast<const QLineEdit*>(Control(control));
     return !e || e->fontMetrics().horizontalAdvance(e->text()) <= e->contentsRect().width() - 8;
 }
 
-void FrmVarnel::PonerAyuda(std::string_view control, const std::string& ayuda) {
+void FrmVarnel::PonerAyuda(logica::NombreControl control, const std::string& ayuda) {
     Control(control)->setToolTip(Q(ayuda));
 }
 
-int FrmVarnel::InicioSeleccion(std::string_view control) const {
+int FrmVarnel::InicioSeleccion(logica::NombreControl control) const {
     const QWidget* w = Control(control);
     if (const auto* e = qobject_cast<const QLineEdit*>(w))
         return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
@@ -317,7 +326,7 @@ int FrmVarnel::InicioSeleccion(std::string_view control) const {
     return 0;
 }
 
-void FrmVarnel::Seleccionar(std::string_view control, int inicio, int largo) {
+void FrmVarnel::Seleccionar(logica::NombreControl control, int inicio, int largo) {
     QWidget* w = Control(control);
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         const int n = static_cast<int>(e->text().size());
@@ -338,9 +347,9 @@ void FrmVarnel::Seleccionar(std::string_view control, int inicio, int largo) {
     }
 }
 
-void FrmVarnel::PonerFoco(std::string_view control) { Control(control)->setFocus(Qt::OtherFocusReason); }
+void FrmVarnel::PonerFoco(logica::NombreControl control) { Control(control)->setFocus(Qt::OtherFocusReason); }
 
-void FrmVarnel::PonerParadaTab(std::string_view control, bool parada) {
+void FrmVarnel::PonerParadaTab(logica::NombreControl control, bool parada) {
     Control(control)->setFocusPolicy(parada ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
@@ -388,7 +397,7 @@ void FrmVarnel::CrearVentana(std::string_view ventana) {
             [this] { logica_.Pulsado("OKButton"); });
 }
 
-void FrmVarnel::MostrarModal(std::string_view ventana, std::string_view foco) {
+void FrmVarnel::MostrarModal(std::string_view ventana, logica::NombreControl foco) {
     if (ventana == formularios::kAyuda.nombre && frmAyuda_) frmAyuda_->Mostrar(frmAyuda_->Control(foco));
 }
 
@@ -396,6 +405,11 @@ void FrmVarnel::Ocultar(std::string_view ventana) {
     if (ventana == formularios::kAyuda.nombre && frmAyuda_) frmAyuda_->accept();
 }
 
-void FrmVarnel::TerminarPrograma() { close(); }
+void FrmVarnel::TerminarPrograma() {
+    // At once, help window included. From inside closeEvent this close()
+    // does nothing; the event under way accepts.
+    terminando_ = true;
+    close();
+}
 
 }  // namespace varnel

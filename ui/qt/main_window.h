@@ -36,17 +36,17 @@ public:
     logica::LogicaVentana& Logica() { return logica_; }
 
     // Controles, for the logic.
-    std::string Texto(std::string_view control) const override;
-    void PonerTexto(std::string_view control, const std::string& texto) override;
-    void Repintar(std::string_view control) override;
-    bool Marcado(std::string_view control) const override;
-    void Marcar(std::string_view control, bool marcado) override;
-    bool CabeEntero(std::string_view control) const override;
-    void PonerAyuda(std::string_view control, const std::string& ayuda) override;
-    int InicioSeleccion(std::string_view control) const override;
-    void Seleccionar(std::string_view control, int inicio, int largo) override;
-    void PonerFoco(std::string_view control) override;
-    void PonerParadaTab(std::string_view control, bool parada) override;
+    std::string Texto(logica::NombreControl control) const override;
+    void PonerTexto(logica::NombreControl control, const std::string& texto) override;
+    void Repintar(logica::NombreControl control) override;
+    bool Marcado(logica::NombreControl control) const override;
+    void Marcar(logica::NombreControl control, bool marcado) override;
+    bool CabeEntero(logica::NombreControl control) const override;
+    void PonerAyuda(logica::NombreControl control, const std::string& ayuda) override;
+    int InicioSeleccion(logica::NombreControl control) const override;
+    void Seleccionar(logica::NombreControl control, int inicio, int largo) override;
+    void PonerFoco(logica::NombreControl control) override;
+    void PonerParadaTab(logica::NombreControl control, bool parada) override;
     std::optional<std::string> LeerPortapapeles() override;
     bool PonerPortapapeles(const std::string& texto) override;
     void Pitido() override;
@@ -58,7 +58,7 @@ public:
     void ListarCarpetaOtraVez() override;
     void MostrarUnidadDe(const std::filesystem::path& carpeta) override;
     void CrearVentana(std::string_view ventana) override;
-    void MostrarModal(std::string_view ventana, std::string_view foco) override;
+    void MostrarModal(std::string_view ventana, logica::NombreControl foco) override;
     void Ocultar(std::string_view ventana) override;
     void TerminarPrograma() override;
 
@@ -85,6 +85,7 @@ private:
     ListaCarpetas* dirList_ = nullptr;
     QPointer<FrmAyuda> frmAyuda_;
     bool centradoTrasMarco_ = false;
+    bool terminando_ = false;  // the rules ended the program: the window may close
     std::function<void(const QString&)> mostrarMensaje_;
     std::function<void()> pitido_;
     std::function<void(const QUrl&)> abrirEnlace_;

@@ -2,18 +2,9 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <filesystem>
 
 namespace varnel::win {
-namespace {
-
-std::wstring RaizDe(const std::wstring& carpeta) {
-    if (carpeta.size() >= 2 && carpeta[1] == L':')
-        return {static_cast<wchar_t>(std::towupper(carpeta[0])), L':', L'\\'};
-    return {};
-}
-
-}  // namespace
-
 std::vector<std::wstring> UnidadesDelSistema() {
     std::vector<std::wstring> raices;
     wchar_t buffer[27 * 4 + 1] = {};
@@ -38,30 +29,31 @@ void ListaUnidades::PonerFuente(std::function<std::vector<std::wstring>()> fuent
 }
 
 void ListaUnidades::Rellenar() {
-    raices_ = fuente_();
-    if (!mostrada_.empty() && std::find(raices_.begin(), raices_.end(), mostrada_) == raices_.end())
-        raices_.push_back(mostrada_);  // the folder shown is on it, whatever the system says now
-    SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
-    int elegida = -1;
-    for (std::size_t i = 0; i < raices_.size(); ++i) {
-        // "C:" as Windows users know drives.
-        const std::wstring texto = raices_[i].substr(0, 2);
-        SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texto.c_str()));
-        if (raices_[i] == mostrada_) elegida = static_cast<int>(i);
-    }
-    SendMessageW(combo_, CB_SETCURSEL, elegida, 0);
+    std::vector<std::filesystem::path> raices;
+    for (std::wstring& raiz : fuente_()) raices.emplace_back(std::move(raiz));
+    Mostrar(logica::ElegirUnidad(std::move(raices), carpeta_));
 }
 
 void ListaUnidades::MostrarUnidadDe(const std::wstring& carpeta) {
-    mostrada_ = RaizDe(carpeta);
-    int elegida = -1;
-    for (std::size_t i = 0; i < raices_.size(); ++i)
-        if (raices_[i] == mostrada_) elegida = static_cast<int>(i);
-    if (elegida < 0 && !mostrada_.empty()) {
-        Rellenar();
-        return;
+    carpeta_ = carpeta;
+    Mostrar(logica::ElegirUnidad(std::vector<std::filesystem::path>(raices_.begin(), raices_.end()), carpeta_));
+}
+
+void ListaUnidades::Mostrar(const logica::UnidadesMostradas& unidades) {
+    std::vector<std::wstring> raices;
+    for (const std::filesystem::path& raiz : unidades.raices) raices.push_back(raiz.native());
+    if (raices != raices_ || SendMessageW(combo_, CB_GETCOUNT, 0, 0) != static_cast<LRESULT>(raices.size())) {
+        raices_ = std::move(raices);
+        SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
+        for (const std::wstring& raiz : raices_) {
+            // "C:" as Windows users know drives.
+            const std::wstring texto = raiz.substr(0, 2);
+            SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texto.c_str()));
+        }
     }
-    SendMessageW(combo_, CB_SETCURSEL, elegida, 0);
+    const bool hay = unidades.elegida < raices_.size();
+    mostrada_ = hay ? raices_[unidades.elegida] : std::wstring();
+    SendMessageW(combo_, CB_SETCURSEL, hay ? unidades.elegida : static_cast<WPARAM>(-1), 0);
 }
 
 std::wstring ListaUnidades::Unidad() const {

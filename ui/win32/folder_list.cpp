@@ -62,6 +62,33 @@ std::vector<std::wstring> Subcarpetas(const std::wstring& ruta) {
     return nombres;
 }
 
+namespace {
+
+// Windows' answers: full paths, and the subfolders Explorer shows, in its order.
+class SistemaWin32 : public logica::SistemaCarpetas {
+public:
+    std::filesystem::path Completa(const std::filesystem::path& ruta) const override {
+        return RutaCompleta(ruta.native());
+    }
+    bool EsCarpeta(const std::filesystem::path& ruta) const override {
+        const DWORD atributos = GetFileAttributesW(ruta.c_str());
+        return atributos != INVALID_FILE_ATTRIBUTES && (atributos & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    std::optional<std::vector<std::filesystem::path>> Subcarpetas(const std::filesystem::path& carpeta) const override {
+        if (!CarpetaLegible(carpeta.native())) return std::nullopt;
+        std::vector<std::filesystem::path> nombres;
+        for (std::wstring& nombre : win::Subcarpetas(carpeta.native())) nombres.emplace_back(std::move(nombre));
+        return nombres;
+    }
+};
+
+}  // namespace
+
+const logica::SistemaCarpetas& ListaCarpetas::Sistema() {
+    static const SistemaWin32 sistema;
+    return sistema;
+}
+
 ListaCarpetas::~ListaCarpetas() {
     if (abierta_) DestroyIcon(abierta_);
     if (cerrada_) DestroyIcon(cerrada_);
@@ -91,59 +118,43 @@ void ListaCarpetas::Colocar(UINT dpi) {
 }
 
 bool ListaCarpetas::PonerCarpeta(const std::wstring& ruta) {
-    const std::wstring nueva = RutaCompleta(ruta);
-    if (nueva.empty() || !CarpetaLegible(nueva)) return false;
-    const bool cambia = nueva != carpeta_;
-    carpeta_ = nueva;
-    Rellenar(true);
-    if (cambia && alCambiarCarpeta) alCambiarCarpeta();
+    const std::wstring antes = Carpeta();
+    if (!modelo_.PonerCarpeta(ruta)) return false;
+    Rellenar();
+    if (Carpeta() != antes && alCambiarCarpeta) alCambiarCarpeta();
     return true;
 }
 
 void ListaCarpetas::PonerCarpetaInicial(const std::wstring& ruta) {
-    if (PonerCarpeta(ruta)) return;
-    const std::wstring completa = RutaCompleta(ruta);
-    const DWORD atributos = GetFileAttributesW(completa.c_str());
-    if (atributos == INVALID_FILE_ATTRIBUTES || !(atributos & FILE_ATTRIBUTE_DIRECTORY)) return;
-    carpeta_ = completa;
-    Rellenar(false);  // the path down to it; its subfolders cannot be read
-    if (alCambiarCarpeta) alCambiarCarpeta();
+    const std::wstring antes = Carpeta();
+    if (!modelo_.PonerCarpetaInicial(ruta)) return;
+    Rellenar();
+    if (Carpeta() != antes && alCambiarCarpeta) alCambiarCarpeta();
+}
+
+void ListaCarpetas::ListarOtraVez() {
+    modelo_.ListarOtraVez();
+    Rellenar();
 }
 
 std::wstring ListaCarpetas::Resaltada() const {
-    const LRESULT i = SendMessageW(lista_, LB_GETCURSEL, 0, 0);
-    if (i < 0 || static_cast<std::size_t>(i) >= entradas_.size()) return carpeta_;
-    return entradas_[static_cast<std::size_t>(i)].ruta;
+    return modelo_.RutaDe(SendMessageW(lista_, LB_GETCURSEL, 0, 0)).native();
 }
 
-void ListaCarpetas::Rellenar(bool conSubcarpetas) {
-    entradas_.clear();
-    const std::filesystem::path carpeta(carpeta_);
-    std::filesystem::path ruta = carpeta.root_path();
-    entradas_.push_back({RutaCompleta(ruta.native()), ruta.native(), 0, true});
-    int nivel = 1;
-    for (const std::filesystem::path& parte : carpeta.relative_path()) {
-        if (parte.empty()) continue;
-        ruta /= parte;
-        entradas_.push_back({ruta.native(), parte.native(), nivel++, true});
-    }
-    const std::size_t actual = entradas_.size() - 1;
-    if (conSubcarpetas)
-        for (const std::wstring& nombre : Subcarpetas(carpeta_))
-            entradas_.push_back({(carpeta / nombre).native(), nombre, nivel, false});
-
+void ListaCarpetas::Rellenar() {
     SendMessageW(lista_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(lista_, LB_RESETCONTENT, 0, 0);
-    for (const Entrada& e : entradas_)
+    for (const logica::EntradaCarpeta& e : modelo_.Entradas())
         SendMessageW(lista_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.nombre.c_str()));
-    SendMessageW(lista_, LB_SETCURSEL, actual, 0);
+    SendMessageW(lista_, LB_SETCURSEL, modelo_.FilaActual(), 0);
     SendMessageW(lista_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(lista_, nullptr, TRUE);
 }
 
 void ListaCarpetas::Dibujar(const DRAWITEMSTRUCT& d) const {
-    if (d.itemID == static_cast<UINT>(-1) || d.itemID >= entradas_.size()) return;
-    const Entrada& e = entradas_[d.itemID];
+    const auto& entradas = modelo_.Entradas();
+    if (d.itemID == static_cast<UINT>(-1) || d.itemID >= entradas.size()) return;
+    const logica::EntradaCarpeta& e = entradas[d.itemID];
     const bool elegida = d.itemState & ODS_SELECTED;
     FillRect(d.hDC, &d.rcItem, GetSysColorBrush(elegida ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     int x = d.rcItem.left + 2 + sangria_ * e.nivel;
@@ -154,7 +165,7 @@ void ListaCarpetas::Dibujar(const DRAWITEMSTRUCT& d) const {
     texto.left = x;
     SetBkMode(d.hDC, TRANSPARENT);
     SetTextColor(d.hDC, GetSysColor(elegida ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    DrawTextW(d.hDC, e.nombre.c_str(), static_cast<int>(e.nombre.size()), &texto,
+    DrawTextW(d.hDC, e.nombre.c_str(), static_cast<int>(e.nombre.native().size()), &texto,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (d.itemState & ODS_FOCUS) DrawFocusRect(d.hDC, &d.rcItem);
 }

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-// The folder list: the drive's root, the folders down to the current folder
-// (open folders), the current folder and its subfolders (closed folders),
-// sorted as Explorer sorts them. A click or the arrow keys only move the
+#include "ui/logic/folder_list_model.h"
+
+// The folder list, drawn from its model (ui/logic): the drive's root, the
+// folders down to the current folder (open folders), the current folder and
+// its subfolders (closed folders), sorted as Explorer sorts them. A click or the arrow keys only move the
 // highlight. It reports Enter, and the focus moving to another control of
 // the window; the parent hands over a double click.
 namespace varnel::win {
@@ -28,10 +30,10 @@ public:
     bool PonerCarpeta(const std::wstring& ruta);
     // At start: even an unreadable working folder is shown, with no subfolders.
     void PonerCarpetaInicial(const std::wstring& ruta);
-    const std::wstring& Carpeta() const { return carpeta_; }
+    const std::wstring& Carpeta() const { return modelo_.Carpeta().native(); }
     std::wstring Resaltada() const;
     // The current folder listed again, the highlight back on it.
-    void ListarOtraVez() { Rellenar(true); }
+    void ListarOtraVez();
 
     // The parent hands over the owner-drawn list's painting.
     void Dibujar(const DRAWITEMSTRUCT& d) const;
@@ -41,18 +43,12 @@ public:
     std::function<void()> alPerderFoco;  // to another control of the window
 
 private:
-    struct Entrada {
-        std::wstring ruta;
-        std::wstring nombre;
-        int nivel;
-        bool abierta;
-    };
-    void Rellenar(bool conSubcarpetas);
+    static const logica::SistemaCarpetas& Sistema();
+    void Rellenar();
     static LRESULT CALLBACK Subclase(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR datos);
 
     HWND lista_ = nullptr;
-    std::wstring carpeta_;
-    std::vector<Entrada> entradas_;
+    logica::ModeloCarpetas modelo_{Sistema()};
     HICON abierta_ = nullptr;
     HICON cerrada_ = nullptr;
     int ladoIcono_ = 16;

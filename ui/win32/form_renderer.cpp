@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cmath>
 
+#include "ui/logic/tab_order.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/win_text.h"
@@ -97,21 +97,16 @@ void RenderizadorFormulario::Crear(HWND ventana) {
                                 GetModuleHandleW(nullptr), nullptr);
 
     // Z order is creation order, and the dialog manager tabs in Z order:
-    // first what takes the focus, by tab index; then labels and links; the
-    // frames last, behind the controls they frame.
-    std::vector<std::size_t> orden(tabla_.size());
-    for (std::size_t i = 0; i < orden.size(); ++i) orden[i] = i;
-    const auto rango = [this](std::size_t i) {
-        const formularios::Control& c = tabla_[i];
-        if (TomaFoco(c)) return 0;
-        return c.tipo == Tipo::Marco ? 2 : 1;
-    };
-    // The table lists what lies behind first, as other toolkits stack;
-    // here what is created first lies on top.
-    std::stable_sort(orden.begin(), orden.end(), [&](std::size_t a, std::size_t b) {
-        if (rango(a) != rango(b)) return rango(a) < rango(b);
-        return rango(a) == 0 ? tabla_[a].indiceTab < tabla_[b].indiceTab : a > b;
-    });
+    // first what takes the focus, in the logic's Tab order; then labels and
+    // links; the frames last, behind the controls they frame. The table lists
+    // what lies behind first, as other toolkits stack; here what is created
+    // first lies on top.
+    std::vector<std::size_t> orden;
+    for (logica::NombreControl nombre : logica::OrdenTab(tabla_))
+        orden.push_back(static_cast<std::size_t>(formularios::Indice(tabla_, nombre)));
+    for (bool marcos : {false, true})
+        for (std::size_t i = tabla_.size(); i-- > 0;)
+            if (!TomaFoco(tabla_[i]) && (tabla_[i].tipo == Tipo::Marco) == marcos) orden.push_back(i);
     // Each control its own group, except consecutive options of one frame:
     // the arrow keys move within a group of options only.
     const formularios::Control* anterior = nullptr;

@@ -22,9 +22,9 @@ constexpr UINT kCopiarDatosGlobales = 0x0049;
 // Resizable, with minimise and maximise boxes; the controls stay where they are.
 constexpr DWORD kEstilo = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
-// The Cuadro Descargar box: Tab and Shift+Tab move on as everywhere else,
-// and Esc does not close the window (a multi-line edit's habit in dialogs).
-LRESULT CALLBACK SubclasePorta(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+// A multi-line box that Tab leaves: Tab and Shift+Tab move on as everywhere
+// else, and Esc does not close the window (a multi-line edit's habit in dialogs).
+LRESULT CALLBACK SubclaseTabSale(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
     switch (m) {
     case WM_GETDLGCODE: {
         LRESULT r = DefSubclassProc(h, m, w, l);
@@ -36,15 +36,20 @@ LRESULT CALLBACK SubclasePorta(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWO
     case WM_KEYDOWN:
         if (w == VK_ESCAPE) return 0;
         break;
-    case WM_NCDESTROY: RemoveWindowSubclass(h, &SubclasePorta, 1); break;
+    case WM_NCDESTROY: RemoveWindowSubclass(h, &SubclaseTabSale, 1); break;
     default: break;
     }
     return DefSubclassProc(h, m, w, l);
 }
 
-bool EsTextoVarias(std::string_view control) {
+const formularios::Control* DescripcionDe(std::string_view control) {
     const int i = formularios::Indice(formularios::kControlesPrincipal, control);
-    return i >= 0 && formularios::kControlesPrincipal[static_cast<std::size_t>(i)].tipo == Tipo::TextoVarias;
+    return i < 0 ? nullptr : &formularios::kControlesPrincipal[static_cast<std::size_t>(i)];
+}
+
+bool EsTextoVarias(std::string_view control) {
+    const formularios::Control* c = DescripcionDe(control);
+    return c && c->tipo == Tipo::TextoVarias;
 }
 
 }  // namespace
@@ -107,9 +112,14 @@ bool FrmVarnel::Crear() {
 }
 
 void FrmVarnel::PrepararControles() {
-    HWND mensajes = Control("txtMensajes");
-    SendMessageW(mensajes, EM_SETREADONLY, TRUE, 0);
+    for (const formularios::Control& c : formularios::kControlesPrincipal) {
+        HWND h = formulario_.Control(c.nombre);
+        if (c.soloLectura) SendMessageW(h, EM_SETREADONLY, TRUE, 0);
+        if (c.tabSale) SetWindowSubclass(h, &SubclaseTabSale, 1, 0);
+        if (c.tipo == Tipo::TextoVarias) SendMessageW(h, EM_SETLIMITTEXT, 0, 0);  // no limit: 32 767 lines and more
+    }
     // The messages box's tooltip, for a message wider than the box.
+    HWND mensajes = Control("txtMensajes");
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -117,10 +127,6 @@ void FrmVarnel::PrepararControles() {
     info.uId = reinterpret_cast<UINT_PTR>(mensajes);
     info.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(formulario_.Tooltips(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-
-    HWND porta = Control("txtPorta");
-    SendMessageW(porta, EM_SETLIMITTEXT, 0, 0);  // no limit: 32 767 lines and more
-    SetWindowSubclass(porta, &SubclasePorta, 1, 0);
 
     dirList_.alCambiarCarpeta = [this] { logica_.CarpetaCambiada(); };
     dirList_.alActivar = [this] { logica_.Activado("dirList"); };
@@ -233,8 +239,12 @@ LRESULT FrmVarnel::Mensaje(UINT m, WPARAM w, LPARAM l) {
     }
     case WM_DROPFILES: Soltar(reinterpret_cast<HDROP>(w)); return 0;
     case WM_CLOSE:
-        // The program ends at once, help window included.
-        DestroyWindow(hwnd_);
+        // The close box is the exit button's business: the rules end the
+        // program, at once, help window included.
+        if (terminando_)
+            DestroyWindow(hwnd_);
+        else
+            logica_.Pulsado("cmdSalir");
         return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: break;
@@ -260,9 +270,9 @@ void FrmVarnel::Comando(HWND control, WORD codigo) {
 
 // Controles.
 
-std::string FrmVarnel::Texto(std::string_view control) const { return Utf8(TextoDe(Control(control))); }
+std::string FrmVarnel::Texto(logica::NombreControl control) const { return Utf8(TextoDe(Control(control))); }
 
-void FrmVarnel::PonerTexto(std::string_view control, const std::string& texto) {
+void FrmVarnel::PonerTexto(logica::NombreControl control, const std::string& texto) {
     HWND h = Control(control);
     if (!EsTextoVarias(control)) {
         SetWindowTextW(h, Ancho(texto).c_str());
@@ -273,17 +283,23 @@ void FrmVarnel::PonerTexto(std::string_view control, const std::string& texto) {
     SetWindowTextW(h, ConCrLf(Ancho(texto)).c_str());
 }
 
-void FrmVarnel::Repintar(std::string_view control) { UpdateWindow(Control(control)); }
+void FrmVarnel::Repintar(logica::NombreControl control) { UpdateWindow(Control(control)); }
 
-bool FrmVarnel::Marcado(std::string_view control) const {
+bool FrmVarnel::Marcado(logica::NombreControl control) const {
     return SendMessageW(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void FrmVarnel::Marcar(std::string_view control, bool marcado) {
+void FrmVarnel::Marcar(logica::NombreControl control, bool marcado) {
     SendMessageW(Control(control), BM_SETCHECK, marcado ? BST_CHECKED : BST_UNCHECKED, 0);
+    // An option selected by the program clears the others of its frame, as a click does.
+    const formularios::Control* c = DescripcionDe(control);
+    if (!marcado || !c || c->tipo != Tipo::Opcion) return;
+    for (const formularios::Control& otra : formularios::kControlesPrincipal)
+        if (otra.tipo == Tipo::Opcion && otra.marco == c->marco && otra.nombre != c->nombre)
+            SendMessageW(Control(otra.nombre), BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
-bool FrmVarnel::CabeEntero(std::string_view control) const {
+bool FrmVarnel::CabeEntero(logica::NombreControl control) const {
     HWND h = Control(control);
     const std::wstring t = TextoDe(h);
     HDC dc = GetDC(h);
@@ -297,7 +313,7 @@ bool FrmVarnel::CabeEntero(std::string_view control) const {
     return s.cx <= r.right - r.left;
 }
 
-void FrmVarnel::PonerAyuda(std::string_view control, const std::string& ayuda) {
+void FrmVarnel::PonerAyuda(logica::NombreControl control, const std::string& ayuda) {
     std::wstring texto = Ancho(ayuda);
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
@@ -307,13 +323,13 @@ void FrmVarnel::PonerAyuda(std::string_view control, const std::string& ayuda) {
     SendMessageW(formulario_.Tooltips(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-int FrmVarnel::InicioSeleccion(std::string_view control) const {
+int FrmVarnel::InicioSeleccion(logica::NombreControl control) const {
     DWORD inicio = 0;
     SendMessageW(Control(control), EM_GETSEL, reinterpret_cast<WPARAM>(&inicio), 0);
     return static_cast<int>(inicio);
 }
 
-void FrmVarnel::Seleccionar(std::string_view control, int inicio, int largo) {
+void FrmVarnel::Seleccionar(logica::NombreControl control, int inicio, int largo) {
     HWND h = Control(control);
     const int n = GetWindowTextLengthW(h);
     const int desde = std::clamp(inicio, 0, n);
@@ -322,12 +338,12 @@ void FrmVarnel::Seleccionar(std::string_view control, int inicio, int largo) {
     SendMessageW(h, EM_SCROLLCARET, 0, 0);
 }
 
-void FrmVarnel::PonerFoco(std::string_view control) {
+void FrmVarnel::PonerFoco(logica::NombreControl control) {
     ultimoFoco_ = Control(control);
     if (IsWindowVisible(hwnd_)) SetFocus(ultimoFoco_);
 }
 
-void FrmVarnel::PonerParadaTab(std::string_view control, bool parada) {
+void FrmVarnel::PonerParadaTab(logica::NombreControl control, bool parada) {
     HWND h = Control(control);
     const LONG_PTR estilo = GetWindowLongPtrW(h, GWL_STYLE);
     SetWindowLongPtrW(h, GWL_STYLE, parada ? (estilo | WS_TABSTOP) : (estilo & ~static_cast<LONG_PTR>(WS_TABSTOP)));
@@ -366,7 +382,7 @@ void FrmVarnel::CrearVentana(std::string_view ventana) {
     if (!frmAyuda_->Ventana()) frmAyuda_->Crear();
 }
 
-void FrmVarnel::MostrarModal(std::string_view ventana, std::string_view foco) {
+void FrmVarnel::MostrarModal(std::string_view ventana, logica::NombreControl foco) {
     if (ventana == formularios::kAyuda.nombre && frmAyuda_) frmAyuda_->Mostrar(foco);
 }
 
@@ -374,6 +390,9 @@ void FrmVarnel::Ocultar(std::string_view ventana) {
     if (ventana == formularios::kAyuda.nombre && frmAyuda_) frmAyuda_->Ocultar();
 }
 
-void FrmVarnel::TerminarPrograma() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+void FrmVarnel::TerminarPrograma() {
+    terminando_ = true;
+    SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
 
 }  // namespace varnel::win
