@@ -40,15 +40,12 @@ void EjecucionSoltado::AbrirSalidaSiFalta() {
 }
 
 void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
-    const FilaFormato* fila = nullptr;
-    {
-        FicheroEntrada sonda(ruta);
-        fila = ReconocerFormato(sonda);
-    }
+    // One open file: the probe looks at its start, the reader starts over.
+    FicheroEntrada entrada(ruta);  // the input is opened before the output
+    const FilaFormato* fila = ReconocerFormato(entrada);
     if (!fila)
         throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {1, ruta}, "formato no reconocido");
-
-    FicheroEntrada entrada(ruta);  // the input is opened before the output
+    entrada.Rebobinar();
     const auto lector = fila->leer(entrada);
     AbrirSalidaSiFalta();
     // One list over every file: each point is counted before its line, a MapSource export's too.
