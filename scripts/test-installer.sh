@@ -40,9 +40,12 @@ esperar_que_desaparezca() {  # the uninstaller copies itself away and returns at
   fallo "sigue ahí: $1"
 }
 registro() { "$wine" reg query "$1\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Varnel" /reg:64 2>/dev/null | tr -d '\r'; }
+clase() { "$wine" reg query "$1\\Software\\Classes\\$2" /reg:64 2>/dev/null | tr -d '\r'; }
 
 comprobar() {  # comprobar <mode> <folder> <start menu folder> <registry root>
   local modo=$1 carpeta=$2 menu=$3 raiz=$4
+  # Another program is the default for .kml: it must stay so, and stay after.
+  "$wine" reg add "$raiz\\Software\\Classes\\.kml" /ve /d OtroPrograma.kml /f /reg:64 >/dev/null
   "$wine" "$INSTALADOR" /S "/$modo"
   for f in varnel.exe LÉAME.txt desinstalar.exe; do [ -f "$carpeta/$f" ] || fallo "$modo: falta $carpeta/$f"; done
   cmp -s "$carpeta/varnel.exe" "$PROGRAMA" || fallo "$modo: varnel.exe instalado distinto"
@@ -52,11 +55,27 @@ comprobar() {  # comprobar <mode> <folder> <start menu folder> <registry root>
   local windows
   windows=$("$wine" winepath -w "$carpeta/varnel.exe" | tr -d '\r')
   "$wine" "$HUMO" "$windows" || fallo "$modo: el programa instalado no abre su ventana"
+  # "Abrir con" for GPX and KML, never their default program.
+  clase "$raiz" 'Applications\varnel.exe\SupportedTypes' | grep -q '\.gpx' || fallo "$modo: SupportedTypes sin .gpx"
+  clase "$raiz" 'Applications\varnel.exe\SupportedTypes' | grep -q '\.kml' || fallo "$modo: SupportedTypes sin .kml"
+  clase "$raiz" 'Applications\varnel.exe\shell\open\command' | grep -qF "$windows\" \"%1\"" ||
+    fallo "$modo: la orden de abrir no es el programa instalado"
+  for e in .gpx .kml; do
+    clase "$raiz" "$e\\OpenWithProgids" | grep -q 'Varnel.FicheroGps' || fallo "$modo: $e sin OpenWithProgids"
+  done
+  clase "$raiz" 'Varnel.FicheroGps\shell\open\command' | grep -qF "$windows" || fallo "$modo: ProgID sin orden"
+  clase "$raiz" .kml | grep -q 'REG_SZ *OtroPrograma.kml' || fallo "$modo: cambió el programa de .kml"
   "$wine" "${windows%\\*}\\desinstalar.exe" /S "/$modo"
   esperar_que_desaparezca "$carpeta/varnel.exe"
   esperar_que_desaparezca "$carpeta"
   [ ! -e "$menu/Varnel.lnk" ] || fallo "$modo: queda el acceso del menú"
   registro "$raiz" | grep -q DisplayName && fallo "$modo: queda en Aplicaciones"
+  clase "$raiz" 'Applications\varnel.exe' | grep -q . && fallo "$modo: queda Applications\\varnel.exe"
+  clase "$raiz" Varnel.FicheroGps | grep -q . && fallo "$modo: queda el ProgID"
+  clase "$raiz" .gpx | grep -q . && fallo "$modo: queda la clave .gpx que puso"
+  clase "$raiz" '.kml\OpenWithProgids' | grep -q . && fallo "$modo: queda .kml\\OpenWithProgids"
+  clase "$raiz" .kml | grep -q 'REG_SZ *OtroPrograma.kml' || fallo "$modo: se llevó el programa de .kml"
+  "$wine" reg delete "$raiz\\Software\\Classes\\.kml" /f /reg:64 >/dev/null
   echo "$modo: instalado en $carpeta, abre, desinstalado sin restos"
 }
 

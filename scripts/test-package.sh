@@ -53,7 +53,12 @@ grep -qE '^[EWIP]:' <<<"$salida" && fallo "appstreamcli dice: $salida"
 grep -qx "Icon=$id" "$escritorio" || fallo "Icon= no es $id"
 grep -q "<id>$id</id>" "$metainfo" || fallo "el id de metainfo no es $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fallo "launchable"
-grep -qx "Exec=varnel" "$escritorio" || fallo "Exec="
+grep -qx "Exec=varnel %F" "$escritorio" || fallo "Exec="
+# The file manager offers the program for GPX and KML: the entry and the
+# metadata name the same types.
+tipos="application/gpx+xml application/vnd.google-earth.kml+xml"
+grep -qx "MimeType=$(tr ' ' ';' <<<"$tipos");" "$escritorio" || fallo "MimeType="
+for t in $tipos; do grep -q "<mediatype>$t</mediatype>" "$metainfo" || fallo "metainfo sin $t"; done
 
 # The unpacked program starts and shows its window.
 (cd "$raiz" && exec "$raiz/usr/bin/varnel" >/dev/null 2>&1) &
@@ -65,6 +70,23 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$ventana" ] || fallo "la ventana del programa desempaquetado no apareció"
+kill $app 2>/dev/null || true
+wait $app 2>/dev/null || true
+
+# "Abrir con": a GPX named on the command line is taken as a drop once the
+# window shows; the list lands in the folder the program started in, on the
+# default datum (a settings folder of its own: ED50).
+abierto=$temporal/abierto
+mkdir -p "$abierto" "$temporal/ajustes"
+cp tests/data/gpx/navarra-track-1.1.gpx "$abierto/ruta con espacios.gpx"
+(cd "$abierto" && XDG_CONFIG_HOME=$temporal/ajustes exec "$raiz/usr/bin/varnel" "ruta con espacios.gpx" >/dev/null 2>&1) &
+app=$!
+for _ in $(seq 100); do
+  cmp -s "$abierto/Sitna-Descargar.txt" tests/data/gpx/navarra.ed50.expected.txt && break
+  sleep 0.1
+done
+cmp -s "$abierto/Sitna-Descargar.txt" tests/data/gpx/navarra.ed50.expected.txt ||
+  fallo "varnel FICHERO.gpx no dejó la lista esperada en Sitna-Descargar.txt"
 
 echo "paquete: $(stat -c %s "$deb") bytes; $(wc -l <<<"$contenido") ficheros; $fallos fallos"
 [ "$fallos" -eq 0 ]

@@ -1,6 +1,7 @@
 ; The Windows installer: varnel.exe under Program Files\Varnel for all users
 ; (or the user's own Programs folder for the current user only), a Start-menu
-; entry and an uninstaller in "Apps and features". Texts in Spanish.
+; entry, "Abrir con" for GPX and KML files (never their default program) and
+; an uninstaller in "Apps and features". Texts in Spanish.
 ; makensis -DVERSION=... -DVERSION_WINDOWS=... -DPROGRAMA=... -DLEAME=... -DICONO=... -DSALIDA=... installer.nsi
 ; (scripts/build-windows.sh passes the version CMake's project() gives)
 Unicode true
@@ -11,6 +12,11 @@ SetCompressor /SOLID lzma
 !define PRODUCTO "Varnel"
 !define CLAVE_DESINSTALAR "Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnel"
 !define CLAVE_PROGRAMA "Software\Varnel"
+; Under HKLM or HKCU as the install is for all users or for one.
+!define CLAVE_APLICACION "Software\Classes\Applications\varnel.exe"
+!define PROGID "Varnel.FicheroGps"
+!define CLAVE_PROGID "Software\Classes\${PROGID}"
+!define ORDEN_ABRIR '"$INSTDIR\varnel.exe" "%1"'
 
 !define MULTIUSER_EXECUTIONLEVEL Highest
 !define MULTIUSER_MUI
@@ -90,7 +96,28 @@ Section "${PRODUCTO}"
   WriteRegDWORD SHCTX "${CLAVE_DESINSTALAR}" "NoModify" 1
   WriteRegDWORD SHCTX "${CLAVE_DESINSTALAR}" "NoRepair" 1
   WriteRegDWORD SHCTX "${CLAVE_DESINSTALAR}" "EstimatedSize" ${TAMANO_KB}
+
+  ; "Abrir con": the program for its types, and a ProgID listed beside the
+  ; extension's own default, which stays whatever it is.
+  WriteRegStr SHCTX "${CLAVE_APLICACION}" "FriendlyAppName" "${PRODUCTO}"
+  WriteRegStr SHCTX "${CLAVE_APLICACION}\shell\open\command" "" '${ORDEN_ABRIR}'
+  WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".gpx" ""
+  WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".kml" ""
+  WriteRegStr SHCTX "${CLAVE_PROGID}" "" "Fichero GPS (Varnel)"
+  WriteRegStr SHCTX "${CLAVE_PROGID}\DefaultIcon" "" "$INSTDIR\varnel.exe,0"
+  WriteRegStr SHCTX "${CLAVE_PROGID}\shell\open\command" "" '${ORDEN_ABRIR}'
+  WriteRegNone SHCTX "Software\Classes\.gpx\OpenWithProgids" "${PROGID}"
+  WriteRegNone SHCTX "Software\Classes\.kml\OpenWithProgids" "${PROGID}"
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'  ; SHCNE_ASSOCCHANGED
 SectionEnd
+
+; Takes the ProgID off an extension, and the keys it leaves empty, never a
+; value or key another program put there.
+!macro QuitarDeAbrirCon EXTENSION
+  DeleteRegValue SHCTX "Software\Classes\${EXTENSION}\OpenWithProgids" "${PROGID}"
+  DeleteRegKey /ifnosubkeys /ifnovalues SHCTX "Software\Classes\${EXTENSION}\OpenWithProgids"
+  DeleteRegKey /ifnosubkeys /ifnovalues SHCTX "Software\Classes\${EXTENSION}"
+!macroend
 
 Section "Uninstall"
   Delete "$INSTDIR\varnel.exe"
@@ -100,4 +127,9 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\${PRODUCTO}.lnk"
   DeleteRegKey SHCTX "${CLAVE_DESINSTALAR}"
   DeleteRegKey SHCTX "${CLAVE_PROGRAMA}"
+  DeleteRegKey SHCTX "${CLAVE_APLICACION}"
+  DeleteRegKey SHCTX "${CLAVE_PROGID}"
+  !insertmacro QuitarDeAbrirCon ".gpx"
+  !insertmacro QuitarDeAbrirCon ".kml"
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

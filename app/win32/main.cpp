@@ -3,9 +3,34 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <shellapi.h>
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
 
 #include "ui/win32/keyboard.h"
 #include "ui/win32/main_window.h"
+
+namespace {
+
+// Every argument is a file to open ("Abrir con", a double click in Explorer):
+// the program takes no options.
+std::vector<std::filesystem::path> FicherosDeLaOrden() {
+    std::vector<std::filesystem::path> ficheros;
+    int n = 0;
+    LPWSTR* argumentos = CommandLineToArgvW(GetCommandLineW(), &n);
+    if (!argumentos) return ficheros;
+    for (int i = 1; i < n; ++i) {
+        std::error_code ec;
+        std::filesystem::path ruta = std::filesystem::absolute(argumentos[i], ec);
+        ficheros.push_back(ec ? std::filesystem::path(argumentos[i]) : std::move(ruta));
+    }
+    LocalFree(argumentos);
+    return ficheros;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int comoMostrar) {
     // A drive without a medium must not bring up the system's "no disk" box.
@@ -20,6 +45,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int comoMostrar) {
         varnel::win::FrmVarnel frmVarnel;
         if (frmVarnel.Crear()) {
             frmVarnel.Mostrar(comoMostrar);
+            // Files given to the program are a drop on the window, now shown.
+            if (const auto ficheros = FicherosDeLaOrden(); !ficheros.empty()) frmVarnel.Logica().Soltados(ficheros);
             salida = varnel::win::BucleMensajes();
         }
     }

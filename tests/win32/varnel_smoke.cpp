@@ -1,11 +1,15 @@
 // Starts varnel.exe as a user does and finds its window by its exact
 // caption: client area as designed, then (optionally) the help window over
-// it, then a close that must end the process. Prints the start-to-window time.
-// Usage: varnel_smoke PROGRAM [--ayuda] [--dejar]
+// it, or (optionally) a file given on its command line filling the box, then a
+// close that must end the process. Prints the start-to-window time.
+// Usage: varnel_smoke PROGRAM [--ayuda] [--dejar] [--abrir FILE EXPECTED_LIST]
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "ui/forms/help_form.h"
@@ -51,21 +55,71 @@ int Fallo(const char* que) {
     return 1;
 }
 
+// A control's text in another process: WM_GETTEXT is carried across, unlike
+// GetWindowText.
+std::wstring TextoAjeno(HWND control) {
+    const auto n = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring texto(static_cast<std::size_t>(n) + 1, L'\0');
+    const auto leidos = SendMessageW(control, WM_GETTEXT, texto.size(), reinterpret_cast<LPARAM>(texto.data()));
+    texto.resize(static_cast<std::size_t>(leidos));
+    return texto;
+}
+
+std::string Bytes(const std::filesystem::path& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// The box shows the list the run made of the file: the expected one, CR LF
+// between lines and none after the last, as the control holds it.
+bool EsperarCaja(HWND caja, HANDLE proceso, const std::string& esperado) {
+    std::wstring lista = varnel::win::Ancho(esperado);
+    if (lista.ends_with(L"\r\n")) lista.resize(lista.size() - 2);
+    if (lista.empty()) return false;
+    std::wstring visto;
+    for (int i = 0; i < 1500; ++i) {
+        visto = TextoAjeno(caja);
+        if (visto == lista) return true;
+        if (WaitForSingleObject(proceso, 20) == WAIT_OBJECT_0) break;
+    }
+    std::fprintf(stderr, "el Cuadro Descargar tiene %zu caracteres: \"%s\"\n", visto.size(),
+                 varnel::win::Utf8(visto.substr(0, 80)).c_str());
+    return false;
+}
+
+// The list's datum is the user's setting: the expected list is on ED50, the
+// default, so the smoke run starts without one.
+void SinDatumGuardado() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Varnel\\varnel", L"datum"); }
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return Fallo("falta el programa");
     bool ayuda = false, dejar = false;
+    std::wstring abrir, esperado;
     for (int i = 2; i < argc; ++i) {
         ayuda |= std::wstring(argv[i]) == L"--ayuda";
         dejar |= std::wstring(argv[i]) == L"--dejar";
+        if (std::wstring(argv[i]) == L"--abrir" && i + 2 < argc) {
+            abrir = argv[++i];
+            esperado = argv[++i];
+        }
     }
     std::wstring linea = L"\"" + std::wstring(argv[1]) + L"\"";
+    // Started in a folder of its own, which the drop's list is written to.
+    std::filesystem::path carpeta;
+    if (!abrir.empty()) {
+        linea += L" \"" + abrir + L"\"";
+        carpeta = std::filesystem::temp_directory_path() / ("varnel-abrir-" + std::to_string(GetCurrentProcessId()));
+        std::filesystem::create_directories(carpeta);
+        SinDatumGuardado();
+    }
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     const auto inicio = Reloj::now();
-    if (!CreateProcessW(argv[1], linea.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessW(argv[1], linea.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        carpeta.empty() ? nullptr : carpeta.c_str(), &si, &pi))
         return Fallo("no arranca");
     CloseHandle(pi.hThread);
 
@@ -90,6 +144,20 @@ int wmain(int argc, wchar_t** argv) {
         if (IsWindowEnabled(v)) return Fallo("la ayuda no es modal");
         std::printf("ayuda abierta\n");
     }
+    if (!abrir.empty()) {
+        const int id = varnel::win::kIdPrincipal +
+                       varnel::formularios::Indice(varnel::formularios::kControlesPrincipal, "txtPorta");
+        const std::string lista = Bytes(esperado);
+        const bool lleno = EsperarCaja(GetDlgItem(v, id), pi.hProcess, lista);
+        const bool enCarpeta = Bytes(carpeta / "Sitna-Descargar.txt") == lista;
+        if (!lleno || !enCarpeta) {
+            TerminateProcess(pi.hProcess, 1);
+            CloseHandle(pi.hProcess);
+            return Fallo(!lleno ? "el fichero de la orden no llenó el Cuadro Descargar con la lista esperada"
+                                : "Sitna-Descargar.txt no es la lista esperada en la carpeta de arranque");
+        }
+        std::printf("fichero abierto: la lista en el Cuadro Descargar\n");
+    }
     if (dejar) {
         CloseHandle(pi.hProcess);
         return 0;
@@ -104,5 +172,9 @@ int wmain(int argc, wchar_t** argv) {
     GetExitCodeProcess(pi.hProcess, &salida);
     CloseHandle(pi.hProcess);
     std::printf("terminado, código %lu\n", salida);
+    if (!carpeta.empty()) {
+        std::error_code ec;
+        std::filesystem::remove_all(carpeta, ec);
+    }
     return salida == 0 ? 0 : Fallo("código de salida");
 }
