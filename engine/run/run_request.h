@@ -25,6 +25,17 @@ struct PeticionConversion {
     DatumLista datumLista = DatumLista::Ed50;  // every point read is brought to it
 };
 
+// The SITNA list in the box saved as a track for a GPS device or a map.
+enum class FormatoTraza { Gpx, Kml };
+
+struct PeticionGuardado {
+    std::string cuadro;             // the box text, read as a SITNA list
+    std::filesystem::path destino;  // the file the user chose; its stem names the track
+    FormatoTraza formato = FormatoTraza::Gpx;
+    DatumLista datumLista = DatumLista::Ed50;  // the datum the list's points are on
+    std::string creador;                       // the program and version the file names
+};
+
 // Files dropped on the window, in drop order: one run towards SITNA.
 struct PeticionSoltado {
     std::vector<std::filesystem::path> ficheros;

@@ -21,7 +21,10 @@ struct ResultadoEjecucion {
     // before an error included). Nothing for runs from SITNA.
     std::optional<std::string> lista;
     std::vector<std::filesystem::path> escritos;  // files opened for writing, in order
-    FicheroIntercambio salida = FicheroIntercambio::ListaSitna;
+    // The exchange file written; nothing for a file the user named.
+    std::optional<FicheroIntercambio> salida = FicheroIntercambio::ListaSitna;
+    // A track saved from a box that holds no point: no file was written.
+    bool sinPuntos = false;
     std::filesystem::path rutaSalida;  // the output's path, as the summary names it
     DatumLista datumLista = DatumLista::Ed50;
     std::vector<DatumFichero> desplazadosDe;  // the datums points were shifted from, in the order met

@@ -7,6 +7,7 @@
 #include "engine/geodesy/list_converter.h"
 #include "engine/run/conversion_run.h"
 #include "engine/run/drop_run.h"
+#include "engine/run/track_save.h"
 
 namespace varnel {
 namespace {
@@ -91,6 +92,20 @@ ResultadoEjecucion MotorVarnel::SoltarFicheros(const PeticionSoltado& p, const A
     r.rutaSalida = estado_.NombreFicheroSitna;
     r.desplazadosDe = conversor.DatumsDesplazados();
     r.lista = std::move(caja);
+    return r;
+}
+
+ResultadoEjecucion MotorVarnel::GuardarTraza(const PeticionGuardado& p, const AlEmpezar& alEmpezar) {
+    estado_.Contador.Poner(0);
+    if (alEmpezar) alEmpezar();
+
+    ResultadoEjecucion r;
+    r.salida = std::nullopt;
+    r.datumLista = p.datumLista;
+    r.rutaSalida = p.destino;
+    Intentar(r, [&] { varnel::GuardarTraza(p, estado_, r); });
+    r.puntos = estado_.Contador.Valor();
+    r.sinPuntos = !r.error && r.puntos == 0;
     return r;
 }
 

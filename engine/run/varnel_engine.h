@@ -29,6 +29,10 @@ public:
     // reads each by its content (GPX, KML, MapSource, OziExplorer, a list).
     ResultadoEjecucion SoltarFicheros(const PeticionSoltado& peticion, const AlEmpezar& alEmpezar = {});
 
+    // The box's SITNA list saved as a GPX or KML track in the file the user
+    // chose: counter, start, the points, the file written whole.
+    ResultadoEjecucion GuardarTraza(const PeticionGuardado& peticion, const AlEmpezar& alEmpezar = {});
+
     // The four exchange paths in `carpeta`.
     void CalcularNombresFichero(const std::filesystem::path& carpeta);
 

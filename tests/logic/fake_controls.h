@@ -38,6 +38,8 @@ public:
     int pitidos = 0;
     std::vector<std::string> modales;
     std::vector<std::string> direcciones;
+    std::vector<logica::DialogoGuardado> dialogos;       // every save dialog asked for
+    std::optional<std::filesystem::path> rutaGuardado;  // what the user picks; nothing: cancel
 
     std::set<std::filesystem::path> legibles;  // the folders that can be listed
     std::filesystem::path actual;
@@ -107,6 +109,10 @@ public:
         if (mientrasMensaje) mientrasMensaje();
     }
     void AbrirDireccion(const std::string& direccion) override { direcciones.push_back(direccion); }
+    std::optional<std::filesystem::path> PedirRutaGuardado(const logica::DialogoGuardado& d) override {
+        dialogos.push_back(d);
+        return rutaGuardado;
+    }
 
     std::filesystem::path CarpetaActual() const override { return actual; }
     std::filesystem::path CarpetaResaltada() const override { return resaltada; }

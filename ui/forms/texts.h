@@ -19,6 +19,10 @@ inline constexpr std::string_view kCorreoAutor = "varnel@example.org";
 inline constexpr std::string_view kWebSitna = "https://idena.navarra.es/navegar/";
 inline constexpr std::string_view kCreditoAutor = "Equipo Varnel";
 
+// The Cuadro Descargar's context menu, after the toolkit's own entries.
+inline constexpr std::string_view kGuardarGpx = "Guardar como GPX…";
+inline constexpr std::string_view kGuardarKml = "Guardar como KML…";
+
 inline constexpr std::string_view kCmdSitnaWpOzi = "&SITNA a Wp Ozi";
 inline constexpr std::string_view kCmdSitnaTrackOzi = "S&ITNA a Track Ozi";
 inline constexpr std::string_view kCmdWpOziSitna = "Ozi &Wp a SITNA";

@@ -13,6 +13,16 @@
 // and a box's lines are separated by CR LF whatever its control holds.
 namespace varnel::logica {
 
+// The platform's save dialog for one kind of file: it opens in `carpeta`
+// proposing `nombre`, shows only that kind, and asks before it replaces a file.
+struct DialogoGuardado {
+    std::string titulo;              // "Guardar como GPX"
+    std::string tipo;                // "Ficheros GPX"
+    std::string extension;           // "gpx", added when the user types a name without it
+    std::filesystem::path carpeta;
+    std::string nombre;              // "Sitna.gpx"
+};
+
 class Controles {
 public:
     virtual ~Controles() = default;
@@ -46,6 +56,9 @@ public:
     virtual void MensajeModal(const std::string& texto) = 0;
     // The desktop's handler for a "mailto:" address or a web page; its outcome is not looked at.
     virtual void AbrirDireccion(const std::string& direccion) = 0;
+
+    // The path the user chose in the save dialog; nothing when cancelled.
+    virtual std::optional<std::filesystem::path> PedirRutaGuardado(const DialogoGuardado& dialogo) = 0;
 
     // The folder list and the drive list.
     virtual std::filesystem::path CarpetaActual() const = 0;

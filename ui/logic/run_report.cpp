@@ -7,8 +7,8 @@ namespace varnel::logica {
 namespace {
 
 // What comes between the count and the path: what the output holds.
-std::string_view TextoMedio(FicheroIntercambio salida) {
-    switch (salida) {
+std::string_view TextoMedio(std::optional<FicheroIntercambio> salida) {
+    switch (salida.value_or(FicheroIntercambio::ListaSitna)) {
     case FicheroIntercambio::WaypointsOzi: return " Waypoints en ";
     case FicheroIntercambio::TrackOzi: return " Puntos de Track en ";
     default: return " Puntos en ";
@@ -92,6 +92,8 @@ std::string TextoResumen(const ResultadoEjecucion& r) {
 
 InformeEjecucion Informe(const ResultadoEjecucion& r) {
     if (r.error) return {TextoMensajesError(*r.error), TextoError(*r.error)};
+    // A track saved from a box without a point: nothing was written.
+    if (r.sinPuntos) return {"Cuadro Descargar sin puntos: no se ha generado " + TextoRuta(r.rutaSalida), std::nullopt};
     return {TextoResumen(r), std::nullopt};
 }
 

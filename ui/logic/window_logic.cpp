@@ -105,6 +105,23 @@ void LogicaVentana::Soltados(const std::vector<std::filesystem::path>& rutas) {
     MostrarFinal(motor_.SoltarFicheros(peticion, [this] { Empezar(true); }));
 }
 
+void LogicaVentana::GuardarComo(FormatoTraza formato) {
+    if (ayudaAbierta_ || enMarcha_) return;
+    const bool gpx = formato == FormatoTraza::Gpx;
+    const std::string tipo = gpx ? "GPX" : "KML";
+    const std::string extension = gpx ? "gpx" : "kml";
+    const std::optional<std::filesystem::path> destino = c_.PedirRutaGuardado(
+        {"Guardar como " + tipo, "Ficheros " + tipo, extension, CarpetaIntercambio(), "Sitna." + extension});
+    if (!destino) return;
+    const EnMarcha marcha(enMarcha_);
+    const PeticionGuardado peticion{.cuadro = TextoPorta(),
+                                    .destino = *destino,
+                                    .formato = formato,
+                                    .datumLista = datum_,
+                                    .creador = std::string(textos::kTituloPrograma) + " " + std::string(textos::kVersion)};
+    MostrarFinal(motor_.GuardarTraza(peticion, [this] { Empezar(false); }));
+}
+
 void LogicaVentana::Convertir(const Conversion& conversion) {
     PeticionConversion peticion{.conversion = conversion,
                                 .carpeta = CarpetaIntercambio(),

@@ -44,6 +44,10 @@ public:
     // that reads each by its content.
     void Soltados(const std::vector<std::filesystem::path>& rutas);
 
+    // The Cuadro Descargar's context menu: the box's list saved as a GPX or
+    // KML track where the user chooses.
+    void GuardarComo(FormatoTraza formato);
+
     // While the help window is shown the main window takes no input.
     bool AyudaAbierta() const { return ayudaAbierta_; }
 

@@ -25,6 +25,7 @@
 #include "ui/logic/tab_order.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/artwork.h"
+#include "ui/qt/box_menu.h"
 #include "ui/qt/drive_list.h"
 #include "ui/qt/folder_list.h"
 #include "ui/qt/fonts.h"
@@ -33,6 +34,7 @@
 #include "ui/qt/link_label.h"
 #include "ui/qt/placement.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/save_dialog.h"
 #include "ui/qt/twips.h"
 #include "ui/qt/varnel_button.h"
 #include "ui/qt/window_centring.h"
@@ -123,10 +125,13 @@ FrmVarnel::FrmVarnel(QWidget* padre) : QWidget(padre) {
     };
     pitido_ = [] { QApplication::beep(); };
     abrirEnlace_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    pedirRuta_ = [this](const logica::DialogoGuardado& d) { return PedirRutaGuardadoQt(this, d); };
 
     CrearControles();
     OrdenTabulacion();
     Conectar();
+    PrepararMenuCuadro(findChild<QPlainTextEdit*>(QStringLiteral("txtPorta")),
+                       [this](FormatoTraza formato) { logica_.GuardarComo(formato); });
     // A file dropped on a text box is a file to convert, not text to insert:
     // the window sees those drags first.
     setAcceptDrops(true);
@@ -376,6 +381,10 @@ void FrmVarnel::MensajeModal(const std::string& texto) { mostrarMensaje_(Q(texto
 
 void FrmVarnel::AbrirDireccion(const std::string& direccion) {
     abrirEnlace_(QUrl(Q(direccion)));  // whatever the desktop makes of it, nothing is shown
+}
+
+std::optional<std::filesystem::path> FrmVarnel::PedirRutaGuardado(const logica::DialogoGuardado& dialogo) {
+    return pedirRuta_(dialogo);
 }
 
 std::filesystem::path FrmVarnel::CarpetaActual() const { return RutaDe(dirList_->Carpeta()); }

@@ -31,6 +31,8 @@ public:
     void PonerMostrarMensaje(std::function<void(const QString&)> f) { mostrarMensaje_ = std::move(f); }
     void PonerPitido(std::function<void()> f) { pitido_ = std::move(f); }
     void PonerAbrirEnlace(std::function<void(const QUrl&)> f) { abrirEnlace_ = std::move(f); }
+    using PedirRutaFn = std::function<std::optional<std::filesystem::path>(const logica::DialogoGuardado&)>;
+    void PonerPedirRuta(PedirRutaFn f) { pedirRuta_ = std::move(f); }
 
     FrmAyuda* Ayuda() const;
     logica::LogicaVentana& Logica() { return logica_; }
@@ -52,6 +54,7 @@ public:
     void Pitido() override;
     void MensajeModal(const std::string& texto) override;
     void AbrirDireccion(const std::string& direccion) override;
+    std::optional<std::filesystem::path> PedirRutaGuardado(const logica::DialogoGuardado& dialogo) override;
     std::filesystem::path CarpetaActual() const override;
     std::filesystem::path CarpetaResaltada() const override;
     bool PonerCarpetaActual(const std::filesystem::path& carpeta) override;
@@ -89,6 +92,7 @@ private:
     std::function<void(const QString&)> mostrarMensaje_;
     std::function<void()> pitido_;
     std::function<void(const QUrl&)> abrirEnlace_;
+    PedirRutaFn pedirRuta_;
 };
 
 }  // namespace varnel

@@ -7,8 +7,10 @@
 
 #include "ui/forms/help_form.h"
 #include "ui/forms/main_form.h"
+#include "ui/win32/box_menu.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/save_dialog.h"
 #include "ui/win32/win_text.h"
 
 namespace varnel::win {
@@ -64,6 +66,7 @@ FrmVarnel::FrmVarnel() : formulario_(formularios::kControlesPrincipal, kIdPrinci
         // Whatever the desktop makes of it, nothing is shown.
         ShellExecuteW(nullptr, nullptr, destino.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     };
+    pedirRuta_ = [this](const logica::DialogoGuardado& d) { return PedirRutaGuardadoWin(hwnd_, d); };
 }
 
 FrmVarnel::~FrmVarnel() {
@@ -118,6 +121,7 @@ void FrmVarnel::PrepararControles() {
         if (c.tabSale) SetWindowSubclass(h, &SubclaseTabSale, 1, 0);
         if (c.tipo == Tipo::TextoVarias) SendMessageW(h, EM_SETLIMITTEXT, 0, 0);  // no limit: 32 767 lines and more
     }
+    PrepararMenuCuadro(Control("txtPorta"));
     // The messages box's tooltip, for a message wider than the box.
     HWND mensajes = Control("txtMensajes");
     TTTOOLINFOW info{};
@@ -187,7 +191,12 @@ HWND FrmVarnel::Control(std::string_view nombre) const {
 LRESULT FrmVarnel::Mensaje(UINT m, WPARAM w, LPARAM l) {
     switch (m) {
     case WM_COMMAND:
-        if (l) Comando(reinterpret_cast<HWND>(l), HIWORD(w));
+        if (l) {
+            Comando(reinterpret_cast<HWND>(l), HIWORD(w));
+        } else if (HIWORD(w) == 0 && (LOWORD(w) == kMenuGuardarGpx || LOWORD(w) == kMenuGuardarKml)) {
+            // The Cuadro Descargar's menu.
+            logica_.GuardarComo(LOWORD(w) == kMenuGuardarGpx ? FormatoTraza::Gpx : FormatoTraza::Kml);
+        }
         return 0;
     case WM_MEASUREITEM:
         // Until the font is known; Colocar sets the real height.
@@ -362,6 +371,10 @@ void FrmVarnel::Pitido() { pitido_(); }
 void FrmVarnel::MensajeModal(const std::string& texto) { mostrarMensaje_(Ancho(texto)); }
 
 void FrmVarnel::AbrirDireccion(const std::string& direccion) { abrirEnlace_(Ancho(direccion)); }
+
+std::optional<std::filesystem::path> FrmVarnel::PedirRutaGuardado(const logica::DialogoGuardado& dialogo) {
+    return pedirRuta_(dialogo);
+}
 
 std::filesystem::path FrmVarnel::CarpetaActual() const { return std::filesystem::path(dirList_.Carpeta()); }
 

@@ -48,6 +48,8 @@ public:
     void PonerMostrarMensaje(std::function<void(const std::wstring&)> f) { mostrarMensaje_ = std::move(f); }
     void PonerPitido(std::function<void()> f) { pitido_ = std::move(f); }
     void PonerAbrirEnlace(std::function<void(const std::wstring&)> f) { abrirEnlace_ = std::move(f); }
+    using PedirRutaFn = std::function<std::optional<std::filesystem::path>(const logica::DialogoGuardado&)>;
+    void PonerPedirRuta(PedirRutaFn f) { pedirRuta_ = std::move(f); }
 
     // Controles, for the logic.
     std::string Texto(logica::NombreControl control) const override;
@@ -66,6 +68,7 @@ public:
     void Pitido() override;
     void MensajeModal(const std::string& texto) override;
     void AbrirDireccion(const std::string& direccion) override;
+    std::optional<std::filesystem::path> PedirRutaGuardado(const logica::DialogoGuardado& dialogo) override;
     std::filesystem::path CarpetaActual() const override;
     std::filesystem::path CarpetaResaltada() const override;
     bool PonerCarpetaActual(const std::filesystem::path& carpeta) override;
@@ -101,6 +104,7 @@ private:
     std::function<void(const std::wstring&)> mostrarMensaje_;
     std::function<void()> pitido_;
     std::function<void(const std::wstring&)> abrirEnlace_;
+    PedirRutaFn pedirRuta_;
 };
 
 }  // namespace varnel::win
