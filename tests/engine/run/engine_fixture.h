@@ -42,6 +42,11 @@ protected:
     void Soltar(const std::vector<std::filesystem::path>& ficheros) {
         resultado = motor.SoltarFicheros({ficheros, intercambio, datum});
     }
+    // The box's list saved as a track in `fichero`, a name in the folder.
+    void Guardar(std::string_view fichero, FormatoTraza formato) {
+        resultado = motor.GuardarTraza({cuadro.value_or(""), dir / RutaUtf8(std::string(fichero)), formato, datum,
+                                        "Varnel 1.00"});
+    }
 
     // What the messages box and the error box show.
     std::string Mensajes() const { return logica::Informe(resultado).mensajes; }
