@@ -155,6 +155,21 @@ void BM_SoltarGpx(benchmark::State& state, DatumLista datum) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The box's list saved as a GPX or KML track (ED50: every point shifted to WGS 84).
+void BM_GuardarTraza(benchmark::State& state, FormatoTraza formato) {
+    MotorVarnel motor;
+    const PeticionGuardado peticion{Caja(static_cast<int>(state.range(0))),
+                                    CarpetaBanco() / (formato == FormatoTraza::Gpx ? "Sitna.gpx" : "Sitna.kml"), formato,
+                                    DatumLista::Ed50, "Varnel banco"};
+    ResultadoEjecucion r;
+    for (auto _ : state) {
+        r = motor.GuardarTraza(peticion);
+        benchmark::DoNotOptimize(r.puntos);
+    }
+    if (r.error) state.SkipWithError(logica::TextoError(*r.error).c_str());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 // Waypoint names stop at 31767 points (the name number is the count + 1000).
 BENCHMARK(BM_SitnaWpOzi_Caja)->Arg(1000)->Arg(8000)->Arg(31767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SitnaTrackOzi_Fichero)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
@@ -172,6 +187,11 @@ BENCHMARK_CAPTURE(BM_SoltarGpx, Etrs89, DatumLista::Etrs89)
     ->Arg(8000)
     ->Arg(32767)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_GuardarTraza, Gpx, FormatoTraza::Gpx)
+    ->Arg(1000)
+    ->Arg(32767)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_GuardarTraza, Kml, FormatoTraza::Kml)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PltSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 }  // namespace
