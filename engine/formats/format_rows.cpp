@@ -3,7 +3,9 @@
 #include "engine/core/blanks.h"
 #include "engine/formats/comma_fields.h"
 #include "engine/formats/gpx_reader.h"
+#include "engine/formats/gpx_writer.h"
 #include "engine/formats/kml_reader.h"
+#include "engine/formats/kml_writer.h"
 #include "engine/formats/mapsource_export.h"
 #include "engine/formats/ozi_reader.h"
 #include "engine/formats/ozi_track.h"
@@ -138,8 +140,8 @@ const FilaFormato kMapsource{"exportación MapSource",
                              false,
                              nullptr,
                              false};
-const FilaFormato kGpx{"GPX", EsGpx, gpx::CrearLector, nullptr, false, nullptr, false};
-const FilaFormato kKml{"KML", EsKml, kml::CrearLector, nullptr, false, nullptr, false};
+const FilaFormato kGpx{"GPX", EsGpx, gpx::CrearLector, nullptr, false, nullptr, false, DocumentoGpx};
+const FilaFormato kKml{"KML", EsKml, kml::CrearLector, nullptr, false, nullptr, false, DocumentoKml};
 }  // namespace formato
 
 std::span<const FilaFormato* const> Formatos() {

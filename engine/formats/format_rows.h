@@ -8,6 +8,7 @@
 #include "engine/formats/line_reading.h"
 #include "engine/formats/point_destination.h"
 #include "engine/formats/point_reader.h"
+#include "engine/formats/track_document.h"
 #include "engine/platform/byte_source.h"
 
 namespace varnel {
@@ -39,6 +40,8 @@ struct FilaFormato {
     bool exigeLinea;           // a file without even a header line is error 62
     EscribirPuntoFn escribir;  // null: read only
     bool cabeceraDatum;        // its writer starts with the datum line
+    // A GPS format's writer: the whole document of one track (null: none).
+    std::string (*documento)(const TrazaWgs84& traza) = nullptr;
 };
 
 namespace formato {

@@ -4,8 +4,6 @@
 
 #include "engine/core/path_text.h"
 #include "engine/formats/format_rows.h"
-#include "engine/formats/gpx_writer.h"
-#include "engine/formats/kml_writer.h"
 #include "engine/formats/point_reader.h"
 #include "engine/geodesy/list_converter.h"
 #include "engine/geodesy/list_position.h"
@@ -35,7 +33,8 @@ void GuardarTraza(const PeticionGuardado& p, EstadoCompartido& estado, Resultado
     const std::string descripcion = "Lista SITNA en UTM huso 30 " + std::string(NombreDatum(p.datumLista)) +
                                     ", pasada a WGS 84 (" + std::to_string(puntos.size()) + " puntos)";
     const TrazaWgs84 traza{nombre, p.creador, descripcion, puntos};
-    const std::string documento = p.formato == FormatoTraza::Gpx ? DocumentoGpx(traza) : DocumentoKml(traza);
+    const FilaFormato& fila = p.formato == FormatoTraza::Gpx ? formato::kGpx : formato::kKml;
+    const std::string documento = fila.documento(traza);
 
     FicheroSustituido fichero(p.destino);
     r.escritos.push_back(p.destino);
