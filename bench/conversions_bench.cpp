@@ -159,8 +159,8 @@ void BM_SoltarGpx(benchmark::State& state, DatumLista datum) {
 void BM_GuardarTraza(benchmark::State& state, FormatoTraza formato) {
     MotorVarnel motor;
     const PeticionGuardado peticion{Caja(static_cast<int>(state.range(0))),
-                                    CarpetaBanco() / (formato == FormatoTraza::Gpx ? "Sitna.gpx" : "Sitna.kml"), formato,
-                                    DatumLista::Ed50, "Varnel banco"};
+                                    CarpetaBanco() / (formato == FormatoTraza::Gpx ? "Sitna.gpx" : "Sitna.kml"),
+                                    formato, DatumLista::Ed50, "Varnel banco"};
     ResultadoEjecucion r;
     for (auto _ : state) {
         r = motor.GuardarTraza(peticion);
@@ -187,10 +187,7 @@ BENCHMARK_CAPTURE(BM_SoltarGpx, Etrs89, DatumLista::Etrs89)
     ->Arg(8000)
     ->Arg(32767)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_GuardarTraza, Gpx, FormatoTraza::Gpx)
-    ->Arg(1000)
-    ->Arg(32767)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_GuardarTraza, Gpx, FormatoTraza::Gpx)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_GuardarTraza, Kml, FormatoTraza::Kml)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PltSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 

@@ -43,8 +43,7 @@ void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
     // One open file: the probe looks at its start, the reader starts over.
     FicheroEntrada entrada(ruta);  // the input is opened before the output
     const FilaFormato* fila = ReconocerFormato(entrada);
-    if (!fila)
-        throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {1, ruta}, "formato no reconocido");
+    if (!fila) throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {1, ruta}, "formato no reconocido");
     entrada.Rebobinar();
     const auto lector = fila->leer(entrada);
     AbrirSalidaSiFalta();

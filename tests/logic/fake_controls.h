@@ -38,7 +38,7 @@ public:
     int pitidos = 0;
     std::vector<std::string> modales;
     std::vector<std::string> direcciones;
-    std::vector<logica::DialogoGuardado> dialogos;       // every save dialog asked for
+    std::vector<logica::DialogoGuardado> dialogos;      // every save dialog asked for
     std::optional<std::filesystem::path> rutaGuardado;  // what the user picks; nothing: cancel
 
     std::set<std::filesystem::path> legibles;  // the folders that can be listed

@@ -35,6 +35,23 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return hecho && !QApplication::activePopupWidget(); }, 5000));
     }
 
+    // Shift+F10, then the menu entry `accion`; `enDialogo` handles the save
+    // dialog that follows.
+    void Elegir(const char* accion, const std::function<void(QFileDialog*)>& enDialogo) {
+        Mientras([&] { QTest::keyClick(Porta(), Qt::Key_F10, Qt::ShiftModifier); },
+                 [&](QWidget* arriba) {
+                     if (auto* menu = qobject_cast<QMenu*>(arriba)) {
+                         menu->setActiveAction(menu->findChild<QAction*>(QLatin1String(accion)));
+                         QTest::keyClick(menu, Qt::Key_Return);
+                         return false;
+                     }
+                     auto* dialogo = qobject_cast<QFileDialog*>(arriba);
+                     if (!dialogo) return false;
+                     enDialogo(dialogo);
+                     return true;
+                 });
+    }
+
     // The entries of the menu that opens, by object name ("-": a separator).
     QStringList Entradas(const std::function<void()>& abrir) {
         QStringList nombres;
@@ -52,10 +69,10 @@ protected:
 
 TEST_F(MenuCuadroQtTest, LasEntradasDeQtYLuegoLasNuestras) {
     const QStringList esperadas = {
-        QStringLiteral("edit-undo"),  QStringLiteral("edit-redo"),   QStringLiteral("-"),
-        QStringLiteral("edit-cut"),   QStringLiteral("edit-copy"),   QStringLiteral("edit-paste"),
+        QStringLiteral("edit-undo"),   QStringLiteral("edit-redo"),  QStringLiteral("-"),
+        QStringLiteral("edit-cut"),    QStringLiteral("edit-copy"),  QStringLiteral("edit-paste"),
         QStringLiteral("edit-delete"), QStringLiteral("-"),          QStringLiteral("select-all"),
-        QStringLiteral("-"),          QStringLiteral("GuardarGpx"),  QStringLiteral("GuardarKml")};
+        QStringLiteral("-"),           QStringLiteral("GuardarGpx"), QStringLiteral("GuardarKml")};
     // Shift+F10, the menu key (the platform turns it into a keyboard context
     // menu event) and the right button.
     EXPECT_EQ(Entradas([&] { QTest::keyClick(Porta(), Qt::Key_F10, Qt::ShiftModifier); }), esperadas);
@@ -78,23 +95,14 @@ TEST_F(MenuCuadroQtTest, GuardarComoGpxPorElDialogoDeQt) {
     QStringList propuesto;
     QStringList filtros;
     bool pregunta = false;
-    Mientras([&] { QTest::keyClick(Porta(), Qt::Key_F10, Qt::ShiftModifier); },
-             [&](QWidget* arriba) {
-                 if (auto* menu = qobject_cast<QMenu*>(arriba)) {
-                     menu->setActiveAction(menu->findChild<QAction*>(QStringLiteral("GuardarGpx")));
-                     QTest::keyClick(menu, Qt::Key_Return);
-                     return false;
-                 }
-                 auto* dialogo = qobject_cast<QFileDialog*>(arriba);
-                 if (!dialogo) return false;
-                 carpeta = dialogo->directory().absolutePath();
-                 propuesto = dialogo->selectedFiles();
-                 filtros = dialogo->nameFilters();
-                 pregunta = dialogo->acceptMode() == QFileDialog::AcceptSave &&
-                            !dialogo->testOption(QFileDialog::DontConfirmOverwrite);
-                 QMetaObject::invokeMethod(dialogo, "accept", Qt::QueuedConnection);
-                 return true;
-             });
+    Elegir("GuardarGpx", [&](QFileDialog* dialogo) {
+        carpeta = dialogo->directory().absolutePath();
+        propuesto = dialogo->selectedFiles();
+        filtros = dialogo->nameFilters();
+        pregunta =
+            dialogo->acceptMode() == QFileDialog::AcceptSave && !dialogo->testOption(QFileDialog::DontConfirmOverwrite);
+        QMetaObject::invokeMethod(dialogo, "accept", Qt::QueuedConnection);
+    });
     EXPECT_EQ(carpeta, QString::fromStdString(dir.Ruta().string()));
     EXPECT_EQ(propuesto, QStringList{RutaQ("Sitna.gpx")});
     EXPECT_EQ(filtros, QStringList{QStringLiteral("Ficheros GPX (*.gpx)")});
@@ -105,18 +113,8 @@ TEST_F(MenuCuadroQtTest, GuardarComoGpxPorElDialogoDeQt) {
 
 TEST_F(MenuCuadroQtTest, CancelarElDialogoNoEscribeNada) {
     const QString antes = Mensajes();
-    Mientras([&] { QTest::keyClick(Porta(), Qt::Key_F10, Qt::ShiftModifier); },
-             [&](QWidget* arriba) {
-                 if (auto* menu = qobject_cast<QMenu*>(arriba)) {
-                     menu->setActiveAction(menu->findChild<QAction*>(QStringLiteral("GuardarKml")));
-                     QTest::keyClick(menu, Qt::Key_Return);
-                     return false;
-                 }
-                 auto* dialogo = qobject_cast<QFileDialog*>(arriba);
-                 if (!dialogo) return false;
-                 QMetaObject::invokeMethod(dialogo, "reject", Qt::QueuedConnection);
-                 return true;
-             });
+    Elegir("GuardarKml",
+           [](QFileDialog* dialogo) { QMetaObject::invokeMethod(dialogo, "reject", Qt::QueuedConnection); });
     EXPECT_EQ(Mensajes(), antes);
     EXPECT_FALSE(std::filesystem::exists(dir / "Sitna.kml"));
 }

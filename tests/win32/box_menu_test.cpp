@@ -63,11 +63,17 @@ TEST_F(MenuCuadroWin32Test, LasEntradasDelCuadroYLuegoLasNuestras) {
     OpenClipboard(nullptr);
     EmptyClipboard();
     CloseClipboard();
-    const std::vector<EntradaVista> esperadas = {
-        {L"&Deshacer", false},         {L"", false},         {L"Cor&tar", false},
-        {L"&Copiar", false},           {L"&Pegar", false},   {L"&Eliminar", false},
-        {L"", false},                  {L"Seleccionar &todo", true}, {L"", false},
-        {L"Guardar como GPX…", true}, {L"Guardar como KML…", true}};
+    const std::vector<EntradaVista> esperadas = {{L"&Deshacer", false},
+                                                 {L"", false},
+                                                 {L"Cor&tar", false},
+                                                 {L"&Copiar", false},
+                                                 {L"&Pegar", false},
+                                                 {L"&Eliminar", false},
+                                                 {L"", false},
+                                                 {L"Seleccionar &todo", true},
+                                                 {L"", false},
+                                                 {L"Guardar como GPX…", true},
+                                                 {L"Guardar como KML…", true}};
     EXPECT_EQ(Abrir(-1), esperadas);  // the menu key, Shift+F10
 
     // With a selection, from the mouse.

@@ -16,11 +16,11 @@ namespace varnel::logica {
 // The platform's save dialog for one kind of file: it opens in `carpeta`
 // proposing `nombre`, shows only that kind, and asks before it replaces a file.
 struct DialogoGuardado {
-    std::string titulo;              // "Guardar como GPX"
-    std::string tipo;                // "Ficheros GPX"
-    std::string extension;           // "gpx", added when the user types a name without it
+    std::string titulo;     // "Guardar como GPX"
+    std::string tipo;       // "Ficheros GPX"
+    std::string extension;  // "gpx", added when the user types a name without it
     std::filesystem::path carpeta;
-    std::string nombre;              // "Sitna.gpx"
+    std::string nombre;  // "Sitna.gpx"
 };
 
 class Controles {

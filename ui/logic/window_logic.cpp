@@ -114,11 +114,12 @@ void LogicaVentana::GuardarComo(FormatoTraza formato) {
         {"Guardar como " + tipo, "Ficheros " + tipo, extension, CarpetaIntercambio(), "Sitna." + extension});
     if (!destino) return;
     const EnMarcha marcha(enMarcha_);
-    const PeticionGuardado peticion{.cuadro = TextoPorta(),
-                                    .destino = *destino,
-                                    .formato = formato,
-                                    .datumLista = datum_,
-                                    .creador = std::string(textos::kTituloPrograma) + " " + std::string(textos::kVersion)};
+    const PeticionGuardado peticion{
+        .cuadro = TextoPorta(),
+        .destino = *destino,
+        .formato = formato,
+        .datumLista = datum_,
+        .creador = std::string(textos::kTituloPrograma) + " " + std::string(textos::kVersion)};
     MostrarFinal(motor_.GuardarTraza(peticion, [this] { Empezar(false); }));
 }
 

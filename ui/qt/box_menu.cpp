@@ -14,7 +14,8 @@ namespace {
 // Shift+F10, which Qt leaves to the widget on Linux.
 class TeclaMenu final : public QObject {
 public:
-    TeclaMenu(QPlainTextEdit* caja, std::function<void(QPoint)> mostrar) : QObject(caja), mostrar_(std::move(mostrar)) {}
+    TeclaMenu(QPlainTextEdit* caja, std::function<void(QPoint)> mostrar)
+        : QObject(caja), mostrar_(std::move(mostrar)) {}
 
     bool eventFilter(QObject* objeto, QEvent* e) override {
         if (e->type() == QEvent::KeyPress) {

@@ -66,8 +66,7 @@ HMENU CrearMenuCuadro(HWND caja) {
     const bool seleccion = inicio != fin;
     const bool soloLectura = (GetWindowLongW(caja, GWL_STYLE) & ES_READONLY) != 0;
     const bool hayTexto = GetWindowTextLengthW(caja) > 0;
-    const bool textoEnPortapapeles =
-        IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
+    const bool textoEnPortapapeles = IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
 
     HMENU menu = CreatePopupMenu();
     auto anadir = [menu](UINT id, const wchar_t* texto, bool activa) {

@@ -1,10 +1,7 @@
-#include <gtest/gtest.h>
-#include <proj.h>
-
 #include <cmath>
-#include <memory>
 
 #include "engine/geodesy/list_position.h"
+#include "tests/engine/geodesy/proj_oracle.h"
 
 // The list's points as GPS positions against PROJ: the zone-30 inverse of
 // each datum's CRS, then EPSG:1633 from PROJ's database for ED50 (builds
@@ -13,32 +10,28 @@
 namespace varnel {
 namespace {
 
-struct BorrarContexto {
-    void operator()(PJ_CONTEXT* c) const { proj_context_destroy(c); }
-};
-struct BorrarPj {
-    void operator()(PJ* p) const { proj_destroy(p); }
-};
-using Pj = std::unique_ptr<PJ, BorrarPj>;
+using prueba::OperacionProj;
 
 // A ten-thousandth of a second of arc: about 3 mm.
 constexpr double kToleranciaGrados = 1e-4 / 3600 * 10;
 
 TEST(PosicionDeListaProjTest, CoincideConProjEnNavarra) {
-    std::unique_ptr<PJ_CONTEXT, BorrarContexto> ctx(proj_context_create());
     // Latitude then longitude in degrees, as EPSG:4230 and EPSG:4258 have them.
-    const Pj ed50(proj_create_crs_to_crs(ctx.get(), "EPSG:23030", "EPSG:4230", nullptr));
-    const Pj etrs89(proj_create_crs_to_crs(ctx.get(), "EPSG:25830", "EPSG:4258", nullptr));
-    const Pj epsg1633(
-        proj_create_from_database(ctx.get(), "EPSG", "1633", PJ_CATEGORY_COORDINATE_OPERATION, 0, nullptr));
-    ASSERT_TRUE(ed50 && etrs89 && epsg1633);
+    const OperacionProj ed50(
+        [](PJ_CONTEXT* c) { return proj_create_crs_to_crs(c, "EPSG:23030", "EPSG:4230", nullptr); });
+    const OperacionProj etrs89(
+        [](PJ_CONTEXT* c) { return proj_create_crs_to_crs(c, "EPSG:25830", "EPSG:4258", nullptr); });
+    const OperacionProj epsg1633([](PJ_CONTEXT* c) {
+        return proj_create_from_database(c, "EPSG", "1633", PJ_CATEGORY_COORDINATE_OPERATION, 0, nullptr);
+    });
+    ASSERT_TRUE(ed50.Valida() && etrs89.Valida() && epsg1633.Valida());
     double mayor = 0;
     int puntos = 0;
     for (int este = 540000; este <= 680000; este += 5000) {
         for (int norte = 4640000; norte <= 4800000; norte += 5000) {
             const PJ_COORD utm = proj_coord(este, norte, 0, 0);
-            const PJ_COORD geoEd50 = proj_trans(epsg1633.get(), PJ_FWD, proj_trans(ed50.get(), PJ_FWD, utm));
-            const PJ_COORD geoEtrs89 = proj_trans(etrs89.get(), PJ_FWD, utm);
+            const PJ_COORD geoEd50 = epsg1633.Transformar(PJ_FWD, ed50.Transformar(PJ_FWD, utm));
+            const PJ_COORD geoEtrs89 = etrs89.Transformar(PJ_FWD, utm);
             const PosicionGeografica a = Wgs84DeLista({double(este), double(norte)}, DatumLista::Ed50);
             const PosicionGeografica b = Wgs84DeLista({double(este), double(norte)}, DatumLista::Etrs89);
             for (double d : {a.latitud - geoEd50.v[0], a.longitud - geoEd50.v[1], b.latitud - geoEtrs89.v[0],

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "engine/run/varnel_engine.h"
@@ -27,6 +28,17 @@ inline std::string NombreDeConversion(const ::testing::TestParamInfo<Conversion>
     return "sinBoton" + std::to_string(info.index);
 }
 
+// A saved track's cases: the list's datum and the file's format.
+using DatumYFormato = std::tuple<DatumLista, FormatoTraza>;
+inline auto CasosDatumYFormato() {
+    return ::testing::Combine(::testing::Values(DatumLista::Ed50, DatumLista::Etrs89),
+                              ::testing::Values(FormatoTraza::Gpx, FormatoTraza::Kml));
+}
+inline std::string NombreDatumYFormato(const ::testing::TestParamInfo<DatumYFormato>& info) {
+    return std::string(NombreDatum(std::get<0>(info.param))) +
+           (std::get<1>(info.param) == FormatoTraza::Gpx ? "_gpx" : "_kml");
+}
+
 // Runs in a fresh exchange folder; the run's outcome is kept as data and
 // worded as the window words it.
 class MotorTest : public ::testing::Test {
@@ -44,8 +56,8 @@ protected:
     }
     // The box's list saved as a track in `fichero`, a name in the folder.
     void Guardar(std::string_view fichero, FormatoTraza formato) {
-        resultado = motor.GuardarTraza({cuadro.value_or(""), dir / RutaUtf8(std::string(fichero)), formato, datum,
-                                        "Varnel 1.00"});
+        resultado = motor.GuardarTraza(
+            {cuadro.value_or(""), dir / RutaUtf8(std::string(fichero)), formato, datum, "Varnel 1.00"});
     }
 
     // What the messages box and the error box show.

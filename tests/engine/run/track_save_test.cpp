@@ -10,9 +10,7 @@
 namespace varnel::prueba {
 namespace {
 
-using CasoIdaYVuelta = std::tuple<DatumLista, FormatoTraza>;
-
-class GuardarIdaYVueltaTest : public MotorTest, public ::testing::WithParamInterface<CasoIdaYVuelta> {};
+class GuardarIdaYVueltaTest : public MotorTest, public ::testing::WithParamInterface<DatumYFormato> {};
 
 TEST_P(GuardarIdaYVueltaTest, SoltadoDaLaMismaLista) {
     const auto [datumLista, formato] = GetParam();
@@ -34,13 +32,7 @@ TEST_P(GuardarIdaYVueltaTest, SoltadoDaLaMismaLista) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(DatumYFormato, GuardarIdaYVueltaTest,
-                         ::testing::Combine(::testing::Values(DatumLista::Ed50, DatumLista::Etrs89),
-                                            ::testing::Values(FormatoTraza::Gpx, FormatoTraza::Kml)),
-                         [](const auto& info) {
-                             return std::string(NombreDatum(std::get<0>(info.param))) +
-                                    (std::get<1>(info.param) == FormatoTraza::Gpx ? "_gpx" : "_kml");
-                         });
+INSTANTIATE_TEST_SUITE_P(DatumYFormato, GuardarIdaYVueltaTest, CasosDatumYFormato(), NombreDatumYFormato);
 
 class GuardarTest : public MotorTest {};
 

@@ -2,29 +2,18 @@
 // and the KML back (as tracks, six decimals: about 10 cm), PROJ takes its positions to zone 30 on the list's datum,
 // and they land on the list within a metre; xmllint validates the GPX against
 // the public GPX 1.1 schema.
-#include <gtest/gtest.h>
-#include <proj.h>
-
 #include <cmath>
 #include <cstdlib>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "tests/engine/geodesy/proj_oracle.h"
 #include "tests/engine/run/engine_fixture.h"
 
 namespace varnel::prueba {
 namespace {
-
-struct BorrarContexto {
-    void operator()(PJ_CONTEXT* c) const { proj_context_destroy(c); }
-};
-struct BorrarPj {
-    void operator()(PJ* p) const { proj_destroy(p); }
-};
-using Pj = std::unique_ptr<PJ, BorrarPj>;
 
 std::string Entre(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
 
@@ -69,8 +58,7 @@ std::vector<PJ_COORD> LeerUnicsv(std::string csv) {
     return puntos;
 }
 
-class GuardarConHerramientasTest : public MotorTest,
-                                   public ::testing::WithParamInterface<std::tuple<DatumLista, FormatoTraza>> {};
+class GuardarConHerramientasTest : public MotorTest, public ::testing::WithParamInterface<DatumYFormato> {};
 
 TEST_P(GuardarConHerramientasTest, GpsbabelYProjLoDejanEnLaLista) {
     const auto [datumLista, formato] = GetParam();
@@ -89,38 +77,32 @@ TEST_P(GuardarConHerramientasTest, GpsbabelYProjLoDejanEnLaLista) {
     const std::vector<Lado> lista = LeerLista(*cuadro);
     ASSERT_EQ(leidos.size(), lista.size());
 
-    std::unique_ptr<PJ_CONTEXT, BorrarContexto> ctx(proj_context_create());
     const bool ed50 = datumLista == DatumLista::Ed50;
     // Latitude then longitude, as EPSG:4230 and EPSG:4258 have them.
-    const Pj aUtm(proj_create_crs_to_crs(ctx.get(), ed50 ? "EPSG:4230" : "EPSG:4258", ed50 ? "EPSG:23030" : "EPSG:25830",
-                                         nullptr));
-    const Pj epsg1633(
-        proj_create_from_database(ctx.get(), "EPSG", "1633", PJ_CATEGORY_COORDINATE_OPERATION, 0, nullptr));
-    ASSERT_TRUE(aUtm && epsg1633);
+    const OperacionProj aUtm([ed50](PJ_CONTEXT* c) {
+        return proj_create_crs_to_crs(c, ed50 ? "EPSG:4230" : "EPSG:4258", ed50 ? "EPSG:23030" : "EPSG:25830", nullptr);
+    });
+    const OperacionProj epsg1633([](PJ_CONTEXT* c) {
+        return proj_create_from_database(c, "EPSG", "1633", PJ_CATEGORY_COORDINATE_OPERATION, 0, nullptr);
+    });
+    ASSERT_TRUE(aUtm.Valida() && epsg1633.Valida());
     double mayor = 0;
     for (std::size_t i = 0; i < lista.size(); ++i) {
         PJ_COORD geo = leidos[i];
-        if (ed50) geo = proj_trans(epsg1633.get(), PJ_INV, geo);
-        const PJ_COORD utm = proj_trans(aUtm.get(), PJ_FWD, geo);
+        if (ed50) geo = epsg1633.Transformar(PJ_INV, geo);
+        const PJ_COORD utm = aUtm.Transformar(PJ_FWD, geo);
         mayor = std::max(mayor, std::hypot(utm.v[0] - lista[i].este, utm.v[1] - lista[i].norte));
     }
     EXPECT_LT(mayor, 1.0) << "mayor distancia: " << mayor << " m";
 
     if (gpx) {
-        const std::string validar = "xmllint --noout --schema " +
-                                    Entre(RutaDatoDePrueba("schemas/gpx-1.1.xsd")) + " " + Entre(dir / nombre) +
-                                    " 2>/dev/null";
+        const std::string validar = "xmllint --noout --schema " + Entre(RutaDatoDePrueba("schemas/gpx-1.1.xsd")) + " " +
+                                    Entre(dir / nombre) + " 2>/dev/null";
         EXPECT_EQ(std::system(validar.c_str()), 0) << validar;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(DatumYFormato, GuardarConHerramientasTest,
-                         ::testing::Combine(::testing::Values(DatumLista::Ed50, DatumLista::Etrs89),
-                                            ::testing::Values(FormatoTraza::Gpx, FormatoTraza::Kml)),
-                         [](const auto& info) {
-                             return std::string(NombreDatum(std::get<0>(info.param))) +
-                                    (std::get<1>(info.param) == FormatoTraza::Gpx ? "_gpx" : "_kml");
-                         });
+INSTANTIATE_TEST_SUITE_P(DatumYFormato, GuardarConHerramientasTest, CasosDatumYFormato(), NombreDatumYFormato);
 
 }  // namespace
 }  // namespace varnel::prueba
