@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -47,8 +48,7 @@ inline double NumeroCsv(const std::string& s) { return std::strtod(s.c_str(), nu
 class OperacionProj {
 public:
     // `crear` makes the operation in the context it is given.
-    template <typename F>
-    explicit OperacionProj(F&& crear) : contexto_(proj_context_create()) {
+    explicit OperacionProj(const std::function<PJ*(PJ_CONTEXT*)>& crear) : contexto_(proj_context_create()) {
         pj_.reset(crear(contexto_.get()));
     }
     bool Valida() const { return pj_ != nullptr; }
