@@ -174,8 +174,9 @@ CabezaFichero LeerCabeza(FuenteBytes& bytes) {
     return c;
 }
 
-const FilaFormato* ReconocerFormato(FuenteBytes& bytes) {
-    const CabezaFichero cabeza = LeerCabeza(bytes);
+const FilaFormato* ReconocerFormato(FuenteBytes& bytes) { return ReconocerFormato(LeerCabeza(bytes)); }
+
+const FilaFormato* ReconocerFormato(const CabezaFichero& cabeza) {
     for (const FilaFormato* fila : Formatos())
         if (fila->reconocer(cabeza)) return fila;
     return nullptr;

@@ -64,5 +64,7 @@ CabezaFichero LeerCabeza(FuenteBytes& bytes);
 
 // The row whose probe takes the file; null for none.
 const FilaFormato* ReconocerFormato(FuenteBytes& bytes);
+// The same for a start already read.
+const FilaFormato* ReconocerFormato(const CabezaFichero& cabeza);
 
 }  // namespace varnel

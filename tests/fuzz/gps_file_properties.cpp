@@ -25,8 +25,7 @@ std::optional<std::string> Leer(std::string_view datos, Lectura& l) {
         BytesEnMemoria bytes(datos, "soltado.gpx");
         const CabezaFichero cabeza = LeerCabeza(bytes);
         l.xml = cabeza.hayPrimera && cabeza.primera.front() == '<';
-        bytes.Rebobinar();
-        l.formato = ReconocerFormato(bytes);
+        l.formato = ReconocerFormato(cabeza);
         bytes.Rebobinar();
         LeerPuntosGps(bytes, l.puntos);
     } catch (const ErrorEjecucion& e) {

@@ -34,7 +34,11 @@ Lectura Leer(LectorPuntosFichero& lector) {
     Valor y;
     try {
         while (puntos.Siguiente(x, y)) {
-            l.puntos.push_back(FormatoCeros(x, 6) + "," + FormatoCeros(y, 7));
+            // Built in place: a point's text fits the string's own buffer.
+            std::string& punto = l.puntos.emplace_back();
+            AnadirFormatoCeros(punto, x, 6);
+            punto += ',';
+            AnadirFormatoCeros(punto, y, 7);
             l.x.push_back(x);
             l.y.push_back(y);
         }
