@@ -76,7 +76,8 @@ TEST_F(GuardarTest, ElNombreDelFicheroSeEscapa) {
     const std::string nombre = "Ruta R&D «Añón» 'alta'";
     Guardar(nombre + ".gpx", FormatoTraza::Gpx);
     EXPECT_FALSE(resultado.error.has_value()) << Mensajes();
-    EXPECT_NE(Leer(nombre + ".gpx").find("<name>Ruta R&amp;D «Añón» &apos;alta&apos;</name>"), std::string::npos);
+    EXPECT_NE(LeerBytes(dir / RutaUtf8(nombre + ".gpx")).find("<name>Ruta R&amp;D «Añón» &apos;alta&apos;</name>"),
+              std::string::npos);
     Soltar({dir / RutaUtf8(nombre + ".gpx")});
     EXPECT_EQ(Lista() + "\r\n", ListaSitna(2));
 }
