@@ -106,13 +106,9 @@ void FlujoXmlUtf8::Decidir() {
     const MarcaOrden marca = DetectarMarcaOrden(std::string_view(crudo_.data(), n));
     if (marca.codificacion == Codificacion::Utf8) {
         origen_ = Origen::Utf8;
-    } else if (marca.codificacion == Codificacion::Utf16Le) {
-        origen_ = Origen::Utf16Le;
-    } else if (marca.codificacion == Codificacion::Utf16Be) {
-        origen_ = Origen::Utf16Be;
-    } else if (n >= 2 && b[0] == '<' && b[1] == 0) {
-        origen_ = Origen::Utf16Le;
-    } else if (n >= 2 && b[0] == 0 && b[1] == '<') {
+    } else if (marca.codificacion == Codificacion::Utf16Le || (n >= 2 && b[0] == '<' && b[1] == 0)) {
+        origen_ = Origen::Utf16Le;  // with its mark, or a '<' in little-endian UTF-16
+    } else if (marca.codificacion == Codificacion::Utf16Be || (n >= 2 && b[0] == 0 && b[1] == '<')) {
         origen_ = Origen::Utf16Be;
     } else {
         std::size_t inicio = 0;

@@ -71,6 +71,7 @@ void ListaUnidades::showPopup() {
 void ListaUnidades::MostrarUnidadDe(const QString& ruta) {
     carpeta_ = ruta;
     std::vector<std::filesystem::path> raices;
+    raices.reserve(static_cast<std::size_t>(count()));
     for (int i = 0; i < count(); ++i) raices.push_back(RutaDe(itemData(i).toString()));
     Mostrar(logica::ElegirUnidad(std::move(raices), RutaDe(carpeta_)));
 }

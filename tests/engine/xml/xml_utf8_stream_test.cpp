@@ -15,7 +15,6 @@
 namespace varnel {
 namespace {
 
-using prueba::CarpetaTemporal;
 using prueba::Codificacion;
 
 struct CasoUtf8 {
