@@ -32,14 +32,18 @@ inline const FilaFormato* FormatoGpsDe(const std::filesystem::path& ruta) {
 }
 
 // Every point the reader gives, in order, into `puntos`; a refusal is left
-// to propagate once the points before it are in. A "kml" root is read as
-// KML, anything else as GPX (and refused as such).
-inline void LeerPuntosGps(FuenteBytes& bytes, std::vector<PuntoGps>& puntos) {
-    const bool kml = LeerCabeza(bytes).raiz == "kml";
+// to propagate once the points before it are in. A "kml" root (in the head
+// already read) is read as KML, anything else as GPX (and refused as such).
+inline void LeerPuntosGps(FuenteBytes& bytes, const CabezaFichero& cabeza, std::vector<PuntoGps>& puntos) {
     bytes.Rebobinar();
-    const auto lector = kml ? kml::CrearLector(bytes) : gpx::CrearLector(bytes);
+    const auto lector = cabeza.raiz == "kml" ? kml::CrearLector(bytes) : gpx::CrearLector(bytes);
     PuntoFichero p;
     while (lector->Siguiente(p)) puntos.push_back({p.geo.latitud, p.geo.longitud, lector->Ubicacion().numero});
+}
+
+inline void LeerPuntosGps(FuenteBytes& bytes, std::vector<PuntoGps>& puntos) {
+    const CabezaFichero cabeza = LeerCabeza(bytes);
+    LeerPuntosGps(bytes, cabeza, puntos);
 }
 
 inline void LeerPuntosGps(const std::filesystem::path& ruta, std::vector<PuntoGps>& puntos) {

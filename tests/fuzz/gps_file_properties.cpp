@@ -20,14 +20,20 @@ struct Lectura {
     std::string motivo;
 };
 
+// Reads `datos` into `l`, whose vector keeps its room from the input before:
+// under ASan, growing it anew for every input costs more than small files' reading.
 std::optional<std::string> Leer(std::string_view datos, Lectura& l) {
+    l.formato = nullptr;
+    l.xml = false;
+    l.puntos.clear();
+    l.lineaRechazo = 0;
+    l.motivo.clear();
     try {
         BytesEnMemoria bytes(datos, "soltado.gpx");
         const CabezaFichero cabeza = LeerCabeza(bytes);
         l.xml = cabeza.hayPrimera && cabeza.primera.front() == '<';
         l.formato = ReconocerFormato(cabeza);
-        bytes.Rebobinar();
-        LeerPuntosGps(bytes, l.puntos);
+        LeerPuntosGps(bytes, cabeza, l.puntos);
     } catch (const ErrorEjecucion& e) {
         // A refusal of the content is error 13 with its line; anything else is not expected here.
         if (e.Codigo() != codigo::TiposNoCoinciden || e.Linea().numero < 1)
@@ -50,7 +56,8 @@ std::int64_t CotaDeLineas(std::string_view datos) {
 }  // namespace
 
 std::optional<std::string> ComprobarFicheroGps(std::string_view datos) {
-    Lectura primera;
+    static Lectura primera;
+    static Lectura segunda;
     if (auto f = Leer(datos, primera)) return f;
     const bool gps = primera.formato == &formato::kGpx || primera.formato == &formato::kKml;
     const std::int64_t cota = CotaDeLineas(datos);
@@ -67,7 +74,6 @@ std::optional<std::string> ComprobarFicheroGps(std::string_view datos) {
         lineaAnterior = p.linea;
     }
 
-    Lectura segunda;
     if (auto f = Leer(datos, segunda)) return f;
     if (segunda.puntos != primera.puntos || segunda.lineaRechazo != primera.lineaRechazo ||
         segunda.motivo != primera.motivo)

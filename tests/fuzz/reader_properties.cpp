@@ -25,17 +25,25 @@ struct Lectura {
     std::string texto;
 };
 
-// Every point of one reader, as the list holds it (ED50).
-Lectura Leer(LectorPuntosFichero& lector) {
-    Lectura l;
+// Every point of one reader, as the list holds it (ED50), into `l`; its
+// vectors keep their room from the input before.
+void Leer(LectorPuntosFichero& lector, Lectura& l) {
+    l.x.clear();
+    l.y.clear();
+    l.codigo = 0;
+    l.linea = 0;
+    l.texto.clear();
     ConversorLista conversor(DatumLista::Ed50);
     LectorPuntos puntos(lector, conversor);
     Valor x;
     Valor y;
+    std::size_t n = 0;
     try {
-        while (puntos.Siguiente(x, y)) {
+        for (; puntos.Siguiente(x, y); ++n) {
             // Built in place: a point's text fits the string's own buffer.
-            std::string& punto = l.puntos.emplace_back();
+            if (n == l.puntos.size()) l.puntos.emplace_back();
+            std::string& punto = l.puntos[n];
+            punto.clear();
             AnadirFormatoCeros(punto, x, 6);
             punto += ',';
             AnadirFormatoCeros(punto, y, 7);
@@ -47,19 +55,29 @@ Lectura Leer(LectorPuntosFichero& lector) {
         l.linea = e.Linea().numero;
         l.texto = logica::TextoError(e);
     }
-    return l;
+    l.puntos.resize(n);
 }
 
-Lectura LeerBytes(const FilaFormato& fila, std::string_view bytes) {
+void LeerBytes(const FilaFormato& fila, std::string_view bytes, Lectura& l) {
     BytesEnMemoria fuente(bytes, "entrada.txt");
-    return Leer(*fila.leer(fuente));
+    Leer(*fila.leer(fuente), l);
 }
 
-Lectura LeerCaja(std::string_view texto) {
+void LeerCaja(std::string_view texto, Lectura& l) {
     LineasTexto lineas(texto);
     LectorPuntosTexto lector(lineas, formato::kListaSitna.lineas(), false);
-    return Leer(lector);
+    Leer(lector, l);
 }
+
+// What one input's check works in. Kept from one input to the next: under
+// ASan, growing every vector and string anew cost as much as the reading.
+struct Trabajo {
+    std::string entrada;
+    Lectura primera;
+    Lectura releida;
+    std::string escrito;
+    std::string linea;
+};
 
 // More than any encoding can have: every line end holds a CR or LF byte.
 std::int64_t CotaDeLineas(std::string_view datos) {
@@ -74,35 +92,41 @@ std::optional<std::string> Releido(const char* que, const Lectura& escrito, cons
     return std::nullopt;
 }
 
-// The points through every writer that takes them, read back by its own reader.
-std::optional<std::string> Reescribir(const Lectura& l, bool tambienOzi) {
-    std::string lista;
-    std::string caja;
-    std::int16_t primera = -1;
-    std::string linea;
+// The points through the list's writers (file and box), where every point
+// goes, and through the input format's own writer when it has one, each read
+// back by its own reader.
+std::optional<std::string> Reescribir(Trabajo& t, const FilaFormato& fila) {
+    const Lectura& l = t.primera;
+    t.escrito.clear();
     for (std::size_t i = 0; i < l.x.size(); ++i) {
-        lista_sitna::PonerLineaFichero(linea, l.x[i], l.y[i]);
-        lista += linea;
-        lista_sitna::AnadirEntradaCaja(caja, primera, l.x[i], l.y[i]);
+        lista_sitna::PonerLineaFichero(t.linea, l.x[i], l.y[i]);
+        t.escrito += t.linea;
     }
-    if (auto f = Releido("la lista", LeerBytes(formato::kListaSitna, lista), l)) return f;
-    if (auto f = Releido("el cuadro", LeerCaja(caja), l)) return f;
-    if (!tambienOzi || l.x.empty()) return std::nullopt;
+    LeerBytes(formato::kListaSitna, t.escrito, t.releida);
+    if (auto f = Releido("la lista", t.releida, l)) return f;
 
-    std::string wp(CabeceraOzi(DatumLista::Ed50));
-    std::string tp = wp;
-    for (std::size_t i = 0; i < l.x.size(); ++i) {
-        wp += waypoints_ozi::Registro(l.x[i], l.y[i], "SIT001", "SITNA Punto 001", "N");
-        tp += track_ozi::Registro(l.x[i], l.y[i], i == 0);
-    }
-    if (auto f = Releido("los waypoints Ozi", LeerBytes(formato::kTextoWaypointsOzi, wp), l)) return f;
-    return Releido("el track Ozi", LeerBytes(formato::kTextoTrackOzi, tp), l);
+    t.escrito.clear();
+    std::int16_t primera = -1;
+    for (std::size_t i = 0; i < l.x.size(); ++i) lista_sitna::AnadirEntradaCaja(t.escrito, primera, l.x[i], l.y[i]);
+    LeerCaja(t.escrito, t.releida);
+    if (auto f = Releido("el cuadro", t.releida, l)) return f;
+
+    const bool wp = &fila == &formato::kTextoWaypointsOzi;
+    if ((!wp && &fila != &formato::kTextoTrackOzi) || l.x.empty()) return std::nullopt;
+    t.escrito = CabeceraOzi(DatumLista::Ed50);
+    for (std::size_t i = 0; i < l.x.size(); ++i)
+        t.escrito += wp ? waypoints_ozi::Registro(l.x[i], l.y[i], "SIT001", "SITNA Punto 001", "N")
+                        : track_ozi::Registro(l.x[i], l.y[i], i == 0);
+    LeerBytes(fila, t.escrito, t.releida);
+    return Releido(wp ? "los waypoints Ozi" : "el track Ozi", t.releida, l);
 }
 
 }  // namespace
 
 std::optional<std::string> ComprobarLector(Objetivo objetivo, std::string_view datos) {
-    std::string entrada;
+    static Trabajo t;
+    std::string& entrada = t.entrada;
+    entrada.clear();
     const FilaFormato* fila = &formato::kListaSitna;
     switch (objetivo) {
     case Objetivo::ListaSitnaFichero:
@@ -128,7 +152,9 @@ std::optional<std::string> ComprobarLector(Objetivo objetivo, std::string_view d
     entrada.append(datos);
     const bool caja = objetivo == Objetivo::ListaSitnaCuadro;
 
-    const Lectura primera = caja ? LeerCaja(entrada) : LeerBytes(*fila, entrada);
+    const auto leer = [&](Lectura& l) { caja ? LeerCaja(entrada, l) : LeerBytes(*fila, entrada, l); };
+    const Lectura& primera = t.primera;
+    leer(t.primera);
     if (primera.codigo != 0) {
         if (!logica::EsCodigoConocido(primera.codigo)) return "código desconocido: " + primera.texto;
         if (primera.codigo == codigo::TiposNoCoinciden && (primera.linea < 1 || primera.linea > CotaDeLineas(entrada)))
@@ -138,10 +164,11 @@ std::optional<std::string> ComprobarLector(Objetivo objetivo, std::string_view d
         if (primera.codigo != codigo::TiposNoCoinciden && primera.codigo != codigo::FinDeArchivo)
             return "error inesperado: " + primera.texto;
     }
-    if (auto f = Reescribir(primera, fila == &formato::kListaSitna)) return f;
+    if (auto f = Reescribir(t, *fila)) return f;
 
-    const Lectura segunda = caja ? LeerCaja(entrada) : LeerBytes(*fila, entrada);
-    if (segunda.puntos != primera.puntos || segunda.texto != primera.texto) return "una segunda lectura da otra cosa";
+    leer(t.releida);
+    if (t.releida.puntos != primera.puntos || t.releida.texto != primera.texto)
+        return "una segunda lectura da otra cosa";
     return std::nullopt;
 }
 

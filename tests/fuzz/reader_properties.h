@@ -26,8 +26,8 @@ inline constexpr int kObjetivos = 8;
 // list as a run does, and checks what must hold for any input:
 // - reading ends in points or in an error of a known code; error 13 names a
 //   line of the input, 62 only an input without lines;
-// - the points written by the list writer (file and box) and, from the
-//   list, by both OziExplorer writers read back as the same points, in order;
+// - the points written by the list writer (file and box) and by the input
+//   format's own writer, if it has one, read back as the same points, in order;
 // - a second reading gives the same.
 // Returns a description of the first property that fails.
 std::optional<std::string> ComprobarLector(Objetivo objetivo, std::string_view datos);
