@@ -20,6 +20,8 @@ public:
     virtual bool Siguiente(PuntoFichero& p) = 0;
     // Where the last point read (or refused) stands, for an error report.
     virtual UbicacionLinea Ubicacion() const = 0;
+    // Its line alone, without copying the path.
+    virtual std::int64_t NumeroLinea() const { return Ubicacion().numero; }
 };
 
 // A line format's reader over its source: a line that should be a point and

@@ -38,6 +38,7 @@ public:
 
     bool Siguiente(PuntoFichero& p) override;
     UbicacionLinea Ubicacion() const override;
+    std::int64_t NumeroLinea() const override { return lineaUltimo_; }
 
 protected:
     // An element below the root; `propio` when it is in the root's namespace.

@@ -105,8 +105,11 @@ ProyeccionUtm::ProyeccionUtm(const Elipsoide& elipsoide, int huso) : huso_(huso)
 
 PosicionUtm ProyeccionUtm::Directa(PosicionGeografica p) const {
     const double phi = p.latitud * kGrado;
-    // Longitude from the central meridian, in (-180, 180] degrees.
-    const double lambda = std::remainder(p.longitud - meridianoCentral_, 360.0) * kGrado;
+    // Longitude from the central meridian, in [-180, 180] degrees: the
+    // remainder only when it is needed, as it rarely is.
+    double desde = p.longitud - meridianoCentral_;
+    if (!(std::fabs(desde) <= 180.0)) desde = std::remainder(desde, 360.0);
+    const double lambda = desde * kGrado;
     const double tauPrima = TauConforme(std::sin(phi) / std::cos(phi), e_);
     const double cosLambda = std::cos(lambda);
     const Complejo zetaPrima{std::atan2(tauPrima, cosLambda),

@@ -2,6 +2,7 @@
 
 #include "engine/formats/format_rows.h"
 #include "engine/formats/point_reader.h"
+#include "engine/formats/reader_thread.h"
 #include "engine/formats/sitna_list.h"
 #include "engine/geodesy/list_converter.h"
 #include "engine/platform/byte_source.h"
@@ -45,11 +46,12 @@ void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
     const FilaFormato* fila = ReconocerFormato(entrada);
     if (!fila) throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {1, ruta}, "formato no reconocido");
     entrada.Rebobinar();
-    const auto lector = fila->leer(entrada);
+    // Read on a thread of its own: a big GPX's parsing overlaps the conversion.
+    LectorEnHilo lector(fila->leer(entrada));
     AbrirSalidaSiFalta();
     // One list over every file: each point is counted before its line, a MapSource export's too.
     DestinoPunto destino{estado_, *NumFichSalida, caja_, primeraEntrada_, false};
-    LectorPuntos puntos(*lector, conversor_);
+    LectorPuntos puntos(lector, conversor_);
     while (puntos.Siguiente(estado_.CoordX, estado_.CoordY)) lista_sitna::EscribirPunto(destino);
 }
 
