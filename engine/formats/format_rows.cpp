@@ -27,6 +27,7 @@ public:
         : lineas_(bytes), puntos_(lineas_, fila.lineas(), fila.exigeLinea) {}
     bool Siguiente(PuntoFichero& p) override { return puntos_.Siguiente(p); }
     UbicacionLinea Ubicacion() const override { return puntos_.Ubicacion(); }
+    std::int64_t NumeroLinea() const override { return puntos_.NumeroLinea(); }
 
 private:
     LectorLineas lineas_;

@@ -33,6 +33,7 @@ public:
     LectorPuntosTexto(FuenteLineas& fuente, std::unique_ptr<LectorFormato> formato, bool exigeLinea);
     bool Siguiente(PuntoFichero& p) override;
     UbicacionLinea Ubicacion() const override { return fuente_.Ubicacion(); }
+    std::int64_t NumeroLinea() const override { return fuente_.NumeroLinea(); }
 
 private:
     FuenteLineas& fuente_;

@@ -29,6 +29,7 @@ public:
     // The next line into `linea`; false when nothing is left.
     bool SiguienteLinea(std::string& linea) override;
     UbicacionLinea Ubicacion() const override;
+    std::int64_t NumeroLinea() const override { return numeroLinea_; }
     const std::filesystem::path& Ruta() const { return ruta_; }
     // Closes a file the reader opened; no more lines either way.
     void Cerrar();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "engine/core/run_error.h"
@@ -14,6 +15,8 @@ public:
     virtual bool SiguienteLinea(std::string& linea) = 0;
     // The last line read, for an error report.
     virtual UbicacionLinea Ubicacion() const = 0;
+    // Its number alone, without copying the path.
+    virtual std::int64_t NumeroLinea() const { return Ubicacion().numero; }
 };
 
 }  // namespace varnel
