@@ -49,8 +49,8 @@ private:
     std::condition_variable cambio_;
     std::deque<Lote> listos_;
     std::vector<Lote> libres_;  // taken, to be filled again
-    bool terminado_ = false;  // the reader gave its last point, or failed
-    bool parar_ = false;      // nobody takes any more
+    bool terminado_ = false;    // the reader gave its last point, or failed
+    bool parar_ = false;        // nobody takes any more
     std::exception_ptr fallo_;
     std::int64_t lineaFallo_ = 0;
 
