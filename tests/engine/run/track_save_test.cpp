@@ -3,8 +3,16 @@
 // written, and a refusal leaves the old file as it was.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+#include <set>
 #include <tuple>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include "engine/text/text_writer.h"
 #include "tests/engine/run/engine_fixture.h"
 
 namespace varnel::prueba {
@@ -90,6 +98,157 @@ TEST_F(GuardarTest, MasDe32767PuntosDesborda) {
     EXPECT_EQ(resultado.error->Codigo(), codigo::Desbordamiento);
     EXPECT_FALSE(Existe("Sitna.gpx"));
 }
+
+namespace fs = std::filesystem;
+
+// What the folder holds: each name with its bytes (a link, what it names).
+std::map<std::string, std::string> Contenido(const fs::path& carpeta) {
+    std::map<std::string, std::string> c;
+    for (const auto& e : fs::directory_iterator(carpeta))
+        c[Utf8(e.path().filename())] = e.is_symlink() ? "-> " + Utf8(fs::read_symlink(e.path())) : LeerBytes(e.path());
+    return c;
+}
+
+// What the list writer reports for a file it may not write, or nothing.
+std::string InformeDelEscritorDeLista(const fs::path& ruta) {
+    try {
+        EscritorTexto escritor(ruta);
+    } catch (const ErrorEjecucion& e) {
+        return logica::TextoMensajesError(e);
+    }
+    return {};
+}
+
+// A save onto what the folder holds. A refusal leaves the folder exactly as
+// it was; a save adds the file it names and nothing else (no temporary file).
+struct CasoSobre {
+    const char* caso;
+    std::string destino;  // the name the user gives
+    std::string cuadro;
+    // Makes what the folder holds; false when this system cannot (the reason in `sinEsto`).
+    std::function<bool(const fs::path&)> preparar;
+    enum { Guardado, FueraDelHuso, ComoElEscritorDeLista } espera;
+    // For a save, what else must hold of the folder.
+    std::function<void(const fs::path&)> comprobar = nullptr;
+    const char* sinEsto = "";
+};
+
+void PrintTo(const CasoSobre& c, std::ostream* os) { *os << c.caso; }
+
+const std::string kLejos = "611026,4741584\r\n";  // a first point that fits, so the refusal names line 2
+
+bool Viejo(const fs::path& f) {
+    EscribirBytes(f, "lo que había");
+    return true;
+}
+bool SoloLectura(const fs::path& f) {
+    Viejo(f);
+    fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    return true;
+}
+
+const CasoSobre kCasosSobre[] = {
+    {"esteDeDiezCifras", "Sitna.gpx", kLejos + "3000000000,4740000", [](auto& d) { return Viejo(d / "Sitna.gpx"); },
+     CasoSobre::FueraDelHuso},
+    {"esteDeSieteCifras", "Sitna.kml", kLejos + "6100000,4740000", [](auto& d) { return Viejo(d / "Sitna.kml"); },
+     CasoSobre::FueraDelHuso},
+    {"norteNegativo", "Sitna.gpx", kLejos + "610000,-4740000", [](auto& d) { return Viejo(d / "Sitna.gpx"); },
+     CasoSobre::FueraDelHuso},
+    {"juntoAlPolo", "Sitna.gpx", kLejos + "999999,9999999", [](auto&) { return true; }, CasoSobre::FueraDelHuso},
+    {"soloLectura", "Sitna.gpx", ListaSitna(2), [](auto& d) { return SoloLectura(d / "Sitna.gpx"); },
+     CasoSobre::ComoElEscritorDeLista},
+    {"enlace", "pista.gpx", ListaSitna(2),
+     [](auto& d) { return Viejo(d / "real.gpx") && CrearEnlaceSimbolico(d / "real.gpx", d / "pista.gpx"); },
+     CasoSobre::Guardado,
+     [](auto& d) {
+         EXPECT_EQ(fs::read_symlink(d / "pista.gpx"), d / "real.gpx");
+         EXPECT_EQ(LeerBytes(d / "real.gpx").rfind("<?xml", 0), 0u);
+     },
+     "Wine no crea enlaces simbólicos"},
+#ifndef _WIN32
+    {"privado", "privado.gpx", ListaSitna(2),
+     [](auto& d) {
+         Viejo(d / "privado.gpx");
+         fs::permissions(d / "privado.gpx", fs::perms::owner_read | fs::perms::owner_write);
+         return true;
+     },
+     CasoSobre::Guardado,
+     [](auto& d) {
+         EXPECT_EQ(fs::status(d / "privado.gpx").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+     }},
+#endif
+    // The longest names the folder takes, and one more.
+    {"nombreDe250", std::string(246, 'n') + ".gpx", ListaSitna(2), [](auto&) { return true; }, CasoSobre::Guardado},
+    {"nombreDe255", std::string(251, 'n') + ".kml", ListaSitna(2),
+     [](auto& d) { return Viejo(d / (std::string(251, 'n') + ".kml")); }, CasoSobre::Guardado},
+    {"nombreDe256", std::string(252, 'n') + ".gpx", ListaSitna(2), [](auto&) { return true; },
+     CasoSobre::ComoElEscritorDeLista},
+};
+
+class GuardarSobreTest : public MotorTest, public ::testing::WithParamInterface<CasoSobre> {
+protected:
+    // Root writes read-only files: a refusal the list writer makes for a user
+    // is checked as one, in a child (the folder opened to it).
+    template <class Fn>
+    void ComoUsuario(Fn&& prueba) {
+#ifndef _WIN32
+        if (::geteuid() == 0) {
+            fs::permissions(dir.Ruta(), fs::perms::all);
+            const std::string estilo = GTEST_FLAG_GET(death_test_style);
+            GTEST_FLAG_SET(death_test_style, "fast");  // the child keeps this folder
+            EXPECT_EXIT(
+                {
+                    if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(200);
+                    prueba();
+                    std::_Exit(HasFailure() ? 1 : 0);
+                },
+                ::testing::ExitedWithCode(0), "");
+            GTEST_FLAG_SET(death_test_style, estilo);
+            return;
+        }
+#endif
+        prueba();
+    }
+};
+
+TEST_P(GuardarSobreTest, RechazaSinTocarNadaOEscribeSoloElFichero) {
+    const CasoSobre& c = GetParam();
+    if (!c.preparar(dir.Ruta())) GTEST_SKIP() << c.sinEsto;
+    const auto antes = Contenido(dir.Ruta());
+    cuadro = c.cuadro;
+    const auto formato = c.destino.ends_with(".kml") ? FormatoTraza::Kml : FormatoTraza::Gpx;
+    switch (c.espera) {
+    case CasoSobre::Guardado: {
+        Guardar(c.destino, formato);
+        EsperarResumen("Generados 2 Puntos en " + Ruta(c.destino));
+        std::set<std::string> esperados{c.destino};
+        for (const auto& [nombre, bytes] : antes) esperados.insert(nombre);
+        std::set<std::string> nombres;
+        for (const auto& [nombre, bytes] : Contenido(dir.Ruta())) nombres.insert(nombre);
+        EXPECT_EQ(nombres, esperados);
+        if (c.comprobar) c.comprobar(dir.Ruta());
+        return;
+    }
+    case CasoSobre::FueraDelHuso:
+        Guardar(c.destino, formato);
+        EsperarError("Error:13 No coinciden los tipos (línea 2 del Cuadro Descargar: punto fuera del huso 30)",
+                     "Error:13 No coinciden los tipos (línea 2 del Cuadro Descargar: punto fuera del huso 30)");
+        break;
+    case CasoSobre::ComoElEscritorDeLista:
+        ComoUsuario([&] {
+            Guardar(c.destino, formato);
+            ASSERT_TRUE(resultado.error.has_value()) << Mensajes();
+            EXPECT_EQ(Contenido(dir.Ruta()), antes);
+            EXPECT_EQ(Mensajes(), InformeDelEscritorDeLista(dir / c.destino));
+        });
+        break;
+    }
+    EXPECT_EQ(Contenido(dir.Ruta()), antes);
+    EXPECT_TRUE(resultado.escritos.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, GuardarSobreTest, ::testing::ValuesIn(kCasosSobre),
+                         [](const auto& info) { return std::string(info.param.caso); });
 
 }  // namespace
 }  // namespace varnel::prueba
