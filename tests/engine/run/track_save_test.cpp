@@ -8,7 +8,9 @@
 #include <set>
 #include <tuple>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -176,6 +178,16 @@ const CasoSobre kCasosSobre[] = {
      [](auto& d) {
          EXPECT_EQ(fs::status(d / "privado.gpx").permissions(), fs::perms::owner_read | fs::perms::owner_write);
      }},
+#else
+    {"oculto", "oculto.gpx", ListaSitna(2),
+     [](auto& d) {
+         Viejo(d / "oculto.gpx");
+         return ::SetFileAttributesW((d / "oculto.gpx").c_str(), FILE_ATTRIBUTE_HIDDEN) &&
+                (::GetFileAttributesW((d / "oculto.gpx").c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0;
+     },
+     CasoSobre::Guardado,
+     [](auto& d) { EXPECT_TRUE(::GetFileAttributesW((d / "oculto.gpx").c_str()) & FILE_ATTRIBUTE_HIDDEN); },
+     "este sistema de ficheros no guarda el atributo oculto"},
 #endif
     // The longest names the folder takes, and one more.
     {"nombreDe250", std::string(246, 'n') + ".gpx", ListaSitna(2), [](auto&) { return true; }, CasoSobre::Guardado},
