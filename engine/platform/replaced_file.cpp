@@ -40,8 +40,9 @@ std::size_t CorteEntero(const Cadena& nombre, std::size_t n) {
     return n;
 }
 
-}  // namespace
-
+// The temporary file's name for `ruta`: hidden on Linux, named after the file
+// in case a crash leaves it, and cut where needed so that it fits wherever
+// the file's own name fits (`maximo` units, whole characters).
 fs::path NombreTemporal(const fs::path& ruta, std::size_t maximo) {
     using Cadena = fs::path::string_type;
     const Cadena antes(1, '.');
@@ -51,6 +52,8 @@ fs::path NombreTemporal(const fs::path& ruta, std::size_t maximo) {
     if (nombre.size() + anadido > maximo) nombre.resize(CorteEntero(nombre, maximo > anadido ? maximo - anadido : 0));
     return ruta.parent_path() / (antes + nombre + despues.native());
 }
+
+}  // namespace
 
 FicheroSustituido::FicheroSustituido(const fs::path& ruta) : ruta_(SinEnlaces(ruta)) {
     std::error_code ec;

@@ -34,9 +34,4 @@ private:
     std::FILE* fichero_ = nullptr;
 };
 
-// The temporary file's name for `ruta`: hidden on Linux, named after the file
-// in case a crash leaves it, and cut where needed so that it fits wherever
-// the file's own name fits (`maximo` units, whole characters).
-std::filesystem::path NombreTemporal(const std::filesystem::path& ruta, std::size_t maximo);
-
 }  // namespace varnel
