@@ -195,21 +195,17 @@ TEST_F(SoltarErrorTest, UnPuntoFueraDelHuso30DiceSuLinea) {
 }
 
 #ifdef __GLIBC__
-// A system that gives no more threads, made here by asking every new thread
-// for a stack larger than the address space (Windows has no such switch):
-// the file's reading ends in error 7 naming it.
+// No thread to be had (Windows has no switch for it): every new thread asks
+// for a stack larger than the address space. The read ends in error 7.
 TEST_F(SoltarErrorTest, SinHiloParaLeerEs7ConElFichero) {
     pthread_attr_t antes;
     pthread_attr_t enorme;
-    ASSERT_EQ(::pthread_getattr_default_np(&antes), 0);
-    ASSERT_EQ(::pthread_attr_init(&enorme), 0);
-    ASSERT_EQ(::pthread_attr_setstacksize(&enorme, std::size_t{1} << 50), 0);
-    ASSERT_EQ(::pthread_setattr_default_np(&enorme), 0);
+    ::pthread_getattr_default_np(&antes);
+    ::pthread_attr_init(&enorme);
+    ASSERT_EQ(::pthread_attr_setstacksize(&enorme, std::size_t{1} << 50) | ::pthread_setattr_default_np(&enorme), 0);
     const fs::path gpx = RutaDatoDePrueba("gpx/navarra-track-1.1.gpx");
     Soltar({gpx});
     ::pthread_setattr_default_np(&antes);
-    ::pthread_attr_destroy(&enorme);
-    ::pthread_attr_destroy(&antes);
     EsperarError("Error:7 Memoria insuficiente " + Utf8(gpx), "Error:7 Memoria insuficiente");
 }
 #endif
