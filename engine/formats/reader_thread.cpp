@@ -1,5 +1,6 @@
 #include "engine/formats/reader_thread.h"
 
+#include <system_error>
 #include <utility>
 
 namespace varnel {
@@ -13,7 +14,15 @@ constexpr std::size_t kLotesEnEspera = 4;
 }  // namespace
 
 LectorEnHilo::LectorEnHilo(std::unique_ptr<LectorPuntosFichero> lector)
-    : lector_(std::move(lector)), ruta_(lector_->Ubicacion().fichero), hilo_([this] { Leer(); }) {}
+    : lector_(std::move(lector)), ruta_(lector_->Ubicacion().fichero) {
+    try {
+        hilo_ = std::thread([this] { Leer(); });
+    } catch (const std::system_error&) {
+        // A system out of threads is one out of memory: the run ends with
+        // the file it was about to read named.
+        throw ErrorEjecucion::SobreFichero(codigo::MemoriaInsuficiente, ruta_);
+    }
+}
 
 LectorEnHilo::~LectorEnHilo() {
     {

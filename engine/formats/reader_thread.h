@@ -21,6 +21,7 @@ namespace varnel {
 // destroying it early stops the reader.
 class LectorEnHilo final : public LectorPuntosFichero {
 public:
+    // Throws error 7 naming the file when no thread can be started.
     explicit LectorEnHilo(std::unique_ptr<LectorPuntosFichero> lector);
     ~LectorEnHilo() override;
     LectorEnHilo(const LectorEnHilo&) = delete;
@@ -59,7 +60,7 @@ private:
     std::size_t tomados_ = 0;
     std::int64_t linea_ = 0;
 
-    std::thread hilo_;  // last: started once everything above exists
+    std::thread hilo_;  // started once everything above exists
 };
 
 }  // namespace varnel

@@ -35,10 +35,21 @@ const ProyeccionUtm& ConversorLista::Origen(const Elipsoide& e, int huso) {
     return *origen_;
 }
 
+// The shape every projected point must have: six and seven digits, and
+// where zone 30 means anything.
+bool ConversorLista::EnElHuso30(const PuntoFichero& p, const Elipsoide& e) {
+    const auto este = p.x.ComoNumero();
+    const auto norte = p.y.ComoNumero();
+    if (!este || !norte || !CabeEnLista(*este, *norte)) return false;
+    const auto utm = PosicionDeZona(p.sur, *este, *norte);
+    return utm && CercaDelHuso30(Huso30(e).Inversa(*utm));
+}
+
 bool ConversorLista::ALista(const PuntoFichero& p, Valor& x, Valor& y) {
     const DatumFichero datum = p.datum.value_or(PropioDeLista(lista_));
     const bool mismo = EnLaLista(datum, lista_);
     if (p.forma == PuntoFichero::Forma::Utm && p.huso == 30 && mismo) {
+        if (propio_ == PuntoPropio::Comprobado && !EnElHuso30(p, ElipsoideDe(datum))) return false;
         x = p.x;
         y = p.y;
         return true;

@@ -17,7 +17,14 @@ namespace varnel {
 // shifted (ED50 ⇄ ETRS89), projected and rounded half away from zero.
 class ConversorLista {
 public:
-    explicit ConversorLista(DatumLista lista) : lista_(lista) {}
+    // How a zone-30 point on the list's own datum, which needs no projection, is taken.
+    enum class PuntoPropio : unsigned char {
+        TalCual,     // as written: a conversion hands its input's values on
+        Comprobado,  // only where a projected point would be taken (a track saved from the list)
+    };
+
+    explicit ConversorLista(DatumLista lista, PuntoPropio propio = PuntoPropio::TalCual)
+        : lista_(lista), propio_(propio) {}
 
     // False when the point does not fit the list (outside zone 30's six
     // digits of easting and seven of northing).
@@ -31,8 +38,10 @@ public:
 private:
     const ProyeccionUtm& Huso30(const Elipsoide& e);
     const ProyeccionUtm& Origen(const Elipsoide& e, int huso);
+    bool EnElHuso30(const PuntoFichero& p, const Elipsoide& e);
 
     DatumLista lista_;
+    PuntoPropio propio_;
     // Zone 30 on each ellipsoid, made when first needed.
     std::array<std::optional<ProyeccionUtm>, 3> huso30_;
     std::optional<ProyeccionUtm> origen_;  // the last other zone read from

@@ -9,16 +9,19 @@ namespace {
 
 constexpr double kFalsoNorteSur = 10'000'000.0;
 
+}  // namespace
+
 bool CabeEnLista(double este, double norte) {
+    este = std::round(este);  // halves away from zero
+    norte = std::round(norte);
+    // Written so that a NaN fits nowhere.
     return este >= 100'000 && este <= 999'999 && norte >= 1'000'000 && norte <= 9'999'999;
 }
 
-}  // namespace
-
 bool RedondearEnLista(PosicionUtm p, Valor& x, Valor& y) {
-    const double este = std::round(p.este);  // halves away from zero
+    if (!CabeEnLista(p.este, p.norte)) return false;
+    const double este = std::round(p.este);
     const double norte = std::round(p.norte);
-    if (!std::isfinite(este) || !std::isfinite(norte) || !CabeEnLista(este, norte)) return false;
     x = Valor::Numero(este);
     y = Valor::Numero(norte);
     return true;

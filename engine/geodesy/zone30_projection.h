@@ -12,6 +12,10 @@ namespace varnel {
 // digits of easting and seven of northing.
 inline constexpr std::string_view kFueraDelHuso30 = "punto fuera del huso 30";
 
+// Whether an easting and a northing, rounded to whole metres as the list's
+// file writes them, fit the list: six digits and seven.
+bool CabeEnLista(double este, double norte);
+
 // A zone-30 position rounded to whole metres (halves away from zero) into
 // the list's easting and northing; false when it does not fit the list.
 bool RedondearEnLista(PosicionUtm p, Valor& x, Valor& y);

@@ -21,6 +21,25 @@ std::FILE* AbrirParaLeer(const std::filesystem::path& ruta);
 // A missing file here can only mean a missing folder, so that is error 76.
 std::FILE* AbrirParaEscribir(const std::filesystem::path& ruta);
 
+// Throws what opening `ruta` for writing would throw when the file is there
+// but may not be written (read-only: 70); a file not there yet passes.
+void ExigirEscribible(const std::filesystem::path& ruta);
+
+// Creates `temporal`, a new file that is to take `sustituido`'s place, with
+// that file's permissions: its mode on Linux, its hidden and system
+// attributes on Windows. A file of that name left by a crash goes first.
+std::FILE* CrearSustituto(const std::filesystem::path& temporal, const std::filesystem::path& sustituido);
+
+// Everything written to `f` on the disk itself, not only in a cache.
+std::error_code AlDisco(std::FILE* f);
+
+// Puts `temporal` in `ruta`'s place in one step, replacing what was there.
+std::error_code Sustituir(const std::filesystem::path& temporal, const std::filesystem::path& ruta);
+
+// The longest name a file may have in `carpeta`, in the units of the
+// system's paths (bytes on Linux, UTF-16 units on Windows).
+std::size_t LongitudMaximaNombre(const std::filesystem::path& carpeta);
+
 // True when both paths name one file (one is a link to the other, say).
 bool MismoFichero(const std::filesystem::path& a, const std::filesystem::path& b);
 

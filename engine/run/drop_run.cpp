@@ -1,5 +1,6 @@
 #include "engine/run/drop_run.h"
 
+#include "engine/core/path_text.h"
 #include "engine/formats/format_rows.h"
 #include "engine/formats/point_reader.h"
 #include "engine/formats/reader_thread.h"
@@ -25,6 +26,7 @@ EjecucionSoltado::EjecucionSoltado(const std::vector<fs::path>& rutas, EstadoCom
     : rutas_(rutas), estado_(estado), conversor_(conversor), caja_(caja), escritos_(escritos) {}
 
 void EjecucionSoltado::Convertir() {
+    for (const fs::path& ruta : rutas_) ExigirRutaConTexto(ruta);
     // The list the run writes cannot also be read: it would be emptied first.
     for (const fs::path& ruta : rutas_)
         if (EsLaLista(ruta, estado_.NombreFicheroSitna))

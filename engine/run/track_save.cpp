@@ -13,11 +13,13 @@
 namespace varnel {
 
 void GuardarTraza(const PeticionGuardado& p, EstadoCompartido& estado, ResultadoEjecucion& r) {
+    ExigirRutaConTexto(p.destino);  // its stem names the track
     const FilaFormato& lista = formato::kListaSitna;
     LineasTexto lineas(p.cuadro);
     LectorPuntosTexto lectorCaja(lineas, lista.lineas(), lista.exigeLinea);
-    // The box is on the list's datum already: the converter only checks and rounds.
-    ConversorLista conversor(p.datumLista);
+    // The box is on the list's datum already: the converter only checks that
+    // each point is one the list can hold, so none lands far away or as NaN.
+    ConversorLista conversor(p.datumLista, ConversorLista::PuntoPropio::Comprobado);
     LectorPuntos lector(lectorCaja, conversor);
 
     std::vector<PosicionGeografica> puntos;

@@ -1,8 +1,10 @@
 #include "engine/run/varnel_engine.h"
 
+#include <exception>
 #include <new>
 #include <string>
 
+#include "engine/core/path_text.h"
 #include "engine/formats/exchange_file.h"
 #include "engine/geodesy/list_converter.h"
 #include "engine/run/conversion_run.h"
@@ -31,6 +33,10 @@ void Intentar(ResultadoEjecucion& r, Fn&& convertir) {
         r.error = e;
     } catch (const std::bad_alloc&) {
         r.error = ErrorEjecucion(codigo::MemoriaInsuficiente);
+    } catch (const std::exception&) {
+        // Nothing else should get here; if it does, the run ends in a report
+        // rather than taking the program with it.
+        r.error = ErrorEjecucion(codigo::ErrorEs);
     }
 }
 
@@ -39,6 +45,7 @@ void Intentar(ResultadoEjecucion& r, Fn&& convertir) {
 void MotorVarnel::CalcularNombresFichero(const std::filesystem::path& carpetaIntercambio) {
     // operator/ adds a separator only where the folder lacks one (a root
     // folder); on Windows every separator becomes a backslash.
+    ExigirRutaConTexto(carpetaIntercambio);
     std::filesystem::path carpeta = carpetaIntercambio;
     carpeta.make_preferred();
     estado_.NombreFicheroSitna = carpeta / Formato(FicheroIntercambio::ListaSitna).nombre;

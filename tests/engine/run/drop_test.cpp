@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#ifdef __GLIBC__
+#include <pthread.h>
+#endif
+
 #include "tests/engine/run/engine_fixture.h"
 
 namespace varnel::prueba {
@@ -189,6 +193,22 @@ TEST_F(SoltarErrorTest, UnPuntoFueraDelHuso30DiceSuLinea) {
     ASSERT_TRUE(resultado.error);
     EXPECT_NE(Modal().find(Utf8(lejos) + ": punto fuera del huso 30)"), std::string::npos) << Modal();
 }
+
+#ifdef __GLIBC__
+// No thread to be had (Windows has no switch for it): every new thread asks
+// for a stack larger than the address space. The read ends in error 7.
+TEST_F(SoltarErrorTest, SinHiloParaLeerEs7ConElFichero) {
+    pthread_attr_t antes;
+    pthread_attr_t enorme;
+    ::pthread_getattr_default_np(&antes);
+    ::pthread_attr_init(&enorme);
+    ASSERT_EQ(::pthread_attr_setstacksize(&enorme, std::size_t{1} << 50) | ::pthread_setattr_default_np(&enorme), 0);
+    const fs::path gpx = RutaDatoDePrueba("gpx/navarra-track-1.1.gpx");
+    Soltar({gpx});
+    ::pthread_setattr_default_np(&antes);
+    EsperarError("Error:7 Memoria insuficiente " + Utf8(gpx), "Error:7 Memoria insuficiente");
+}
+#endif
 
 }  // namespace
 }  // namespace varnel::prueba

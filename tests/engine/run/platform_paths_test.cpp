@@ -167,6 +167,23 @@ TEST_F(RutasTest, ListaBloqueadaComoSalidaEs70YNadaSePierde) {
     EXPECT_EQ(Leer("Sitna-OziTrack.txt"), DatoDePrueba("ozitrack-3.txt"));
 }
 
+// An NTFS name may hold half a surrogate pair, which has no UTF-8: a dropped
+// file, a saved track or an exchange folder so named is refused by name
+// (U+FFFD in its place), and the program goes on.
+TEST_F(RutasTest, NombreConMedioParSustitutoEs76ConElNombre) {
+    const std::filesystem::path raro = dir / std::wstring(L"ruta\xD800.gpx");
+    const std::string nombrado = Utf8(dir.Ruta()) + "\\ruta\uFFFD.gpx";
+    const std::string t76 = "Error:76 No se ha encontrado la ruta de acceso";
+    Soltar({raro});
+    EsperarError(t76 + " " + nombrado, t76);
+    resultado = motor.GuardarTraza({ListaSitna(2), raro, FormatoTraza::Gpx, datum, "Varnel 1.00"});
+    EsperarError(t76 + " " + nombrado, t76);
+    intercambio = raro;
+    Convertir(conversiones::SitnaWpOzi);
+    EsperarError(t76 + " " + nombrado, t76);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Ruta()), {}), 0);
+}
+
 TEST_F(RutasTest, SalidaDeSoloLecturaEs70) {
     Poner("Sitna-OziWp.txt", "anterior");
     std::filesystem::permissions(dir / "Sitna-OziWp.txt", std::filesystem::perms::owner_read);
