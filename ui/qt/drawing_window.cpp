@@ -83,6 +83,8 @@ FrmDibujo::FrmDibujo(QWidget* propietario, logica::AlmacenAjustes& ajustes, Fuen
     resumen_ = new QLabel(this);
     resumen_->setObjectName(QStringLiteral("resumen"));
     resumen_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long summary does not hold the window wide: it is cut, whole in its tooltip.
+    resumen_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* ajustar = new QPushButton(Q(textos::kAjustar), this);
     ajustar->setObjectName(QStringLiteral("ajustar"));
     auto* guardar = new QPushButton(Q(textos::kGuardarImagen), this);
@@ -136,6 +138,7 @@ void FrmDibujo::LeerAhora() {
 void FrmDibujo::Actualizar() {
     const QString resumen = Q(logica_.Resumen());
     resumen_->setText(resumen);
+    resumen_->setToolTip(resumen);
     // What a screen reader says of the drawing and of the window.
     lienzo_->setAccessibleName(Q(textos::kTituloDibujo));
     lienzo_->setAccessibleDescription(resumen);
