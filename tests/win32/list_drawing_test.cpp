@@ -35,6 +35,12 @@ TEST(PintorDibujoWin32Test, MarcasYLineaDondeDiceElModelo) {
         EXPECT_GT(GetBValue(c), 150) << i;
     }
     EXPECT_EQ(En(*imagen, {318, 110}), RGB(255, 255, 255));  // away from everything
+    // The scale bar's label is written: dark pixels beside the bar's end.
+    int oscuros = 0;
+    for (float x = 0; x < 30; ++x)
+        for (float y = -10; y < 2; ++y)
+            oscuros += GetGValue(En(*imagen, {d.escala.desde.x + d.escala.largo + 6 + x, d.escala.desde.y + y})) < 128;
+    EXPECT_GT(oscuros, 5);
 }
 
 class DibujoWin32Test : public VentanaWin32Test {

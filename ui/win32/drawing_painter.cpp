@@ -59,7 +59,14 @@ void PintarDibujo(Gdiplus::Graphics& g, const logica::Primitivas& d) {
     Gdiplus::SolidBrush fondo(Gc(logica::kColorFondo));
     g.FillRectangle(&fondo, 0, 0, d.ancho, d.alto);
 
-    const Gdiplus::Font fuente(L"Tahoma", 8.0F);
+    // The system's message font, as the window's texts: GDI+ may know no
+    // font by name (Wine's lists none of its own).
+    NONCLIENTMETRICSW metricas{};
+    metricas.cbSize = sizeof metricas;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0);
+    HDC pantalla = GetDC(nullptr);
+    const Gdiplus::Font fuente(pantalla, &metricas.lfMessageFont);
+    ReleaseDC(nullptr, pantalla);
     const float altoTexto = fuente.GetHeight(&g);
     Gdiplus::Pen rejilla(Gc(logica::kColorRejilla), 1.0F);
     for (const logica::LineaRejilla& l : d.rejilla) {
