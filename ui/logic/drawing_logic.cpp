@@ -93,7 +93,7 @@ bool LogicaDibujo::Soltar(PuntoPx p) {
 }
 
 bool LogicaDibujo::Pulsada(Tecla t) {
-    const PuntoPx centro{vista_.Ancho() / 2.0F, vista_.Alto() / 2.0F};
+    const PuntoPx centro{static_cast<float>(vista_.Ancho()) / 2, static_cast<float>(vista_.Alto()) / 2};
     switch (t) {
     case Tecla::Mas: return Rueda(centro, 1);
     case Tecla::Menos: return Rueda(centro, -1);
