@@ -1,10 +1,11 @@
 // The real main window, offscreen: click to summary for the largest lists,
-// and building and showing the window.
+// and building and showing the window; the drawing of a 32 767-point list.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -13,7 +14,10 @@
 #include <memory>
 #include <string>
 
+#include "bench/track_list.h"
 #include "tests/test_support.h"
+#include "ui/qt/drawing_painter.h"
+#include "ui/qt/drawing_window.h"
 #include "ui/qt/folder_list.h"
 #include "ui/qt/main_window.h"
 
@@ -75,11 +79,53 @@ void BM_VentanaHastaMostrada(benchmark::State& state) {
     }
 }
 
+// The drawing's model: the box's text read, fitted to 800 × 600, its primitives made.
+void BM_DibujoModelo(benchmark::State& state) {
+    const std::string lista = ListaDeUnPaseo(static_cast<int>(state.range(0)));
+    varnel::logica::LogicaDibujo logica([](std::int64_t) {});
+    logica.Tamano(800, 600);
+    std::size_t vertices = 0;
+    for (auto _ : state) {
+        logica.Leer(lista, varnel::DatumLista::Ed50);
+        vertices = logica.Dibujo().traza.size();
+    }
+    state.counters["vertices"] = static_cast<double>(vertices);
+}
+
+// Those primitives painted, antialiased, on an 800 × 600 picture.
+void BM_DibujoPintado(benchmark::State& state) {
+    varnel::logica::LogicaDibujo logica([](std::int64_t) {});
+    logica.Tamano(800, 600);
+    logica.Leer(ListaDeUnPaseo(static_cast<int>(state.range(0))), varnel::DatumLista::Ed50);
+    const varnel::logica::Primitivas d = logica.Dibujo();
+    QImage imagen(800, 600, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&imagen);
+        varnel::PintarDibujo(p, d);
+    }
+}
+
+// The box set in the window to its drawing repainted: what following the box costs.
+void BM_DibujoSigueALaCaja(benchmark::State& state) {
+    auto w = Ventana();
+    varnel::FrmDibujo* f = w->VerDibujo();
+    f->resize(800, 640);
+    const std::string lista = ListaDeUnPaseo(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        w->Logica().PonerTextoPorta(lista);
+        f->LeerAhora();
+        f->Lienzo()->repaint();
+    }
+}
+
 // Waypoint names stop at 31767 points; the track conversion takes all 32767.
 BENCHMARK_CAPTURE(BM_PegarYConvertir, SitnaWpOzi, "cmdSitnaWpOzi")->Arg(31767)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PegarYConvertir, SitnaTrackOzi, "cmdSitnaTrackOzi")->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Mapsource_LlenaElCuadro)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VentanaHastaMostrada)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DibujoModelo)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DibujoPintado)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DibujoSigueALaCaja)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -22,6 +22,13 @@ inline constexpr std::string_view kCreditoAutor = "Equipo Varnel";
 // The Cuadro Descargar's context menu, after the toolkit's own entries.
 inline constexpr std::string_view kGuardarGpx = "Guardar como GPX…";
 inline constexpr std::string_view kGuardarKml = "Guardar como KML…";
+inline constexpr std::string_view kVerDibujo = "Ver dibujo de la lista…";
+
+// The drawing of the list (Ctrl+D or the box's menu).
+inline constexpr std::string_view kTituloDibujo = "Dibujo de la lista";
+inline constexpr std::string_view kAjustar = "Ajustar";
+inline constexpr std::string_view kGuardarImagen = "Guardar imagen…";
+inline constexpr std::string_view kImagenNoGuardada = "No se pudo guardar la imagen";
 
 inline constexpr std::string_view kCmdSitnaWpOzi = "&SITNA a Wp Ozi";
 inline constexpr std::string_view kCmdSitnaTrackOzi = "S&ITNA a Track Ozi";

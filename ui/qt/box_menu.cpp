@@ -40,18 +40,21 @@ QMenu* CrearMenuCuadro(QPlainTextEdit* caja, QPoint posicion) {
     menu->addSeparator();
     menu->addAction(Q(textos::kGuardarGpx))->setObjectName(QStringLiteral("GuardarGpx"));
     menu->addAction(Q(textos::kGuardarKml))->setObjectName(QStringLiteral("GuardarKml"));
+    menu->addAction(Q(textos::kVerDibujo))->setObjectName(QStringLiteral("VerDibujo"));
     return menu;
 }
 
-void PrepararMenuCuadro(QPlainTextEdit* caja, std::function<void(FormatoTraza)> guardar) {
+void PrepararMenuCuadro(QPlainTextEdit* caja, std::function<void(FormatoTraza)> guardar,
+                        std::function<void()> verDibujo) {
     // `posicion` in the viewport's coordinates, as a scroll area reports them.
-    auto mostrar = [caja, guardar = std::move(guardar)](QPoint posicion) {
+    auto mostrar = [caja, guardar = std::move(guardar), verDibujo = std::move(verDibujo)](QPoint posicion) {
         const std::unique_ptr<QMenu> menu(CrearMenuCuadro(caja, posicion));
         const QAction* elegida = menu->exec(caja->viewport()->mapToGlobal(posicion));
         // Saving runs once the menu is gone: its dialog and the summary follow.
         if (!elegida) return;
         if (elegida->objectName() == QLatin1String("GuardarGpx")) guardar(FormatoTraza::Gpx);
         if (elegida->objectName() == QLatin1String("GuardarKml")) guardar(FormatoTraza::Kml);
+        if (elegida->objectName() == QLatin1String("VerDibujo")) verDibujo();
     };
     caja->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(caja, &QWidget::customContextMenuRequested, caja, mostrar);

@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QTextBlock>
 #include <QUrl>
 
 #include "ui/forms/help_form.h"
@@ -26,6 +28,7 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/artwork.h"
 #include "ui/qt/box_menu.h"
+#include "ui/qt/drawing_window.h"
 #include "ui/qt/drive_list.h"
 #include "ui/qt/folder_list.h"
 #include "ui/qt/fonts.h"
@@ -130,8 +133,16 @@ FrmVarnel::FrmVarnel(QWidget* padre) : QWidget(padre) {
     CrearControles();
     OrdenTabulacion();
     Conectar();
-    PrepararMenuCuadro(findChild<QPlainTextEdit*>(QStringLiteral("txtPorta")),
-                       [this](FormatoTraza formato) { logica_.GuardarComo(formato); });
+    auto* porta = findChild<QPlainTextEdit*>(QStringLiteral("txtPorta"));
+    PrepararMenuCuadro(
+        porta, [this](FormatoTraza formato) { logica_.GuardarComo(formato); }, [this] { VerDibujo(); });
+    // The drawing follows every change of the box: typing, a paste, a run, a drop.
+    connect(porta, &QPlainTextEdit::textChanged, this, [this] {
+        if (frmDibujo_) frmDibujo_->CajaCambiada();
+    });
+    auto* atajo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    atajo->setContext(Qt::WindowShortcut);
+    connect(atajo, &QShortcut::activated, this, [this] { VerDibujo(); });
     // A file dropped on a text box is a file to convert, not text to insert:
     // the window sees those drags first.
     setAcceptDrops(true);
@@ -143,6 +154,32 @@ FrmVarnel::FrmVarnel(QWidget* padre) : QWidget(padre) {
 FrmVarnel::~FrmVarnel() = default;
 
 FrmAyuda* FrmVarnel::Ayuda() const { return frmAyuda_.data(); }
+
+FrmDibujo* FrmVarnel::VentanaDibujo() const { return frmDibujo_.data(); }
+
+FrmDibujo* FrmVarnel::VerDibujo() {
+    if (logica_.AyudaAbierta()) return frmDibujo_.data();
+    if (!frmDibujo_) {
+        frmDibujo_ = new FrmDibujo(this, ajustes_,
+                                   {.texto = [this] { return logica_.TextoPorta(); },
+                                    .datum = [this] { return logica_.DatumSitna(); },
+                                    .seleccionarLinea = [this](std::int64_t l) { SeleccionarLineaPorta(l); },
+                                    .carpeta = [this] { return logica_.CarpetaIntercambio(); },
+                                    .pedirRuta = [this](const logica::DialogoGuardado& d) { return pedirRuta_(d); }});
+    }
+    frmDibujo_->Mostrar();
+    return frmDibujo_.data();
+}
+
+void FrmVarnel::SeleccionarLineaPorta(std::int64_t linea) {
+    auto* porta = static_cast<QPlainTextEdit*>(Control("txtPorta"));
+    const QTextBlock bloque = porta->document()->findBlockByNumber(static_cast<int>(linea - 1));
+    if (!bloque.isValid()) return;
+    QTextCursor cursor(bloque);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    porta->setTextCursor(cursor);
+    porta->ensureCursorVisible();
+}
 
 void FrmVarnel::CrearControles() {
     // In the description's order, back to front: Frame3 lies behind the two
@@ -180,7 +217,9 @@ void FrmVarnel::Conectar() {
         case formularios::Tipo::Opcion:
             // Selected by a click, an arrow key or the program alike.
             connect(static_cast<QRadioButton*>(w), &QRadioButton::toggled, this, [this, nombre](bool marcada) {
-                if (marcada) logica_.Pulsado(nombre);
+                if (!marcada) return;
+                logica_.Pulsado(nombre);
+                if (frmDibujo_) frmDibujo_->CajaCambiada();  // its summary names the datum
             });
             break;
         case formularios::Tipo::ListaCarpetas: {
@@ -278,6 +317,7 @@ void FrmVarnel::closeEvent(QCloseEvent* e) {
         return;
     }
     if (frmAyuda_) frmAyuda_->close();
+    if (frmDibujo_) frmDibujo_->close();  // where it stood is kept
     e->accept();
     QCoreApplication::quit();
 }

@@ -14,6 +14,7 @@ class QUrl;
 namespace varnel {
 
 class FrmAyuda;
+class FrmDibujo;
 class ListaCarpetas;
 class ListaUnidades;
 
@@ -35,6 +36,9 @@ public:
     void PonerPedirRuta(PedirRutaFn f) { pedirRuta_ = std::move(f); }
 
     FrmAyuda* Ayuda() const;
+    // "Dibujo de la lista" (Ctrl+D, the box's menu): made the first time, shown.
+    FrmDibujo* VerDibujo();
+    FrmDibujo* VentanaDibujo() const;
     logica::LogicaVentana& Logica() { return logica_; }
 
     // Controles, for the logic.
@@ -80,6 +84,8 @@ private:
     void Conectar();
     // A control of either window by its name in the description.
     QWidget* Control(std::string_view nombre) const;
+    // A line of the Cuadro Descargar (1-based) selected and in view.
+    void SeleccionarLineaPorta(std::int64_t linea);
 
     AjustesQt ajustes_;  // before the logic, which reads it at the start
     logica::LogicaVentana logica_{*this, ajustes_};
@@ -87,6 +93,7 @@ private:
     ListaUnidades* DrvList_ = nullptr;
     ListaCarpetas* dirList_ = nullptr;
     QPointer<FrmAyuda> frmAyuda_;
+    QPointer<FrmDibujo> frmDibujo_;
     bool centradoTrasMarco_ = false;
     bool terminando_ = false;  // the rules ended the program: the window may close
     std::function<void(const QString&)> mostrarMensaje_;

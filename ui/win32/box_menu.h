@@ -6,7 +6,8 @@ namespace varnel::win {
 
 // The Cuadro Descargar's context menu. Windows' edit control has its own, but
 // nothing can be added to it: the same entries are made here (an edit control
-// answers each with a message of its own), then a separator and ours, whose
+// answers each with a message of its own), then a separator and ours (saving
+// the list, its drawing), whose
 // ids reach the main window as WM_COMMAND from a menu.
 enum OrdenMenuCuadro : UINT {
     kMenuDeshacer = 0x7101,
@@ -17,6 +18,7 @@ enum OrdenMenuCuadro : UINT {
     kMenuSeleccionarTodo,
     kMenuGuardarGpx,
     kMenuGuardarKml,
+    kMenuVerDibujo,
 };
 
 // Subclasses the box: the WM_CONTEXTMENU that a right click, the menu key

@@ -4,6 +4,8 @@
 
 #include <cwchar>
 
+#include "ui/win32/box_menu.h"
+
 namespace varnel::win {
 namespace {
 
@@ -23,7 +25,13 @@ bool EsBoton(HWND h) {
 bool EsVentanaNuestra(HWND raiz) {
     wchar_t clase[32] = {};
     if (!raiz || !GetClassNameW(raiz, clase, 32)) return false;
-    return wcscmp(clase, L"VarnelPrincipal") == 0 || wcscmp(clase, L"VarnelAyuda") == 0;
+    return wcscmp(clase, L"VarnelPrincipal") == 0 || wcscmp(clase, L"VarnelAyuda") == 0 ||
+           wcscmp(clase, L"VarnelDibujo") == 0;
+}
+
+bool EsPrincipal(HWND raiz) {
+    wchar_t clase[32] = {};
+    return GetClassNameW(raiz, clase, 32) && wcscmp(clase, L"VarnelPrincipal") == 0;
 }
 
 }  // namespace
@@ -32,6 +40,12 @@ bool ProcesarTeclado(MSG& m) {
     if (m.message < WM_KEYFIRST || m.message > WM_KEYLAST || !m.hwnd) return false;
     HWND raiz = GetAncestor(m.hwnd, GA_ROOT);
     if (!EsVentanaNuestra(raiz)) return false;
+    // Ctrl+D anywhere in the main window: the drawing of the list, as the box's menu opens it.
+    if (m.message == WM_KEYDOWN && m.wParam == 'D' && (GetKeyState(VK_CONTROL) & 0x8000) &&
+        !(GetKeyState(VK_MENU) & 0x8000) && EsPrincipal(raiz)) {
+        SendMessageW(raiz, WM_COMMAND, MAKEWPARAM(kMenuVerDibujo, 0), 0);
+        return true;
+    }
     // No default button: Enter is a click on the button that has the focus.
     if (m.message == WM_KEYDOWN && m.wParam == VK_RETURN && EsBotonPulsable(m.hwnd) && IsWindowEnabled(m.hwnd)) {
         SendMessageW(GetParent(m.hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(m.hwnd), BN_CLICKED),

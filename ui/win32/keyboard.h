@@ -5,7 +5,8 @@
 // The keyboard of the program's windows: Tab, Shift+Tab, the arrow keys in
 // the option group and Alt with an access key through the dialog manager;
 // Enter (keypad Enter too) clicks the focused button, as Space does. A
-// letter without Alt clicks nothing.
+// letter without Alt clicks nothing. Ctrl+D in the main window opens the
+// drawing of the list.
 namespace varnel::win {
 
 // True when the message was a key for one of our windows and has been

@@ -71,6 +71,7 @@ FrmVarnel::FrmVarnel() : formulario_(formularios::kControlesPrincipal, kIdPrinci
 
 FrmVarnel::~FrmVarnel() {
     frmAyuda_.reset();
+    frmDibujo_.reset();
     if (hwnd_) DestroyWindow(hwnd_);
     if (icono_) DestroyIcon(icono_);
     if (iconoPequeno_) DestroyIcon(iconoPequeno_);
@@ -196,6 +197,8 @@ LRESULT FrmVarnel::Mensaje(UINT m, WPARAM w, LPARAM l) {
         } else if (HIWORD(w) == 0 && (LOWORD(w) == kMenuGuardarGpx || LOWORD(w) == kMenuGuardarKml)) {
             // The Cuadro Descargar's menu.
             logica_.GuardarComo(LOWORD(w) == kMenuGuardarGpx ? FormatoTraza::Gpx : FormatoTraza::Kml);
+        } else if (HIWORD(w) == 0 && LOWORD(w) == kMenuVerDibujo) {
+            VerDibujo();  // the menu or Ctrl+D
         }
         return 0;
     case WM_MEASUREITEM:
@@ -269,6 +272,13 @@ void FrmVarnel::Comando(HWND control, WORD codigo) {
     case Tipo::ListaCarpetas:
         if (codigo == LBN_DBLCLK) logica_.Activado(c->nombre);
         break;
+    case Tipo::TextoVarias:
+        if (codigo == EN_CHANGE) CajaCambiada();  // typing, a paste from the menu or the keys
+        break;
+    case Tipo::Opcion:
+        if (codigo == BN_CLICKED) logica_.Pulsado(c->nombre);
+        CajaCambiada();  // the drawing's summary names the datum
+        break;
     default:
         // A button's click, and a link's: STN_CLICKED is the same code.
         static_assert(STN_CLICKED == BN_CLICKED);
@@ -290,6 +300,7 @@ void FrmVarnel::PonerTexto(logica::NombreControl control, const std::string& tex
     // The box's lines end in CR LF, whatever the text brought; in one go, so
     // the box is drawn once, not line by line.
     SetWindowTextW(h, ConCrLf(Ancho(texto)).c_str());
+    CajaCambiada();  // a multi-line box sends no EN_CHANGE for WM_SETTEXT
 }
 
 void FrmVarnel::Repintar(logica::NombreControl control) { UpdateWindow(Control(control)); }
@@ -387,6 +398,32 @@ bool FrmVarnel::PonerCarpetaActual(const std::filesystem::path& carpeta) {
 void FrmVarnel::ListarCarpetaOtraVez() { dirList_.ListarOtraVez(); }
 
 void FrmVarnel::MostrarUnidadDe(const std::filesystem::path& carpeta) { drvList_.MostrarUnidadDe(carpeta.native()); }
+
+FrmDibujo* FrmVarnel::VerDibujo() {
+    if (logica_.AyudaAbierta()) return frmDibujo_.get();
+    if (!frmDibujo_)
+        frmDibujo_ = std::make_unique<FrmDibujo>(
+            hwnd_, ajustes_,
+            FuentesDibujo{.texto = [this] { return logica_.TextoPorta(); },
+                          .datum = [this] { return logica_.DatumSitna(); },
+                          .seleccionarLinea = [this](std::int64_t l) { SeleccionarLineaPorta(l); },
+                          .carpeta = [this] { return logica_.CarpetaIntercambio(); },
+                          .pedirRuta =
+                              [this](HWND propietario, const logica::DialogoGuardado& d) {
+                                  return rutaPuesta_ ? pedirRuta_(d) : PedirRutaGuardadoWin(propietario, d);
+                              }});
+    frmDibujo_->Mostrar();
+    return frmDibujo_.get();
+}
+
+void FrmVarnel::SeleccionarLineaPorta(std::int64_t linea) {
+    HWND porta = Control("txtPorta");
+    const LRESULT inicio = SendMessageW(porta, EM_LINEINDEX, static_cast<WPARAM>(linea - 1), 0);
+    if (inicio < 0) return;
+    const LRESULT largo = SendMessageW(porta, EM_LINELENGTH, static_cast<WPARAM>(inicio), 0);
+    SendMessageW(porta, EM_SETSEL, static_cast<WPARAM>(inicio), inicio + largo);
+    SendMessageW(porta, EM_SCROLLCARET, 0, 0);
+}
 
 void FrmVarnel::CrearVentana(std::string_view ventana) {
     if (ventana != formularios::kAyuda.nombre) return;

@@ -10,6 +10,7 @@
 
 #include "ui/logic/controls.h"
 #include "ui/logic/window_logic.h"
+#include "ui/win32/drawing_window.h"
 #include "ui/win32/drive_list.h"
 #include "ui/win32/folder_list.h"
 #include "ui/win32/form_renderer.h"
@@ -42,6 +43,9 @@ public:
     ListaCarpetas& Carpetas() { return dirList_; }
     ListaUnidades& Unidades() { return drvList_; }
     FrmAyuda* Ayuda() const { return frmAyuda_.get(); }
+    // "Dibujo de la lista" (Ctrl+D, the box's menu): made the first time, shown.
+    FrmDibujo* VerDibujo();
+    FrmDibujo* VentanaDibujo() const { return frmDibujo_.get(); }
     logica::LogicaVentana& Logica() { return logica_; }
 
     // What the message box, the beep and the links do; tests put recorders here.
@@ -49,7 +53,10 @@ public:
     void PonerPitido(std::function<void()> f) { pitido_ = std::move(f); }
     void PonerAbrirEnlace(std::function<void(const std::wstring&)> f) { abrirEnlace_ = std::move(f); }
     using PedirRutaFn = std::function<std::optional<std::filesystem::path>(const logica::DialogoGuardado&)>;
-    void PonerPedirRuta(PedirRutaFn f) { pedirRuta_ = std::move(f); }
+    void PonerPedirRuta(PedirRutaFn f) {
+        pedirRuta_ = std::move(f);
+        rutaPuesta_ = true;  // the drawing's "Guardar imagen…" asks it too
+    }
 
     // Controles, for the logic.
     std::string Texto(logica::NombreControl control) const override;
@@ -89,6 +96,11 @@ private:
     void Soltar(HDROP soltado);
     void Colocar(UINT dpi);
     void PrepararControles();
+    // A line of the Cuadro Descargar (1-based) selected and in view.
+    void SeleccionarLineaPorta(std::int64_t linea);
+    void CajaCambiada() {
+        if (frmDibujo_) frmDibujo_->CajaCambiada();
+    }
 
     HWND hwnd_ = nullptr;
     RenderizadorFormulario formulario_;
@@ -97,6 +109,7 @@ private:
     ListaCarpetas dirList_;
     ListaUnidades drvList_;
     std::unique_ptr<FrmAyuda> frmAyuda_;
+    std::unique_ptr<FrmDibujo> frmDibujo_;
     bool terminando_ = false;    // the rules ended the program: the window may go
     HWND ultimoFoco_ = nullptr;  // given back when the window is activated
     HICON icono_ = nullptr;
@@ -105,6 +118,7 @@ private:
     std::function<void()> pitido_;
     std::function<void(const std::wstring&)> abrirEnlace_;
     PedirRutaFn pedirRuta_;
+    bool rutaPuesta_ = false;
 };
 
 }  // namespace varnel::win
