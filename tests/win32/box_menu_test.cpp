@@ -73,7 +73,8 @@ TEST_F(MenuCuadroWin32Test, LasEntradasDelCuadroYLuegoLasNuestras) {
                                                  {L"Seleccionar &todo", true},
                                                  {L"", false},
                                                  {L"Guardar como GPX…", true},
-                                                 {L"Guardar como KML…", true}};
+                                                 {L"Guardar como KML…", true},
+                                                 {L"Guardar como KMZ…", true}};
     EXPECT_EQ(Abrir(-1), esperadas);  // the menu key, Shift+F10
 
     // With a selection, from the mouse.

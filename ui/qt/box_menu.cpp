@@ -40,6 +40,7 @@ QMenu* CrearMenuCuadro(QPlainTextEdit* caja, QPoint posicion) {
     menu->addSeparator();
     menu->addAction(Q(textos::kGuardarGpx))->setObjectName(QStringLiteral("GuardarGpx"));
     menu->addAction(Q(textos::kGuardarKml))->setObjectName(QStringLiteral("GuardarKml"));
+    menu->addAction(Q(textos::kGuardarKmz))->setObjectName(QStringLiteral("GuardarKmz"));
     return menu;
 }
 
@@ -52,6 +53,7 @@ void PrepararMenuCuadro(QPlainTextEdit* caja, std::function<void(FormatoTraza)> 
         if (!elegida) return;
         if (elegida->objectName() == QLatin1String("GuardarGpx")) guardar(FormatoTraza::Gpx);
         if (elegida->objectName() == QLatin1String("GuardarKml")) guardar(FormatoTraza::Kml);
+        if (elegida->objectName() == QLatin1String("GuardarKmz")) guardar(FormatoTraza::Kmz);
     };
     caja->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(caja, &QWidget::customContextMenuRequested, caja, mostrar);

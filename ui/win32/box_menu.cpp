@@ -33,7 +33,8 @@ void Llevar(HWND caja, UINT orden) {
     case kMenuEliminar: SendMessageW(caja, WM_CLEAR, 0, 0); break;
     case kMenuSeleccionarTodo: SendMessageW(caja, EM_SETSEL, 0, -1); break;
     case kMenuGuardarGpx:
-    case kMenuGuardarKml: SendMessageW(GetParent(caja), WM_COMMAND, MAKEWPARAM(orden, 0), 0); break;
+    case kMenuGuardarKml:
+    case kMenuGuardarKmz: SendMessageW(GetParent(caja), WM_COMMAND, MAKEWPARAM(orden, 0), 0); break;
     default: break;
     }
 }
@@ -86,6 +87,7 @@ HMENU CrearMenuCuadro(HWND caja) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     anadir(kMenuGuardarGpx, Ancho(textos::kGuardarGpx).c_str(), true);
     anadir(kMenuGuardarKml, Ancho(textos::kGuardarKml).c_str(), true);
+    anadir(kMenuGuardarKmz, Ancho(textos::kGuardarKmz).c_str(), true);
     return menu;
 }
 

@@ -17,6 +17,7 @@ enum OrdenMenuCuadro : UINT {
     kMenuSeleccionarTodo,
     kMenuGuardarGpx,
     kMenuGuardarKml,
+    kMenuGuardarKmz,
 };
 
 // Subclasses the box: the WM_CONTEXTMENU that a right click, the menu key
