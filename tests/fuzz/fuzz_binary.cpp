@@ -18,12 +18,12 @@ namespace {
 
 using namespace varnel;
 
-struct Lectura {
+struct LecturaBinaria {
     std::vector<std::pair<double, double>> puntos;
     std::string motivo;
 };
 
-std::optional<std::string> Leer(std::string_view datos, Lectura& l) {
+std::optional<std::string> Leer(std::string_view datos, LecturaBinaria& l) {
     l.puntos.clear();
     l.motivo.clear();
     try {
@@ -52,8 +52,8 @@ std::optional<std::string> Leer(std::string_view datos, Lectura& l) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
-    static Lectura primera;
-    static Lectura segunda;
+    static LecturaBinaria primera;
+    static LecturaBinaria segunda;
     const std::string_view entrada(reinterpret_cast<const char*>(datos), tamano);
     std::optional<std::string> fallo = Leer(entrada, primera);
     if (!fallo) fallo = Leer(entrada, segunda);
