@@ -159,7 +159,9 @@ void BM_SoltarGpx(benchmark::State& state, DatumLista datum) {
 void BM_GuardarTraza(benchmark::State& state, FormatoTraza formato) {
     MotorVarnel motor;
     const PeticionGuardado peticion{Caja(static_cast<int>(state.range(0))),
-                                    CarpetaBanco() / (formato == FormatoTraza::Gpx ? "Sitna.gpx" : "Sitna.kml"),
+                                    CarpetaBanco() / (formato == FormatoTraza::Gpx   ? "Sitna.gpx"
+                                                      : formato == FormatoTraza::Kml ? "Sitna.kml"
+                                                                                     : "Sitna.kmz"),
                                     formato, DatumLista::Ed50, "Varnel banco"};
     ResultadoEjecucion r;
     for (auto _ : state) {
@@ -189,6 +191,7 @@ BENCHMARK_CAPTURE(BM_SoltarGpx, Etrs89, DatumLista::Etrs89)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_GuardarTraza, Gpx, FormatoTraza::Gpx)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_GuardarTraza, Kml, FormatoTraza::Kml)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_GuardarTraza, Kmz, FormatoTraza::Kmz)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PltSitna)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 }  // namespace

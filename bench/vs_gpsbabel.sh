@@ -39,3 +39,44 @@ varnel=$(mejor "$bin" "$dir" soltar "$dir/pista.gpx")
 babel=$(mejor gpsbabel -i gpx -f "$dir/pista.gpx" -o unicsv -F "$dir/salida.csv")
 "$bin" "$dir" soltar "$dir/pista.gpx" 2>/dev/null
 echo "GPX soltado, 32767 puntos: varnel $varnel ms, gpsbabel $babel ms"
+
+# The same points, a minute apart, as a FIT activity (gpsbabel writes it: a
+# FIT record needs a time) and as a KMZ (gpsbabel's KML zipped; gpsbabel reads
+# no KMZ, so its side is unzip piped into it). Each against the GPX drop of
+# those points.
+awk 'BEGIN {
+  print "<?xml version=\"1.0\"?>"
+  print "<gpx version=\"1.1\" creator=\"bench\" xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><name>A</name><trkseg>"
+  for (i = 0; i < 32767; i++)
+    printf "<trkpt lat=\"%.6f\" lon=\"%.6f\"><ele>450</ele><time>2024-05-%02dT%02d:%02d:00Z</time></trkpt>\n",
+      42.5 + i * 0.00001, -1.9 + i * 0.00001, 1 + int(i / 1440), int(i / 60) % 24, i % 60
+  print "</trkseg></trk></gpx>"
+}' > "$dir/horas.gpx"
+gpsbabel -i gpx -f "$dir/horas.gpx" -o garmin_fit -F "$dir/pista.fit"
+gpsbabel -i gpx -f "$dir/horas.gpx" -o kml,points=0 -F "$dir/doc.kml"
+(cd "$dir" && zip -q -9 pista.kmz doc.kml)
+# Wall time and, for a busy machine, processor time (user and system, every
+# process and thread of the command), best of 7 each, in ms.
+ambos() {
+  python3 - "$@" <<'FIN'
+import resource, subprocess, sys, time
+pared = cpu = float("inf")
+for _ in range(7):
+    antes = resource.getrusage(resource.RUSAGE_CHILDREN)
+    t0 = time.perf_counter()
+    subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    pared = min(pared, time.perf_counter() - t0)
+    despues = resource.getrusage(resource.RUSAGE_CHILDREN)
+    cpu = min(cpu, despues.ru_utime - antes.ru_utime + despues.ru_stime - antes.ru_stime)
+print(f"{pared * 1000:.1f} ms (procesador {cpu * 1000:.1f} ms)")
+FIN
+}
+gpx=$(ambos "$bin" "$dir" soltar "$dir/horas.gpx")
+varnel=$(ambos "$bin" "$dir" soltar "$dir/pista.fit")
+babel=$(ambos gpsbabel -i garmin_fit -f "$dir/pista.fit" -o unicsv -F "$dir/salida.csv")
+"$bin" "$dir" soltar "$dir/pista.fit" 2>/dev/null
+echo "FIT soltado, 32767 puntos: varnel $varnel; el mismo GPX $gpx; gpsbabel $babel"
+varnel=$(ambos "$bin" "$dir" soltar "$dir/pista.kmz")
+babel=$(ambos sh -c "unzip -p '$dir/pista.kmz' doc.kml | gpsbabel -i kml -f - -o unicsv -F '$dir/salida.csv'")
+"$bin" "$dir" soltar "$dir/pista.kmz" 2>/dev/null
+echo "KMZ soltado, 32767 puntos: varnel $varnel; el mismo GPX $gpx; unzip y gpsbabel $babel"

@@ -15,7 +15,7 @@ case "${1:-}" in
   *) echo "uso: $0 --runs N | --seconds S [objetivo...]" >&2; exit 2 ;;
 esac
 objetivos=("$@")
-[ ${#objetivos[@]} -gt 0 ] || objetivos=(sitna_file sitna_box ozi_waypoints ozi_track mapsource ozi_wpt ozi_plt mapsource_latlon gpx run number_formats)
+[ ${#objetivos[@]} -gt 0 ] || objetivos=(sitna_file sitna_box ozi_waypoints ozi_track mapsource ozi_wpt ozi_plt mapsource_latlon gpx fit kmz run number_formats)
 
 scripts/setup.sh
 cmake --preset fuzz >/dev/null
@@ -32,6 +32,8 @@ for objetivo in "${objetivos[@]}"; do
     cp -n tests/data/gpx/*.gpx tests/data/gpx/*.kml tests/data/*.gpx tests/data/*.txt "$corpus/" 2>/dev/null || true
     [ -d tests/data/fuzz-regressions/gpx ] && cp -n tests/data/fuzz-regressions/gpx/* "$corpus/" 2>/dev/null || true
     extra=(-dict=tests/fuzz/gpx.dict)
+  elif [ "$objetivo" = fit ] || [ "$objetivo" = kmz ]; then
+    cp -n tests/data/gpx/*."$objetivo" "$corpus/" 2>/dev/null || true
   elif [ "$objetivo" = run ]; then
     # The first byte picks the conversion.
     i=0

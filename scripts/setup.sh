@@ -13,9 +13,11 @@ paquetes=(
   xvfb xauth x11-utils xdotool imagemagick time python3
   librsvg2-bin dpkg-dev desktop-file-utils appstream
   gpsbabel proj-bin libproj-dev libexpat1-dev expat libxml2-utils
+  zlib1g-dev
 )
 if [ "${1:-}" = windows ]; then
   paquetes+=(g++-mingw-w64-x86-64-posix googletest wine64 nsis icoutils)
+  paquetes+=(libz-mingw-w64-dev)
 fi
 
 faltan=()

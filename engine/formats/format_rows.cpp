@@ -2,10 +2,12 @@
 
 #include "engine/core/blanks.h"
 #include "engine/formats/comma_fields.h"
+#include "engine/formats/fit_reader.h"
 #include "engine/formats/gpx_reader.h"
 #include "engine/formats/gpx_writer.h"
 #include "engine/formats/kml_reader.h"
 #include "engine/formats/kml_writer.h"
+#include "engine/formats/kmz_reader.h"
 #include "engine/formats/mapsource_export.h"
 #include "engine/formats/ozi_reader.h"
 #include "engine/formats/ozi_track.h"
@@ -78,6 +80,11 @@ bool EsMapsource(const CabezaFichero& c) {
 
 bool EsGpx(const CabezaFichero& c) { return c.hayRaiz && gpx::EsRaiz(c.raiz, c.espacioRaiz); }
 bool EsKml(const CabezaFichero& c) { return c.hayRaiz && kml::EsRaiz(c.raiz, c.espacioRaiz); }
+bool EsKmz(const CabezaFichero& c) { return kmz::EsCabecera(c.inicio); }
+bool EsFit(const CabezaFichero& c) { return fit::EsCabecera(c.inicio); }
+
+// Enough for the binary formats' signatures.
+constexpr std::size_t kBytesInicio = 14;
 
 // Stops at the first element and keeps its name.
 class ReceptorRaiz final : public ReceptorXml {
@@ -143,17 +150,25 @@ const FilaFormato kMapsource{"exportación MapSource",
                              false};
 const FilaFormato kGpx{"GPX", EsGpx, gpx::CrearLector, nullptr, false, nullptr, false, DocumentoGpx};
 const FilaFormato kKml{"KML", EsKml, kml::CrearLector, nullptr, false, nullptr, false, DocumentoKml};
+const FilaFormato kKmz{"KMZ", EsKmz, kmz::CrearLector, nullptr, false, nullptr, false, kmz::Documento};
+const FilaFormato kFit{"FIT", EsFit, fit::CrearLector, nullptr, false, nullptr, false};
 }  // namespace formato
 
 std::span<const FilaFormato* const> Formatos() {
-    static const FilaFormato* const kFilas[] = {
-        &formato::kListaSitna, &formato::kTextoWaypointsOzi, &formato::kTextoTrackOzi, &formato::kWpt,
-        &formato::kPlt,        &formato::kMapsource,         &formato::kGpx,           &formato::kKml};
+    static const FilaFormato* const kFilas[] = {&formato::kListaSitna,    &formato::kTextoWaypointsOzi,
+                                                &formato::kTextoTrackOzi, &formato::kWpt,
+                                                &formato::kPlt,           &formato::kMapsource,
+                                                &formato::kGpx,           &formato::kKml,
+                                                &formato::kKmz,           &formato::kFit};
     return kFilas;
 }
 
 CabezaFichero LeerCabeza(FuenteBytes& bytes) {
     CabezaFichero c;
+    c.inicio.resize(kBytesInicio);
+    c.inicio.resize(bytes.Leer(c.inicio.data(), kBytesInicio));
+    bytes.Rebobinar();
+    if (EsKmz(c) || EsFit(c)) return c;  // binary: no lines to look at
     {
         LectorLineas f(bytes);
         std::string linea;

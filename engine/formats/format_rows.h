@@ -16,8 +16,9 @@ namespace varnel {
 // What a probe sees of a file: its first line that is not blank and, after
 // an OziExplorer export's "Datum," header, the next one (both without the
 // blanks in front, within the first 64 lines); the XML root when the first
-// starts with '<'.
+// starts with '<'. A binary format's first bytes, as they are.
 struct CabezaFichero {
+    std::string inicio;
     bool hayPrimera = false;
     std::string primera;
     bool haySegunda = false;
@@ -53,6 +54,8 @@ extern const FilaFormato kPlt;                // OziExplorer's own track file
 extern const FilaFormato kMapsource;          // MapSource's tab-delimited export, any grid
 extern const FilaFormato kGpx;
 extern const FilaFormato kKml;
+extern const FilaFormato kKmz;
+extern const FilaFormato kFit;
 }  // namespace formato
 
 // Every row, in the order the probes are tried.

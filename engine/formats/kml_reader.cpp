@@ -1,5 +1,6 @@
 #include "engine/formats/kml_reader.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +9,9 @@
 
 namespace varnel::kml {
 namespace {
+
+// Google's extensions: gx:Track is a line of gx:coord "lon lat alt" elements.
+constexpr std::string_view kEspacioGx = "http://www.google.com/kml/ext/2.2";
 
 // The coordinates of one kind of geometry, read as the elements come.
 struct Geometria {
@@ -24,6 +28,15 @@ public:
 
 private:
     void Elemento(std::string_view nombre, bool propio, std::span<const AtributoXml>) override {
+        if (EspacioElemento() == kEspacioGx) {
+            if (nombre == "Track") {
+                pista_ = Profundidad();
+            } else if (nombre == "coord" && pista_ >= 0 && Profundidad() == pista_ + 1) {
+                enCoord_ = true;
+                coord_.clear();
+                lineaCoord_ = Linea();
+            }
+        }
         for (Geometria* g : {&lineas_, &puntos_}) {
             // An element inside coordinates ends the tuple before it.
             if (g->recogiendo) Tuplas(*g, g->coordenadas.Terminar(nuevos_));
@@ -39,6 +52,11 @@ private:
     }
 
     void Fin() override {
+        if (enCoord_ && Profundidad() == pista_ + 1) {
+            enCoord_ = false;
+            Coord();
+        }
+        if (Profundidad() == pista_) pista_ = -1;
         for (Geometria* g : {&lineas_, &puntos_}) {
             if (g->recogiendo && Profundidad() == g->profundidad + 1) {
                 g->recogiendo = false;
@@ -49,6 +67,10 @@ private:
     }
 
     void Caracteres(std::string_view texto) override {
+        // One byte past the limit is kept, so the refusal can show it was cut.
+        if (enCoord_)
+            coord_.append(texto.substr(
+                0, CoordenadasKml::kTuplaMaxima + 1 - std::min(coord_.size(), CoordenadasKml::kTuplaMaxima + 1)));
         for (Geometria* g : {&lineas_, &puntos_})
             if (g->recogiendo) Tuplas(*g, g->coordenadas.Anadir(texto, nuevos_));
     }
@@ -57,6 +79,25 @@ private:
         if (hayLineas_) return;
         for (const PuntoLeido& p : reservados_) Entregar(p);
         if (rechazoPuntos_) Rechazar(rechazoPuntos_->first, rechazoPuntos_->second);
+    }
+
+    // A gx:coord's "lon lat alt", read as the tuple "lon,lat,alt" it stands for.
+    void Coord() {
+        std::string tupla;
+        bool blanco = true;
+        for (char c : coord_) {
+            const bool esBlanco = c == ' ' || c == '\t' || c == '\n' || c == '\r';
+            if (esBlanco && !blanco) tupla += ',';
+            if (!esBlanco) tupla += c;
+            blanco = esBlanco;
+        }
+        if (!tupla.empty() && tupla.back() == ',') tupla.pop_back();
+        PuntoLeido p{{0, 0}, lineaCoord_};
+        const bool bien = coord_.size() <= CoordenadasKml::kTuplaMaxima && coord_.find(',') == std::string::npos &&
+                          LeerTuplaKml(tupla, p.posicion);
+        if (!bien) return Rechazar(lineaCoord_, "coordenadas no válidas " + CitarValorXml(coord_));
+        nuevos_.push_back(p);
+        Tuplas(lineas_, true);
     }
 
     // What one geometry's text gave: line tuples go out, point tuples wait.
@@ -88,6 +129,10 @@ private:
     bool hayLineas_ = false;
     std::vector<PuntoLeido> reservados_;  // the Points' tuples, while no LineString gave one
     std::optional<std::pair<std::int64_t, std::string>> rechazoPuntos_;
+    std::int64_t pista_ = -1;  // depth of the gx:Track being read
+    bool enCoord_ = false;
+    std::string coord_;
+    std::int64_t lineaCoord_ = 0;
 };
 
 }  // namespace

@@ -76,6 +76,7 @@ void PasadaXml::InicioElemento(std::string_view nombre, std::string_view espacio
         espacioRaiz_ = espacio;
         return;
     }
+    espacioElemento_ = espacio;
     Elemento(nombre, espacio == espacioRaiz_, atributos);
 }
 

@@ -50,6 +50,8 @@ protected:
 
     std::int64_t Profundidad() const { return profundidad_; }  // the root is 1
     std::int64_t Linea() const { return xml_.Linea(); }
+    // The namespace of the element being handed to Elemento, during that call.
+    std::string_view EspacioElemento() const { return espacioElemento_; }
     void Entregar(const PuntoLeido& p);
     // Stops the pass: the points given before go out, then this refusal.
     void Rechazar(std::int64_t linea, std::string motivo);
@@ -66,6 +68,7 @@ private:
     LectorXml xml_;
     EsRaizFn esRaiz_;
     std::string espacioRaiz_;
+    std::string_view espacioElemento_;
     std::int64_t profundidad_ = 0;
     std::vector<PuntoLeido> cola_;  // given, not yet handed out
     std::size_t entregados_ = 0;

@@ -26,6 +26,20 @@ std::FILE* AbrirRegular(const fs::path& ruta) {
 
 std::size_t FuenteBytes::TrozoLectura() const { return kBuferFichero; }
 
+bool LeerEntera(FuenteBytes& bytes, std::size_t maximo, std::string& destino) {
+    bytes.Rebobinar();
+    destino.clear();
+    while (true) {
+        const std::size_t antes = destino.size();
+        const std::size_t trozo = std::max<std::size_t>(bytes.TrozoLectura(), 1);
+        destino.resize(antes + trozo);
+        const std::size_t leidos = bytes.Leer(destino.data() + antes, trozo);
+        destino.resize(antes + leidos);
+        if (destino.size() > maximo) return false;
+        if (leidos == 0) return true;
+    }
+}
+
 FicheroEntrada::FicheroEntrada(const fs::path& ruta) : FuenteBytes(ruta), fichero_(AbrirRegular(ruta)) {}
 
 // Nothing of ours is lost on a failed close of an input.

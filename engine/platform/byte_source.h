@@ -33,6 +33,10 @@ private:
     std::filesystem::path ruta_;
 };
 
+// The whole input from its first byte into `destino` (a binary format is
+// read at once); false, with the input only partly read, past `maximo` bytes.
+bool LeerEntera(FuenteBytes& bytes, std::size_t maximo, std::string& destino);
+
 // An input file, open from construction to destruction. Anything but a
 // regular file (or a link to one) is error 75 before it is opened, so a named
 // pipe never blocks the window; a missing one is 53 (76 without its folder).

@@ -26,7 +26,7 @@ struct PeticionConversion {
 };
 
 // The SITNA list in the box saved as a track for a GPS device or a map.
-enum class FormatoTraza { Gpx, Kml };
+enum class FormatoTraza { Gpx, Kml, Kmz };
 
 struct PeticionGuardado {
     std::string cuadro;             // the box text, read as a SITNA list

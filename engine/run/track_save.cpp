@@ -35,7 +35,9 @@ void GuardarTraza(const PeticionGuardado& p, EstadoCompartido& estado, Resultado
     const std::string descripcion = "Lista SITNA en UTM huso 30 " + std::string(NombreDatum(p.datumLista)) +
                                     ", pasada a WGS 84 (" + std::to_string(puntos.size()) + " puntos)";
     const TrazaWgs84 traza{nombre, p.creador, descripcion, puntos};
-    const FilaFormato& fila = p.formato == FormatoTraza::Gpx ? formato::kGpx : formato::kKml;
+    const FilaFormato& fila = p.formato == FormatoTraza::Gpx   ? formato::kGpx
+                              : p.formato == FormatoTraza::Kml ? formato::kKml
+                                                               : formato::kKmz;
     const std::string documento = fila.documento(traza);
 
     FicheroSustituido fichero(p.destino);

@@ -6,7 +6,7 @@
 
 namespace varnel {
 
-// The box's list as a GPX or KML track: every line read by the list's own
+// The box's list as a GPX, KML or KMZ track: every line read by the list's own
 // reader (error 13 on the first that is not a point), each point counted,
 // then the file written whole through a temporary file. A list without a
 // point writes nothing.

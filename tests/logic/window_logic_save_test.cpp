@@ -16,7 +16,8 @@ protected:
 
 TEST_F(GuardarLogicaTest, ElDialogoSeAbreEnLaCarpetaConSuTipo) {
     for (const auto& [formato, extension, tipo] :
-         {std::tuple{FormatoTraza::Gpx, "gpx", "GPX"}, std::tuple{FormatoTraza::Kml, "kml", "KML"}}) {
+         {std::tuple{FormatoTraza::Gpx, "gpx", "GPX"}, std::tuple{FormatoTraza::Kml, "kml", "KML"},
+          std::tuple{FormatoTraza::Kmz, "kmz", "KMZ"}}) {
         c.dialogos.clear();
         logica.GuardarComo(formato);
         ASSERT_EQ(c.dialogos.size(), 1u);

@@ -74,6 +74,7 @@ TEST_F(MenuCuadroWin32Test, LasEntradasDelCuadroYLuegoLasNuestras) {
                                                  {L"", false},
                                                  {L"Guardar como GPX…", true},
                                                  {L"Guardar como KML…", true},
+                                                 {L"Guardar como KMZ…", true},
                                                  {L"Ver dibujo de la lista…", true}};
     EXPECT_EQ(Abrir(-1), esperadas);  // the menu key, Shift+F10
 

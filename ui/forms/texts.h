@@ -22,6 +22,7 @@ inline constexpr std::string_view kCreditoAutor = "Equipo Varnel";
 // The Cuadro Descargar's context menu, after the toolkit's own entries.
 inline constexpr std::string_view kGuardarGpx = "Guardar como GPX…";
 inline constexpr std::string_view kGuardarKml = "Guardar como KML…";
+inline constexpr std::string_view kGuardarKmz = "Guardar como KMZ…";
 inline constexpr std::string_view kVerDibujo = "Ver dibujo de la lista…";
 
 // The drawing of the list (Ctrl+D or the box's menu).

@@ -55,6 +55,9 @@ std::string TextoError(const ErrorEjecucion& e) {
             s += e.Motivo();
         }
         s += ')';
+    } else if (!linea.fichero.empty() && !e.Motivo().empty()) {
+        // A binary file has no lines: the file and why.
+        s += " (" + TextoRuta(linea.fichero) + ": " + e.Motivo() + ')';
     }
     return s;
 }

@@ -107,9 +107,9 @@ void LogicaVentana::Soltados(const std::vector<std::filesystem::path>& rutas) {
 
 void LogicaVentana::GuardarComo(FormatoTraza formato) {
     if (ayudaAbierta_ || enMarcha_) return;
-    const bool gpx = formato == FormatoTraza::Gpx;
-    const std::string tipo = gpx ? "GPX" : "KML";
-    const std::string extension = gpx ? "gpx" : "kml";
+    const std::string tipo = formato == FormatoTraza::Gpx ? "GPX" : formato == FormatoTraza::Kml ? "KML" : "KMZ";
+    std::string extension = tipo;
+    for (char& c : extension) c = static_cast<char>(c - 'A' + 'a');
     const std::optional<std::filesystem::path> destino = c_.PedirRutaGuardado(
         {"Guardar como " + tipo, "Ficheros " + tipo, extension, CarpetaIntercambio(), "Sitna." + extension});
     if (!destino) return;

@@ -40,6 +40,7 @@ QMenu* CrearMenuCuadro(QPlainTextEdit* caja, QPoint posicion) {
     menu->addSeparator();
     menu->addAction(Q(textos::kGuardarGpx))->setObjectName(QStringLiteral("GuardarGpx"));
     menu->addAction(Q(textos::kGuardarKml))->setObjectName(QStringLiteral("GuardarKml"));
+    menu->addAction(Q(textos::kGuardarKmz))->setObjectName(QStringLiteral("GuardarKmz"));
     menu->addAction(Q(textos::kVerDibujo))->setObjectName(QStringLiteral("VerDibujo"));
     return menu;
 }
@@ -54,6 +55,7 @@ void PrepararMenuCuadro(QPlainTextEdit* caja, std::function<void(FormatoTraza)> 
         if (!elegida) return;
         if (elegida->objectName() == QLatin1String("GuardarGpx")) guardar(FormatoTraza::Gpx);
         if (elegida->objectName() == QLatin1String("GuardarKml")) guardar(FormatoTraza::Kml);
+        if (elegida->objectName() == QLatin1String("GuardarKmz")) guardar(FormatoTraza::Kmz);
         if (elegida->objectName() == QLatin1String("VerDibujo")) verDibujo();
     };
     caja->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -34,6 +34,7 @@ void Llevar(HWND caja, UINT orden) {
     case kMenuSeleccionarTodo: SendMessageW(caja, EM_SETSEL, 0, -1); break;
     case kMenuGuardarGpx:
     case kMenuGuardarKml:
+    case kMenuGuardarKmz:
     case kMenuVerDibujo: SendMessageW(GetParent(caja), WM_COMMAND, MAKEWPARAM(orden, 0), 0); break;
     default: break;
     }
@@ -87,6 +88,7 @@ HMENU CrearMenuCuadro(HWND caja) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     anadir(kMenuGuardarGpx, Ancho(textos::kGuardarGpx).c_str(), true);
     anadir(kMenuGuardarKml, Ancho(textos::kGuardarKml).c_str(), true);
+    anadir(kMenuGuardarKmz, Ancho(textos::kGuardarKmz).c_str(), true);
     anadir(kMenuVerDibujo, Ancho(textos::kVerDibujo).c_str(), true);
     return menu;
 }

@@ -18,6 +18,7 @@ enum OrdenMenuCuadro : UINT {
     kMenuSeleccionarTodo,
     kMenuGuardarGpx,
     kMenuGuardarKml,
+    kMenuGuardarKmz,
     kMenuVerDibujo,
 };
 

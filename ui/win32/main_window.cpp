@@ -194,9 +194,11 @@ LRESULT FrmVarnel::Mensaje(UINT m, WPARAM w, LPARAM l) {
     case WM_COMMAND:
         if (l) {
             Comando(reinterpret_cast<HWND>(l), HIWORD(w));
-        } else if (HIWORD(w) == 0 && (LOWORD(w) == kMenuGuardarGpx || LOWORD(w) == kMenuGuardarKml)) {
+        } else if (HIWORD(w) == 0 && LOWORD(w) >= kMenuGuardarGpx && LOWORD(w) <= kMenuGuardarKmz) {
             // The Cuadro Descargar's menu.
-            logica_.GuardarComo(LOWORD(w) == kMenuGuardarGpx ? FormatoTraza::Gpx : FormatoTraza::Kml);
+            logica_.GuardarComo(LOWORD(w) == kMenuGuardarGpx   ? FormatoTraza::Gpx
+                                : LOWORD(w) == kMenuGuardarKml ? FormatoTraza::Kml
+                                                               : FormatoTraza::Kmz);
         } else if (HIWORD(w) == 0 && LOWORD(w) == kMenuVerDibujo) {
             VerDibujo();  // the menu or Ctrl+D
         }

@@ -55,6 +55,11 @@ const CasoRechazo kRechazos[] = {
      "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Placemark><LineString><coordinates>\n"
      "-1.6432,42.8169\n-1.6433;42.8170\n</coordinates></LineString></Placemark></kml>",
      1, 3, "coordenadas no válidas «-1.6433;42.8170»"},
+    {"gx_coord_con_comas",
+     "<kml xmlns=\"http://www.opengis.net/kml/2.2\" xmlns:gx=\"http://www.google.com/kml/ext/2.2\"><Placemark>"
+     "<gx:Track>\n<gx:coord>-1.6432 42.8169 450</gx:coord>\n<gx:coord>-1.6433,42.8170</gx:coord>\n</gx:Track>"
+     "</Placemark></kml>",
+     1, 3, "coordenadas no válidas «-1.6433,42.8170»"},
     {"tupla_kml_con_blanco_tras_la_coma",
      "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Placemark><Point>\n"
      "<coordinates>-1.6432, 42.8169</coordinates></Point></Placemark></kml>",

@@ -110,6 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasoSoltado{"gpxWaypoints", R, {"gpx/navarra-waypoints.gpx"}, {"gpx/navarra.expected.txt"}},
         CasoSoltado{"kmlLinea", E, {"gpx/navarra-track.kml"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
         CasoSoltado{"kmlPuntos", R, {"gpx/navarra-waypoints.kml"}, {"gpx/navarra.expected.txt"}},
+        // tests/data/gpx/make-fit-kmz.sh: the same points as FIT and KMZ (one a gx:Track).
+        CasoSoltado{"fit", E, {"gpx/navarra-track.fit"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
+        CasoSoltado{"fitEnEtrs89", R, {"gpx/navarra-track.fit"}, {"gpx/navarra.expected.txt"}},
+        CasoSoltado{"kmzDocKml", E, {"gpx/navarra-track.kmz"}, {"gpx/navarra.ed50.expected.txt"}, kDeWgs84},
+        CasoSoltado{"kmzOtroKmlGuardado", R, {"gpx/navarra-gxtrack.kmz"}, {"gpx/navarra.expected.txt"}},
         CasoSoltado{"gpxYMapsource",
                     E,
                     {"gpx/navarra-track-1.1.gpx", "real/mapsource-dmm-wgs84.txt"},

@@ -35,8 +35,10 @@ inline auto CasosDatumYFormato() {
                               ::testing::Values(FormatoTraza::Gpx, FormatoTraza::Kml));
 }
 inline std::string NombreDatumYFormato(const ::testing::TestParamInfo<DatumYFormato>& info) {
-    return std::string(NombreDatum(std::get<0>(info.param))) +
-           (std::get<1>(info.param) == FormatoTraza::Gpx ? "_gpx" : "_kml");
+    const FormatoTraza f = std::get<1>(info.param);
+    return std::string(NombreDatum(std::get<0>(info.param))) + (f == FormatoTraza::Gpx   ? "_gpx"
+                                                                : f == FormatoTraza::Kml ? "_kml"
+                                                                                         : "_kmz");
 }
 
 // Runs in a fresh exchange folder; the run's outcome is kept as data and

@@ -1,4 +1,4 @@
-// The box's list saved as GPX or KML: read back by the drop, the list comes
+// The box's list saved as GPX, KML or KMZ: read back by the drop, the list comes
 // back byte for byte on either datum; what the box holds decides what is
 // written, and a refusal leaves the old file as it was.
 #include <gtest/gtest.h>
@@ -27,7 +27,9 @@ TEST_P(GuardarIdaYVueltaTest, SoltadoDaLaMismaLista) {
     // The list a GPS walk gave (eight points across Navarre) and a long one.
     for (const std::string& lista : {DatoDePrueba("gpx/navarra.ed50.expected.txt"), ListaSitna(2000)}) {
         cuadro = lista;
-        const std::string nombre = formato == FormatoTraza::Gpx ? "Sitna.gpx" : "Sitna.kml";
+        const std::string nombre = formato == FormatoTraza::Gpx   ? "Sitna.gpx"
+                                   : formato == FormatoTraza::Kml ? "Sitna.kml"
+                                                                  : "Sitna.kmz";
         Guardar(nombre, formato);
         const int n = static_cast<int>(std::count(lista.begin(), lista.end(), '\n'));
         EsperarResumen("Generados " + std::to_string(n) + " Puntos en " + Ruta(nombre));
@@ -41,7 +43,10 @@ TEST_P(GuardarIdaYVueltaTest, SoltadoDaLaMismaLista) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(DatumYFormato, GuardarIdaYVueltaTest, CasosDatumYFormato(), NombreDatumYFormato);
+INSTANTIATE_TEST_SUITE_P(DatumYFormato, GuardarIdaYVueltaTest,
+                         ::testing::Combine(::testing::Values(DatumLista::Ed50, DatumLista::Etrs89),
+                                            ::testing::Values(FormatoTraza::Gpx, FormatoTraza::Kml, FormatoTraza::Kmz)),
+                         NombreDatumYFormato);
 
 class GuardarTest : public MotorTest {};
 
