@@ -13,6 +13,7 @@ paquetes=(
   xvfb xauth x11-utils xdotool imagemagick time python3
   librsvg2-bin dpkg-dev desktop-file-utils appstream
   gpsbabel proj-bin libproj-dev libexpat1-dev expat libxml2-utils
+  rapidjson-dev
 )
 if [ "${1:-}" = windows ]; then
   paquetes+=(g++-mingw-w64-x86-64-posix googletest wine64 nsis icoutils)

@@ -16,7 +16,7 @@ namespace varnel {
 // What a probe sees of a file: its first line that is not blank and, after
 // an OziExplorer export's "Datum," header, the next one (both without the
 // blanks in front, within the first 64 lines); the XML root when the first
-// starts with '<'.
+// starts with '<'; a JSON document's start when it starts with '{'.
 struct CabezaFichero {
     bool hayPrimera = false;
     std::string primera;
@@ -25,6 +25,7 @@ struct CabezaFichero {
     bool hayRaiz = false;
     std::string raiz;
     std::string espacioRaiz;
+    std::string inicioJson;  // from the first '{', when the first line starts with one
 };
 
 // One format the program reads: its name, a probe by content (never by the
@@ -42,6 +43,8 @@ struct FilaFormato {
     bool cabeceraDatum;        // its writer starts with the datum line
     // A GPS format's writer: the whole document of one track (null: none).
     std::string (*documento)(const TrazaWgs84& traza) = nullptr;
+    // A GPS format: a position at latitude 0, longitude 0 is a missing fix.
+    bool ceroSinPosicion = false;
 };
 
 namespace formato {
@@ -53,6 +56,9 @@ extern const FilaFormato kPlt;                // OziExplorer's own track file
 extern const FilaFormato kMapsource;          // MapSource's tab-delimited export, any grid
 extern const FilaFormato kGpx;
 extern const FilaFormato kKml;
+extern const FilaFormato kTwoNav;  // TwoNav / CompeGPS text track, waypoints or route
+extern const FilaFormato kTcx;     // Garmin Training Center
+extern const FilaFormato kGeoJson;
 }  // namespace formato
 
 // Every row, in the order the probes are tried.
