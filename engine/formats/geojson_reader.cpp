@@ -32,6 +32,7 @@ public:
         return c;
     }
     std::size_t Tell() const { return leidos_ + pos_; }
+    bool AlFinal() const { return pos_ == fin_; }
     const std::int64_t& Linea() const { return linea_; }
     // Never written to.
     Ch* PutBegin() { return nullptr; }
@@ -57,14 +58,6 @@ std::string MotivoJson(rapidjson::ParseErrorCode c) {
     switch (c) {
     case rapidjson::kParseErrorDocumentEmpty: return "JSON vacío";
     case rapidjson::kParseErrorNumberTooBig: return "número fuera de rango";
-    case rapidjson::kParseErrorValueInvalid:
-    case rapidjson::kParseErrorNumberMissFraction:
-    case rapidjson::kParseErrorNumberMissExponent: return "JSON no válido: valor no válido";
-    case rapidjson::kParseErrorStringUnicodeEscapeInvalidHex:
-    case rapidjson::kParseErrorStringUnicodeSurrogateInvalid:
-    case rapidjson::kParseErrorStringEscapeInvalid:
-    case rapidjson::kParseErrorStringInvalidEncoding: return "JSON no válido: texto no válido";
-    case rapidjson::kParseErrorStringMissQuotationMark: return "fichero incompleto";
     default: return "JSON no válido";
     }
 }
@@ -107,7 +100,10 @@ private:
         rapidjson::Reader lector;
         const rapidjson::ParseResult r = lector.Parse<rapidjson::kParseIterativeFlag>(flujo, receptor);
         if (receptor.Rechazo()) Rechazar(receptor.Rechazo()->linea, receptor.Rechazo()->motivo);
-        if (r.IsError()) Rechazar(flujo.Linea(), MotivoJson(r.Code()));
+        if (r.IsError())
+            Rechazar(flujo.Linea(), flujo.AlFinal() && r.Code() != rapidjson::kParseErrorDocumentEmpty
+                                        ? "fichero incompleto"
+                                        : MotivoJson(r.Code()));
         lineas_ = receptor.TomarLineas();
         sueltos_ = receptor.TomarPuntos();
         puntos_ = lineas_.empty() ? &sueltos_ : &lineas_;

@@ -32,8 +32,10 @@ std::optional<double> Grados(std::string_view t, char positivo, char negativo, d
     if (h != positivo && h != negativo) return std::nullopt;
     std::size_t n = 0;
     while (n < t.size() && ((t[n] >= '0' && t[n] <= '9') || t[n] == '.')) ++n;
-    // The sign between is at most a few bytes, and no digit.
+    // The sign between is at most a few bytes, none of them ASCII.
     if (n == 0 || t.size() - 1 - n > 8) return std::nullopt;
+    for (std::size_t i = n; i + 1 < t.size(); ++i)
+        if (static_cast<unsigned char>(t[i]) < 0x80) return std::nullopt;
     const auto g = LeerNumero(t.substr(0, n));
     if (!g || *g > maximo) return std::nullopt;
     return h == negativo ? -*g : *g;
