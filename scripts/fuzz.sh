@@ -15,7 +15,7 @@ case "${1:-}" in
   *) echo "uso: $0 --runs N | --seconds S [objetivo...]" >&2; exit 2 ;;
 esac
 objetivos=("$@")
-[ ${#objetivos[@]} -gt 0 ] || objetivos=(sitna_file sitna_box ozi_waypoints ozi_track mapsource ozi_wpt ozi_plt mapsource_latlon gpx run number_formats)
+[ ${#objetivos[@]} -gt 0 ] || objetivos=(sitna_file sitna_box ozi_waypoints ozi_track mapsource ozi_wpt ozi_plt mapsource_latlon gpx twonav tcx geojson run number_formats)
 
 scripts/setup.sh
 cmake --preset fuzz >/dev/null
@@ -32,6 +32,10 @@ for objetivo in "${objetivos[@]}"; do
     cp -n tests/data/gpx/*.gpx tests/data/gpx/*.kml tests/data/*.gpx tests/data/*.txt "$corpus/" 2>/dev/null || true
     [ -d tests/data/fuzz-regressions/gpx ] && cp -n tests/data/fuzz-regressions/gpx/* "$corpus/" 2>/dev/null || true
     extra=(-dict=tests/fuzz/gpx.dict)
+  elif [ "$objetivo" = twonav ] || [ "$objetivo" = tcx ] || [ "$objetivo" = geojson ]; then
+    declare -A extension=([twonav]='trk wpt' [tcx]=tcx [geojson]=geojson)
+    for e in ${extension[$objetivo]}; do cp -n tests/data/gps/*."$e" "$corpus/" 2>/dev/null || true; done
+    [ -d "tests/data/fuzz-regressions/$objetivo" ] && cp -n "tests/data/fuzz-regressions/$objetivo/"* "$corpus/" 2>/dev/null || true
   elif [ "$objetivo" = run ]; then
     # The first byte picks the conversion.
     i=0
