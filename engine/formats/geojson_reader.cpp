@@ -134,7 +134,9 @@ bool EsInicio(std::string_view inicio) {
     if (!inicio.starts_with('{')) return false;
     for (std::string_view tipo :
          {"\"FeatureCollection\"", "\"Feature\"", "\"Point\"", "\"MultiPoint\"", "\"LineString\"",
-          "\"MultiLineString\"", "\"Polygon\"", "\"MultiPolygon\"", "\"GeometryCollection\""})
+          "\"MultiLineString\"", "\"Polygon\"", "\"MultiPolygon\"", "\"GeometryCollection\"",
+          // Writers that sort their keys put these before any "type".
+          "\"coordinates\"", "\"features\"", "\"geometry\""})
         if (inicio.find(tipo) != std::string_view::npos) return true;
     return false;
 }

@@ -9,7 +9,7 @@
 namespace varnel::geojson {
 
 // A JSON object whose start names a GeoJSON type (a feature collection, a
-// feature or a geometry).
+// feature or a geometry) or one of their members.
 bool EsInicio(std::string_view inicio);
 
 // The points of a GeoJSON file: the positions of its lines (LineString,
