@@ -115,9 +115,9 @@ std::optional<std::string> LeerCon(CrearLectorGps crear, std::string_view datos,
 }
 
 bool MismoPunto(const PuntoFichero& a, const PuntoFichero& b) {
-    return a.forma == b.forma && a.datum == b.datum && a.huso == b.huso && a.sur == b.sur && a.x == b.x &&
-           a.y == b.y && (a.forma == PuntoFichero::Forma::Utm ||
-                          (a.geo.latitud == b.geo.latitud && a.geo.longitud == b.geo.longitud));
+    return a.forma == b.forma && a.datum == b.datum && a.huso == b.huso && a.sur == b.sur && a.x == b.x && a.y == b.y &&
+           (a.forma == PuntoFichero::Forma::Utm ||
+            (a.geo.latitud == b.geo.latitud && a.geo.longitud == b.geo.longitud));
 }
 
 }  // namespace
