@@ -3,7 +3,8 @@
 # of each, in milliseconds:
 # - a 32 767-point MapSource export in its default grid (degrees and minutes,
 #   WGS 84), written by gpsbabel itself from a generated GPX track;
-# - that GPX track dropped on the window (gpsbabel -i gpx ... -o unicsv).
+# - that GPX track dropped on the window (gpsbabel -i gpx ... -o unicsv);
+# - the same track as TCX, GeoJSON and TwoNav, dropped.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=build/default/bench/varnel_convert_once
@@ -80,3 +81,24 @@ varnel=$(ambos "$bin" "$dir" soltar "$dir/pista.kmz")
 babel=$(ambos sh -c "unzip -p '$dir/pista.kmz' doc.kml | gpsbabel -i kml -f - -o unicsv -F '$dir/salida.csv'")
 "$bin" "$dir" soltar "$dir/pista.kmz" 2>/dev/null
 echo "KMZ soltado, 32767 puntos: varnel $varnel; el mismo GPX $gpx; unzip y gpsbabel $babel"
+# The same track as TCX and GeoJSON (written by gpsbabel) and as a TwoNav
+# track (this gpsbabel reads no TwoNav file: against the GPX drop only).
+gpsbabel -i gpx -f "$dir/pista.gpx" -o gtrnctr,course=0 -F "$dir/pista.tcx"
+gpsbabel -i gpx -f "$dir/pista.gpx" -o geojson -F "$dir/pista.geojson"
+{
+  printf 'G  WGS 84\r\nU  1\r\n'
+  awk 'BEGIN { for (i = 0; i < 32767; i++)
+    printf "T  A %.8f\272N %.8f\272W 06-APR-15 15:37:38.000 s 450.0 0.0 0.0 0.0 0 -1000.0 -1.0 -1 -1.0 -1.0\r\n", 42.5 + i * 0.00001, 1.9 - i * 0.00001 }'
+} > "$dir/pista.trk"
+gpx=$(mejor "$bin" "$dir" soltar "$dir/pista.gpx")
+for f in tcx:gtrnctr geojson:geojson trk:; do
+  ext=${f%%:*} formato=${f#*:}
+  varnel=$(mejor "$bin" "$dir" soltar "$dir/pista.$ext")
+  "$bin" "$dir" soltar "$dir/pista.$ext" 2>/dev/null
+  if [ -n "$formato" ]; then
+    babel=$(mejor gpsbabel -i "$formato" -f "$dir/pista.$ext" -o unicsv -F "$dir/salida.csv")
+    echo "$ext soltado: varnel $varnel ms (GPX $gpx ms), gpsbabel $babel ms"
+  else
+    echo "$ext soltado: varnel $varnel ms (GPX $gpx ms)"
+  fi
+done

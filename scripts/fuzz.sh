@@ -15,7 +15,7 @@ case "${1:-}" in
   *) echo "uso: $0 --runs N | --seconds S [objetivo...]" >&2; exit 2 ;;
 esac
 objetivos=("$@")
-[ ${#objetivos[@]} -gt 0 ] || objetivos=(sitna_file sitna_box ozi_waypoints ozi_track mapsource ozi_wpt ozi_plt mapsource_latlon gpx fit kmz run number_formats)
+[ ${#objetivos[@]} -gt 0 ] || objetivos=(sitna_file sitna_box ozi_waypoints ozi_track mapsource ozi_wpt ozi_plt mapsource_latlon gpx fit kmz twonav tcx geojson run number_formats)
 
 scripts/setup.sh
 cmake --preset fuzz >/dev/null
@@ -34,6 +34,10 @@ for objetivo in "${objetivos[@]}"; do
     extra=(-dict=tests/fuzz/gpx.dict)
   elif [ "$objetivo" = fit ] || [ "$objetivo" = kmz ]; then
     cp -n tests/data/gpx/*."$objetivo" "$corpus/" 2>/dev/null || true
+  elif [ "$objetivo" = twonav ] || [ "$objetivo" = tcx ] || [ "$objetivo" = geojson ]; then
+    declare -A extension=([twonav]='trk wpt' [tcx]=tcx [geojson]=geojson)
+    for e in ${extension[$objetivo]}; do cp -n tests/data/gps/*."$e" "$corpus/" 2>/dev/null || true; done
+    [ -d "tests/data/fuzz-regressions/$objetivo" ] && cp -n "tests/data/fuzz-regressions/$objetivo/"* "$corpus/" 2>/dev/null || true
   elif [ "$objetivo" = run ]; then
     # The first byte picks the conversion.
     i=0

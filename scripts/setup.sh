@@ -14,6 +14,7 @@ paquetes=(
   librsvg2-bin dpkg-dev desktop-file-utils appstream
   gpsbabel proj-bin libproj-dev libexpat1-dev expat libxml2-utils
   zlib1g-dev
+  rapidjson-dev
 )
 if [ "${1:-}" = windows ]; then
   paquetes+=(g++-mingw-w64-x86-64-posix googletest wine64 nsis icoutils)

@@ -55,12 +55,13 @@ comprobar() {  # comprobar <mode> <folder> <start menu folder> <registry root>
   local windows
   windows=$("$wine" winepath -w "$carpeta/varnel.exe" | tr -d '\r')
   "$wine" "$HUMO" "$windows" || fallo "$modo: el programa instalado no abre su ventana"
-  # "Abrir con" for GPX and KML, never their default program.
-  clase "$raiz" 'Applications\varnel.exe\SupportedTypes' | grep -q '\.gpx' || fallo "$modo: SupportedTypes sin .gpx"
-  clase "$raiz" 'Applications\varnel.exe\SupportedTypes' | grep -q '\.kml' || fallo "$modo: SupportedTypes sin .kml"
+  # "Abrir con" for the GPS files it reads, never their default program.
+  for e in .gpx .kml .fit .kmz .tcx .geojson .trk; do
+    clase "$raiz" 'Applications\varnel.exe\SupportedTypes' | grep -q "\\$e " || fallo "$modo: SupportedTypes sin $e"
+  done
   clase "$raiz" 'Applications\varnel.exe\shell\open\command' | grep -qF "$windows\" \"%1\"" ||
     fallo "$modo: la orden de abrir no es el programa instalado"
-  for e in .gpx .kml; do
+  for e in .gpx .kml .fit .kmz .tcx .geojson .trk; do
     clase "$raiz" "$e\\OpenWithProgids" | grep -q 'Varnel.FicheroGps' || fallo "$modo: $e sin OpenWithProgids"
   done
   clase "$raiz" 'Varnel.FicheroGps\shell\open\command' | grep -qF "$windows" || fallo "$modo: ProgID sin orden"
@@ -72,7 +73,9 @@ comprobar() {  # comprobar <mode> <folder> <start menu folder> <registry root>
   registro "$raiz" | grep -q DisplayName && fallo "$modo: queda en Aplicaciones"
   clase "$raiz" 'Applications\varnel.exe' | grep -q . && fallo "$modo: queda Applications\\varnel.exe"
   clase "$raiz" Varnel.FicheroGps | grep -q . && fallo "$modo: queda el ProgID"
-  clase "$raiz" .gpx | grep -q . && fallo "$modo: queda la clave .gpx que puso"
+  for e in .gpx .fit .kmz .tcx .geojson .trk; do
+    clase "$raiz" $e | grep -q . && fallo "$modo: queda la clave $e que puso"
+  done
   clase "$raiz" '.kml\OpenWithProgids' | grep -q . && fallo "$modo: queda .kml\\OpenWithProgids"
   clase "$raiz" .kml | grep -q 'REG_SZ *OtroPrograma.kml' || fallo "$modo: se llevó el programa de .kml"
   "$wine" reg delete "$raiz\\Software\\Classes\\.kml" /f /reg:64 >/dev/null

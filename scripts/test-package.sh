@@ -54,9 +54,9 @@ grep -qx "Icon=$id" "$escritorio" || fallo "Icon= no es $id"
 grep -q "<id>$id</id>" "$metainfo" || fallo "el id de metainfo no es $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fallo "launchable"
 grep -qx "Exec=varnel %F" "$escritorio" || fallo "Exec="
-# The file manager offers the program for GPX and KML: the entry and the
-# metadata name the same types.
-tipos="application/gpx+xml application/vnd.google-earth.kml+xml"
+# The file manager offers the program for the GPS files it reads that the
+# MIME database names: the entry and the metadata name the same types.
+tipos="application/gpx+xml application/vnd.google-earth.kml+xml application/vnd.google-earth.kmz application/geo+json application/fits"
 grep -qx "MimeType=$(tr ' ' ';' <<<"$tipos");" "$escritorio" || fallo "MimeType="
 for t in $tipos; do grep -q "<mediatype>$t</mediatype>" "$metainfo" || fallo "metainfo sin $t"; done
 

@@ -1,6 +1,6 @@
 ; The Windows installer: varnel.exe under Program Files\Varnel for all users
 ; (or the user's own Programs folder for the current user only), a Start-menu
-; entry, "Abrir con" for GPX and KML files (never their default program) and
+; entry, "Abrir con" for GPX, KML, KMZ, FIT, TCX, TwoNav and GeoJSON files (never their default program) and
 ; an uninstaller in "Apps and features". Texts in Spanish.
 ; makensis -DVERSION=... -DVERSION_WINDOWS=... -DPROGRAMA=... -DLEAME=... -DICONO=... -DSALIDA=... installer.nsi
 ; (scripts/build-windows.sh passes the version CMake's project() gives)
@@ -103,11 +103,21 @@ Section "${PRODUCTO}"
   WriteRegStr SHCTX "${CLAVE_APLICACION}\shell\open\command" "" '${ORDEN_ABRIR}'
   WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".gpx" ""
   WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".kml" ""
+  WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".fit" ""
+  WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".kmz" ""
+  WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".tcx" ""
+  WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".geojson" ""
+  WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".trk" ""
   WriteRegStr SHCTX "${CLAVE_PROGID}" "" "Fichero GPS (Varnel)"
   WriteRegStr SHCTX "${CLAVE_PROGID}\DefaultIcon" "" "$INSTDIR\varnel.exe,0"
   WriteRegStr SHCTX "${CLAVE_PROGID}\shell\open\command" "" '${ORDEN_ABRIR}'
   WriteRegNone SHCTX "Software\Classes\.gpx\OpenWithProgids" "${PROGID}"
   WriteRegNone SHCTX "Software\Classes\.kml\OpenWithProgids" "${PROGID}"
+  WriteRegNone SHCTX "Software\Classes\.fit\OpenWithProgids" "${PROGID}"
+  WriteRegNone SHCTX "Software\Classes\.kmz\OpenWithProgids" "${PROGID}"
+  WriteRegNone SHCTX "Software\Classes\.tcx\OpenWithProgids" "${PROGID}"
+  WriteRegNone SHCTX "Software\Classes\.geojson\OpenWithProgids" "${PROGID}"
+  WriteRegNone SHCTX "Software\Classes\.trk\OpenWithProgids" "${PROGID}"
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'  ; SHCNE_ASSOCCHANGED
 SectionEnd
 
@@ -131,5 +141,10 @@ Section "Uninstall"
   DeleteRegKey SHCTX "${CLAVE_PROGID}"
   !insertmacro QuitarDeAbrirCon ".gpx"
   !insertmacro QuitarDeAbrirCon ".kml"
+  !insertmacro QuitarDeAbrirCon ".fit"
+  !insertmacro QuitarDeAbrirCon ".kmz"
+  !insertmacro QuitarDeAbrirCon ".tcx"
+  !insertmacro QuitarDeAbrirCon ".geojson"
+  !insertmacro QuitarDeAbrirCon ".trk"
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

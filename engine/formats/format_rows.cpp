@@ -3,6 +3,7 @@
 #include "engine/core/blanks.h"
 #include "engine/formats/comma_fields.h"
 #include "engine/formats/fit_reader.h"
+#include "engine/formats/geojson_reader.h"
 #include "engine/formats/gpx_reader.h"
 #include "engine/formats/gpx_writer.h"
 #include "engine/formats/kml_reader.h"
@@ -13,6 +14,8 @@
 #include "engine/formats/ozi_track.h"
 #include "engine/formats/ozi_waypoints.h"
 #include "engine/formats/sitna_list.h"
+#include "engine/formats/tcx_reader.h"
+#include "engine/formats/twonav_reader.h"
 #include "engine/text/line_reader.h"
 #include "engine/xml/xml_reader.h"
 
@@ -80,6 +83,9 @@ bool EsMapsource(const CabezaFichero& c) {
 
 bool EsGpx(const CabezaFichero& c) { return c.hayRaiz && gpx::EsRaiz(c.raiz, c.espacioRaiz); }
 bool EsKml(const CabezaFichero& c) { return c.hayRaiz && kml::EsRaiz(c.raiz, c.espacioRaiz); }
+bool EsTcx(const CabezaFichero& c) { return c.hayRaiz && tcx::EsRaiz(c.raiz, c.espacioRaiz); }
+bool EsTwoNav(const CabezaFichero& c) { return c.hayPrimera && twonav::EsCabecera(c.primera); }
+bool EsGeoJson(const CabezaFichero& c) { return geojson::EsInicio(c.inicioJson); }
 bool EsKmz(const CabezaFichero& c) { return kmz::EsCabecera(c.inicio); }
 bool EsFit(const CabezaFichero& c) { return fit::EsCabecera(c.inicio); }
 
@@ -117,6 +123,16 @@ void LeerRaiz(FuenteBytes& bytes, CabezaFichero& cabeza) {
     }
 }
 
+// A JSON document's first bytes, blanks and line ends included, for its probe.
+void LeerInicioJson(FuenteBytes& bytes, CabezaFichero& cabeza) {
+    constexpr std::size_t kInicioJson = 4096;
+    bytes.Rebobinar();
+    cabeza.inicioJson.resize(kInicioJson);
+    cabeza.inicioJson.resize(bytes.Leer(cabeza.inicioJson.data(), kInicioJson));
+    const std::size_t llave = cabeza.inicioJson.find('{');
+    cabeza.inicioJson.erase(0, llave == std::string::npos ? cabeza.inicioJson.size() : llave);
+}
+
 }  // namespace
 
 namespace formato {
@@ -148,10 +164,13 @@ const FilaFormato kMapsource{"exportación MapSource",
                              false,
                              nullptr,
                              false};
-const FilaFormato kGpx{"GPX", EsGpx, gpx::CrearLector, nullptr, false, nullptr, false, DocumentoGpx};
-const FilaFormato kKml{"KML", EsKml, kml::CrearLector, nullptr, false, nullptr, false, DocumentoKml};
-const FilaFormato kKmz{"KMZ", EsKmz, kmz::CrearLector, nullptr, false, nullptr, false, kmz::Documento};
-const FilaFormato kFit{"FIT", EsFit, fit::CrearLector, nullptr, false, nullptr, false};
+const FilaFormato kGpx{"GPX", EsGpx, gpx::CrearLector, nullptr, false, nullptr, false, DocumentoGpx, true};
+const FilaFormato kKml{"KML", EsKml, kml::CrearLector, nullptr, false, nullptr, false, DocumentoKml, true};
+const FilaFormato kKmz{"KMZ", EsKmz, kmz::CrearLector, nullptr, false, nullptr, false, kmz::Documento, true};
+const FilaFormato kFit{"FIT", EsFit, fit::CrearLector, nullptr, false, nullptr, false, nullptr, true};
+const FilaFormato kTwoNav{"TwoNav", EsTwoNav, twonav::CrearLector, nullptr, false, nullptr, false, nullptr, true};
+const FilaFormato kTcx{"TCX", EsTcx, tcx::CrearLector, nullptr, false, nullptr, false, nullptr, true};
+const FilaFormato kGeoJson{"GeoJSON", EsGeoJson, geojson::CrearLector, nullptr, false, nullptr, false, nullptr, true};
 }  // namespace formato
 
 std::span<const FilaFormato* const> Formatos() {
@@ -159,7 +178,9 @@ std::span<const FilaFormato* const> Formatos() {
                                                 &formato::kTextoTrackOzi, &formato::kWpt,
                                                 &formato::kPlt,           &formato::kMapsource,
                                                 &formato::kGpx,           &formato::kKml,
-                                                &formato::kKmz,           &formato::kFit};
+                                                &formato::kKmz,           &formato::kFit,
+                                                &formato::kTwoNav,        &formato::kTcx,
+                                                &formato::kGeoJson};
     return kFilas;
 }
 
@@ -187,6 +208,7 @@ CabezaFichero LeerCabeza(FuenteBytes& bytes) {
         }
     }
     if (c.hayPrimera && c.primera.front() == '<') LeerRaiz(bytes, c);
+    if (c.hayPrimera && c.primera.front() == '{') LeerInicioJson(bytes, c);
     return c;
 }
 

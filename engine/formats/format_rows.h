@@ -16,7 +16,8 @@ namespace varnel {
 // What a probe sees of a file: its first line that is not blank and, after
 // an OziExplorer export's "Datum," header, the next one (both without the
 // blanks in front, within the first 64 lines); the XML root when the first
-// starts with '<'. A binary format's first bytes, as they are.
+// starts with '<'; a JSON document's start when it starts with '{'. A binary
+// format's first bytes, as they are.
 struct CabezaFichero {
     std::string inicio;
     bool hayPrimera = false;
@@ -26,6 +27,7 @@ struct CabezaFichero {
     bool hayRaiz = false;
     std::string raiz;
     std::string espacioRaiz;
+    std::string inicioJson;  // from the first '{', when the first line starts with one
 };
 
 // One format the program reads: its name, a probe by content (never by the
@@ -43,6 +45,8 @@ struct FilaFormato {
     bool cabeceraDatum;        // its writer starts with the datum line
     // A GPS format's writer: the whole document of one track (null: none).
     std::string (*documento)(const TrazaWgs84& traza) = nullptr;
+    // A GPS format: a position at latitude 0, longitude 0 is a missing fix.
+    bool ceroSinPosicion = false;
 };
 
 namespace formato {
@@ -56,6 +60,9 @@ extern const FilaFormato kGpx;
 extern const FilaFormato kKml;
 extern const FilaFormato kKmz;
 extern const FilaFormato kFit;
+extern const FilaFormato kTwoNav;  // TwoNav / CompeGPS text track, waypoints or route
+extern const FilaFormato kTcx;     // Garmin Training Center
+extern const FilaFormato kGeoJson;
 }  // namespace formato
 
 // Every row, in the order the probes are tried.

@@ -26,10 +26,17 @@ bool LectorPuntosTexto::Siguiente(PuntoFichero& p) {
 }
 
 bool LectorPuntos::Siguiente(Valor& x, Valor& y) {
-    if (!lector_.Siguiente(punto_)) return false;
+    do {
+        if (!lector_.Siguiente(punto_)) return false;
+    } while (SinFijo() && ++sinPosicion_);
     if (!conversor_.ALista(punto_, x, y))
         throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, lector_.Ubicacion(), std::string(kFueraDelHuso30));
     return true;
+}
+
+bool LectorPuntos::SinFijo() const {
+    return ceroSinPosicion_ && punto_.forma == PuntoFichero::Forma::Geograficas && punto_.geo.latitud == 0 &&
+           punto_.geo.longitud == 0;
 }
 
 }  // namespace varnel

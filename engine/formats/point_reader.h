@@ -46,14 +46,23 @@ private:
 // error 13 on its line.
 class LectorPuntos {
 public:
-    LectorPuntos(LectorPuntosFichero& lector, ConversorLista& conversor) : lector_(lector), conversor_(conversor) {}
+    // With `ceroSinPosicion`, latitude 0 and longitude 0 exactly is a receiver
+    // without a fix (GPS formats write it so): skipped and counted.
+    LectorPuntos(LectorPuntosFichero& lector, ConversorLista& conversor, bool ceroSinPosicion = false)
+        : lector_(lector), conversor_(conversor), ceroSinPosicion_(ceroSinPosicion) {}
 
     // The next point, as the list holds it; false when the input is exhausted.
     bool Siguiente(Valor& x, Valor& y);
+    // Points skipped for having no position.
+    int SinPosicion() const { return sinPosicion_; }
 
 private:
+    bool SinFijo() const;
+
     LectorPuntosFichero& lector_;
     ConversorLista& conversor_;
+    bool ceroSinPosicion_;
+    int sinPosicion_ = 0;
     PuntoFichero punto_;
 };
 

@@ -53,8 +53,9 @@ void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
     AbrirSalidaSiFalta();
     // One list over every file: each point is counted before its line, a MapSource export's too.
     DestinoPunto destino{estado_, *NumFichSalida, caja_, primeraEntrada_, false};
-    LectorPuntos puntos(lector, conversor_);
+    LectorPuntos puntos(lector, conversor_, fila->ceroSinPosicion);
     while (puntos.Siguiente(estado_.CoordX, estado_.CoordY)) lista_sitna::EscribirPunto(destino);
+    sinPosicion_ += puntos.SinPosicion();
 }
 
 }  // namespace varnel

@@ -25,6 +25,8 @@ public:
 
     // Throws ErrorEjecucion; what reached the list stays.
     void Convertir();
+    // Points skipped for having no position, over every file.
+    int SinPosicion() const { return sinPosicion_; }
 
 private:
     void AbrirSalidaSiFalta();
@@ -36,6 +38,7 @@ private:
     std::string& caja_;
     std::vector<std::filesystem::path>& escritos_;
     std::int16_t primeraEntrada_ = -1;
+    int sinPosicion_ = 0;
     std::unique_ptr<EscritorTexto> NumFichSalida;
 };
 

@@ -27,7 +27,9 @@ struct ResultadoEjecucion {
     bool sinPuntos = false;
     std::filesystem::path rutaSalida;  // the output's path, as the summary names it
     DatumLista datumLista = DatumLista::Ed50;
-    std::vector<DatumFichero> desplazadosDe;  // the datums points were shifted from, in the order met
+    std::vector<DatumFichero> desplazadosDe;
+    int sinPosicion =
+        0;  // points of a drop skipped for having no position  // the datums points were shifted from, in the order met
     std::optional<ErrorEjecucion> error;
 };
 

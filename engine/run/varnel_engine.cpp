@@ -98,6 +98,7 @@ ResultadoEjecucion MotorVarnel::SoltarFicheros(const PeticionSoltado& p, const A
     r.puntos = estado_.Contador.Valor();
     r.rutaSalida = estado_.NombreFicheroSitna;
     r.desplazadosDe = conversor.DatumsDesplazados();
+    r.sinPosicion = ejecucion.SinPosicion();
     r.lista = std::move(caja);
     return r;
 }

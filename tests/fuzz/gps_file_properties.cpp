@@ -81,4 +81,77 @@ std::optional<std::string> ComprobarFicheroGps(std::string_view datos) {
     return std::nullopt;
 }
 
+namespace {
+
+struct LecturaLector {
+    std::vector<PuntoFichero> puntos;
+    std::vector<std::int64_t> lineas;
+    std::int64_t lineaRechazo = 0;
+    std::string motivo;
+};
+
+std::optional<std::string> LeerCon(CrearLectorGps crear, std::string_view datos, LecturaLector& l) {
+    l.puntos.clear();
+    l.lineas.clear();
+    l.lineaRechazo = 0;
+    l.motivo.clear();
+    try {
+        BytesEnMemoria bytes(datos, "soltado");
+        const auto lector = crear(bytes);
+        PuntoFichero p;
+        while (lector->Siguiente(p)) {
+            l.puntos.push_back(p);
+            l.lineas.push_back(lector->NumeroLinea());
+        }
+    } catch (const ErrorEjecucion& e) {
+        if (e.Codigo() != codigo::TiposNoCoinciden || e.Linea().numero < 1)
+            return "error inesperado: " + logica::TextoError(e);
+        l.lineaRechazo = e.Linea().numero;
+        l.motivo = e.Motivo();
+    } catch (const std::exception& e) {
+        return std::string("excepción: ") + e.what();
+    }
+    return std::nullopt;
+}
+
+bool MismoPunto(const PuntoFichero& a, const PuntoFichero& b) {
+    return a.forma == b.forma && a.datum == b.datum && a.huso == b.huso && a.sur == b.sur && a.x == b.x && a.y == b.y &&
+           (a.forma == PuntoFichero::Forma::Utm ||
+            (a.geo.latitud == b.geo.latitud && a.geo.longitud == b.geo.longitud));
+}
+
+}  // namespace
+
+std::optional<std::string> ComprobarLectorGps(CrearLectorGps crear, std::string_view datos) {
+    static LecturaLector primera;
+    static LecturaLector segunda;
+    if (auto f = LeerCon(crear, datos, primera)) return f;
+    const std::int64_t cota = CotaDeLineas(datos);
+    if (primera.lineaRechazo > cota) return "rechazo fuera del fichero";
+    if (primera.lineaRechazo != 0 && primera.motivo.empty()) return "rechazo sin motivo";
+    std::int64_t lineaAnterior = 1;
+    for (std::size_t i = 0; i < primera.puntos.size(); ++i) {
+        const PuntoFichero& p = primera.puntos[i];
+        if (p.forma == PuntoFichero::Forma::Geograficas) {
+            if (!std::isfinite(p.geo.latitud) || !std::isfinite(p.geo.longitud) || std::fabs(p.geo.latitud) > 90 ||
+                std::fabs(p.geo.longitud) > 180)
+                return "punto fuera del globo";
+        } else {
+            const auto x = p.x.ComoNumero();
+            const auto y = p.y.ComoNumero();
+            if (!x || !y || !std::isfinite(*x) || !std::isfinite(*y)) return "posición UTM no numérica";
+        }
+        // Whatever kind of point the file gives, it comes in file order.
+        if (primera.lineas[i] < lineaAnterior || primera.lineas[i] > cota) return "línea de punto imposible";
+        lineaAnterior = primera.lineas[i];
+    }
+    if (auto f = LeerCon(crear, datos, segunda)) return f;
+    if (segunda.puntos.size() != primera.puntos.size() || segunda.lineas != primera.lineas ||
+        segunda.lineaRechazo != primera.lineaRechazo || segunda.motivo != primera.motivo)
+        return "una segunda lectura da otra cosa";
+    for (std::size_t i = 0; i < primera.puntos.size(); ++i)
+        if (!MismoPunto(primera.puntos[i], segunda.puntos[i])) return "una segunda lectura da otro punto";
+    return std::nullopt;
+}
+
 }  // namespace varnel::prueba

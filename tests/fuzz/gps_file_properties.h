@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "engine/formats/point_reader.h"
+#include "engine/platform/byte_source.h"
+
 namespace varnel::prueba {
 
 // Reads `datos` from memory as a dropped GPS file (GPX or KML, or anything
@@ -15,5 +18,11 @@ namespace varnel::prueba {
 // - a second reading gives the same.
 // Returns a description of the first property that fails.
 std::optional<std::string> ComprobarFicheroGps(std::string_view datos);
+
+// The same for one format's reader over any bytes (TwoNav, TCX, GeoJSON):
+// points or the refusal of error 13 on a line of the file; positions on the
+// globe, finite grid values; lines never going back; a second reading the same.
+using CrearLectorGps = std::unique_ptr<LectorPuntosFichero> (*)(FuenteBytes& bytes);
+std::optional<std::string> ComprobarLectorGps(CrearLectorGps crear, std::string_view datos);
 
 }  // namespace varnel::prueba

@@ -84,12 +84,19 @@ std::string TextoCambioDatum(const std::vector<DatumFichero>& desde, DatumLista 
     return t;
 }
 
+std::string TextoSinPosicion(int n) {
+    if (n == 0) return {};
+    if (n == 1) return " (1 punto sin posición omitido)";
+    return " (" + std::to_string(n) + " puntos sin posición omitidos)";
+}
+
 std::string TextoResumen(const ResultadoEjecucion& r) {
     std::string s = "Generados ";
     s += std::to_string(r.puntos);
     s += TextoMedio(r.salida);
     s += TextoRuta(r.rutaSalida);
     s += TextoCambioDatum(r.desplazadosDe, r.datumLista);
+    s += TextoSinPosicion(r.sinPosicion);
     return s;
 }
 

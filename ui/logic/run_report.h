@@ -32,6 +32,9 @@ std::string TextoResumen(const ResultadoEjecucion& resultado);
 // " (de WGS 84 y ETRS89 a ED50)" when points were shifted, in the order met; empty otherwise.
 std::string TextoCambioDatum(const std::vector<DatumFichero>& desde, DatumLista lista);
 
+// " (2 puntos sin posición omitidos)" after a drop that skipped points without a fix; empty for none.
+std::string TextoSinPosicion(int n);
+
 // The error box: "Error:13 No coinciden los tipos (línea 3 de /x/f.txt: por qué)".
 std::string TextoError(const ErrorEjecucion& error);
 // The messages box: the same, followed by the file the error names, if any.
