@@ -5,9 +5,8 @@
 // Usage: varnel_smoke PROGRAM [--ayuda] [--dejar] [--abrir FILE EXPECTED_LIST]
 //        varnel_smoke PROGRAM --varios CLASS FILE EXPECTED_LIST FILE EXPECTED_LIST...
 // --varios opens each file as Explorer's "Abrir con" does for a selection:
-// one start of the command per file, back to back (by the class's registered
-// verb, or with CLASS "-" the program itself); one window must show the
-// lists of all of them in order, the other starts having ended.
+// one window must show the lists of all of them in order, the other starts
+// having ended.
 #include <windows.h>
 // After windows.h.
 #include <shellapi.h>
@@ -99,9 +98,9 @@ bool EsperarCaja(HWND caja, HANDLE proceso, const std::string& esperado) {
 // default, so the smoke run starts without one.
 void SinDatumGuardado() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Varnel\\varnel", L"datum"); }
 
-// One start per file, back to back, as Explorer makes them for a selection:
-// by the class's verb, or the program itself with CLASS "-".
-int AbrirVarios(const std::wstring& programa, const std::wstring& clase, wchar_t** pares, int n) {
+// One start per file by the class's registered verb, back to back, as
+// Explorer makes them for a selection.
+int AbrirVarios(const std::wstring& clase, wchar_t** pares, int n) {
     const auto carpeta =
         std::filesystem::temp_directory_path() / ("varnel-varios-" + std::to_string(GetCurrentProcessId()));
     std::filesystem::create_directories(carpeta);
@@ -110,14 +109,11 @@ int AbrirVarios(const std::wstring& programa, const std::wstring& clase, wchar_t
     std::vector<HANDLE> procesos;
     for (int i = 0; i + 1 < n; i += 2) {
         lista += Bytes(pares[i + 1]);
-        const bool propio = clase == L"-";
-        const std::wstring parametros = L"\"" + std::wstring(pares[i]) + L"\"";
         SHELLEXECUTEINFOW e{};
         e.cbSize = sizeof e;
-        e.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | (propio ? 0 : SEE_MASK_CLASSNAME);
+        e.fMask = SEE_MASK_CLASSNAME | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
         e.lpVerb = L"open";
-        e.lpFile = propio ? programa.c_str() : pares[i];
-        e.lpParameters = propio ? parametros.c_str() : nullptr;
+        e.lpFile = pares[i];
         e.lpClass = clase.c_str();
         e.lpDirectory = carpeta.c_str();
         e.nShow = SW_SHOWNORMAL;
@@ -126,7 +122,7 @@ int AbrirVarios(const std::wstring& programa, const std::wstring& clase, wchar_t
     }
     // Every start but one ends; that one's window shows all the lists in order.
     std::vector<HANDLE> vivos;
-    for (int i = 0; i < 1500; ++i, Sleep(20)) {
+    for (int i = 0; i < 6000; ++i, Sleep(20)) {  // Wine starts a program slowly under load
         vivos.clear();
         for (HANDLE h : procesos)
             if (WaitForSingleObject(h, 0) != WAIT_OBJECT_0) vivos.push_back(h);
@@ -156,7 +152,7 @@ int AbrirVarios(const std::wstring& programa, const std::wstring& clase, wchar_t
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return Fallo("falta el programa");
-    if (argc > 3 && std::wstring(argv[2]) == L"--varios") return AbrirVarios(argv[1], argv[3], argv + 4, argc - 4);
+    if (argc > 3 && std::wstring(argv[2]) == L"--varios") return AbrirVarios(argv[3], argv + 4, argc - 4);
     bool ayuda = false, dejar = false;
     std::wstring abrir, esperado;
     for (int i = 2; i < argc; ++i) {
