@@ -3,7 +3,8 @@
 # prefix): a silent install for all users and one for the current user put
 # varnel.exe, LÉAME.txt and the uninstaller where they belong, with the
 # Start-menu entry and the "Apps and features" entry; the installed program
-# starts and its window appears; a silent uninstall removes it all.
+# starts and its window appears; a silent uninstall removes it all but the
+# user's own settings.
 # Needs `make windows` and the smoke helper of `make test-windows`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -65,7 +66,20 @@ comprobar() {  # comprobar <mode> <folder> <start menu folder> <registry root>
     clase "$raiz" "$e\\OpenWithProgids" | grep -q 'Varnel.FicheroGps' || fallo "$modo: $e sin OpenWithProgids"
   done
   clase "$raiz" 'Varnel.FicheroGps\shell\open\command' | grep -qF "$windows" || fallo "$modo: ProgID sin orden"
+  clase "$raiz" 'Applications\varnel.exe\shell\open' | grep -q 'MultiSelectModel *REG_SZ *Player' ||
+    fallo "$modo: la orden no se ofrece para muchos ficheros"
+  if [ "$raiz" = HKLM ]; then  # Wine's shell reads the classes of HKLM only
+    # "Abrir con" on three files by the verb as registered: one start per
+    # file, as Explorer makes them, and one run of all three, in order.
+    d="$DATOS\\gpx"
+    "$wine" "$HUMO" "$windows" --varios 'Applications\varnel.exe' "$d\\navarra-track-1.1.gpx" \
+      "$d\\navarra.ed50.expected.txt" "$DATOS\\real\\mapsource-ddd-ed50.txt" \
+      "$DATOS\\real\\mapsource-ddd-ed50.expected.txt" "$d\\navarra-track.kml" "$d\\navarra.ed50.expected.txt" ||
+      fallo "$modo: abrir con varios ficheros"
+  fi
   clase "$raiz" .kml | grep -q 'REG_SZ *OtroPrograma.kml' || fallo "$modo: cambió el programa de .kml"
+  # The user's datum choice, as the program keeps it, must outlive the program.
+  "$wine" reg add 'HKCU\Software\Varnel\varnel' /v datum /d ETRS89 /f /reg:64 >/dev/null
   "$wine" "${windows%\\*}\\desinstalar.exe" /S "/$modo"
   esperar_que_desaparezca "$carpeta/varnel.exe"
   esperar_que_desaparezca "$carpeta"
@@ -78,6 +92,11 @@ comprobar() {  # comprobar <mode> <folder> <start menu folder> <registry root>
   done
   clase "$raiz" '.kml\OpenWithProgids' | grep -q . && fallo "$modo: queda .kml\\OpenWithProgids"
   clase "$raiz" .kml | grep -q 'REG_SZ *OtroPrograma.kml' || fallo "$modo: se llevó el programa de .kml"
+  "$wine" reg query 'HKCU\Software\Varnel\varnel' /v datum /reg:64 2>/dev/null | tr -d '\r' |
+    grep -q 'REG_SZ *ETRS89$' || fallo "$modo: se llevó los ajustes del usuario"
+  "$wine" reg query "$raiz\\Software\\Varnel" /reg:64 2>/dev/null | tr -d '\r' | grep -q 'Carpeta\|Modo' &&
+    fallo "$modo: quedan los valores que escribió en $raiz\\Software\\Varnel"
+  "$wine" reg delete 'HKCU\Software\Varnel' /f /reg:64 >/dev/null
   "$wine" reg delete "$raiz\\Software\\Classes\\.kml" /f /reg:64 >/dev/null
   echo "$modo: instalado en $carpeta, abre, desinstalado sin restos"
 }
@@ -87,5 +106,5 @@ usuario="$c/users/$(whoami)"
 comprobar CurrentUser "$usuario/AppData/Local/Programs/Varnel" \
   "$usuario/AppData/Roaming/Microsoft/Windows/Start Menu/Programs" HKCU
 FIN
-VERSION="$version" INSTALADOR="Z:$instalador" PROGRAMA="$PWD/dist/varnel.exe" HUMO="Z:$humo" \
+DATOS="Z:$PWD/tests/data" VERSION="$version" INSTALADOR="Z:$instalador" PROGRAMA="$PWD/dist/varnel.exe" HUMO="Z:$humo" \
   scripts/with-wine.sh bash "$dentro"

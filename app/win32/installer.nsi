@@ -100,6 +100,9 @@ Section "${PRODUCTO}"
   ; "Abrir con": the program for its types, and a ProgID listed beside the
   ; extension's own default, which stays whatever it is.
   WriteRegStr SHCTX "${CLAVE_APLICACION}" "FriendlyAppName" "${PRODUCTO}"
+  ; Explorer starts the command once per selected file; the program joins
+  ; them into one run. Player: the verb stays offered past 15 files.
+  WriteRegStr SHCTX "${CLAVE_APLICACION}\shell\open" "MultiSelectModel" "Player"
   WriteRegStr SHCTX "${CLAVE_APLICACION}\shell\open\command" "" '${ORDEN_ABRIR}'
   WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".gpx" ""
   WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".kml" ""
@@ -110,6 +113,7 @@ Section "${PRODUCTO}"
   WriteRegStr SHCTX "${CLAVE_APLICACION}\SupportedTypes" ".trk" ""
   WriteRegStr SHCTX "${CLAVE_PROGID}" "" "Fichero GPS (Varnel)"
   WriteRegStr SHCTX "${CLAVE_PROGID}\DefaultIcon" "" "$INSTDIR\varnel.exe,0"
+  WriteRegStr SHCTX "${CLAVE_PROGID}\shell\open" "MultiSelectModel" "Player"
   WriteRegStr SHCTX "${CLAVE_PROGID}\shell\open\command" "" '${ORDEN_ABRIR}'
   WriteRegNone SHCTX "Software\Classes\.gpx\OpenWithProgids" "${PROGID}"
   WriteRegNone SHCTX "Software\Classes\.kml\OpenWithProgids" "${PROGID}"
@@ -136,7 +140,11 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${PRODUCTO}.lnk"
   DeleteRegKey SHCTX "${CLAVE_DESINSTALAR}"
-  DeleteRegKey SHCTX "${CLAVE_PROGRAMA}"
+  ; Only the values written here: the program keeps the user's settings in
+  ; HKCU\${CLAVE_PROGRAMA}\varnel, which stay as ~/.config/Varnel does on Linux.
+  DeleteRegValue SHCTX "${CLAVE_PROGRAMA}" "Carpeta"
+  DeleteRegValue SHCTX "${CLAVE_PROGRAMA}" "Modo"
+  DeleteRegKey /ifnosubkeys /ifnovalues SHCTX "${CLAVE_PROGRAMA}"
   DeleteRegKey SHCTX "${CLAVE_APLICACION}"
   DeleteRegKey SHCTX "${CLAVE_PROGID}"
   !insertmacro QuitarDeAbrirCon ".gpx"

@@ -11,6 +11,7 @@
 
 #include "ui/win32/keyboard.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/open_with.h"
 
 namespace {
 
@@ -42,11 +43,27 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int comoMostrar) {
 
     int salida = 1;
     {
+        const auto ficheros = FicherosDeLaOrden();
         varnel::win::FrmVarnel frmVarnel;
-        if (frmVarnel.Crear()) {
+        varnel::win::ReceptorFicheros receptor([&frmVarnel](const std::vector<std::filesystem::path>& soltados) {
+            HWND v = frmVarnel.Ventana();
+            if (IsIconic(v)) ShowWindow(v, SW_RESTORE);
+            SetForegroundWindow(v);
+            frmVarnel.Logica().Soltados(soltados);
+        });
+        // A later start's files join the first start's run; its own window
+        // only when no first start takes them.
+        if (!receptor.Primero() && !ficheros.empty() && varnel::win::EntregarAlReceptor(ficheros)) {
+            salida = 0;
+        } else if (frmVarnel.Crear()) {
             frmVarnel.Mostrar(comoMostrar);
             // Files given to the program are a drop on the window, now shown.
-            if (const auto ficheros = FicherosDeLaOrden(); !ficheros.empty()) frmVarnel.Logica().Soltados(ficheros);
+            if (!ficheros.empty()) {
+                if (receptor.Primero())
+                    receptor.Anadir(varnel::win::InicioDeEsteProceso(), ficheros);
+                else
+                    frmVarnel.Logica().Soltados(ficheros);
+            }
             salida = varnel::win::BucleMensajes();
         }
     }

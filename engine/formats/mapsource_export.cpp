@@ -58,10 +58,11 @@ bool SoloCifras(std::string_view t) {
     return true;
 }
 
-// A plain decimal stays text exactly as written ("012345", "555805.500");
-// any other way of writing a number ("6.1e5", "+612345") becomes that
-// number, so the box never shows an exponent or a sign.
+// A plain decimal stays text exactly as written ("012345", "555805.500",
+// "-682353.50"); any other way of writing a number ("6.1e5", "+612345")
+// becomes that number, so the box never shows an exponent or a plus sign.
 bool DecimalLlano(std::string_view t) {
+    if (t.starts_with('-')) t.remove_prefix(1);
     const std::size_t punto = t.find('.');
     if (punto == std::string_view::npos) return SoloCifras(t);
     return SoloCifras(t.substr(0, punto)) && SoloCifras(t.substr(punto + 1));

@@ -30,7 +30,8 @@ public:
                                 std::span<const AtributoXml> atributos) = 0;
     virtual void FinElemento(std::string_view nombre, std::string_view espacio) = 0;
     // Character data, CDATA sections included. One run of text may come in
-    // several pieces.
+    // several pieces. A line feed in it is one of the file's line ends: one
+    // written as a character reference ("&#10;") comes as a blank.
     virtual void Texto(std::string_view texto) = 0;
 };
 

@@ -89,7 +89,14 @@ struct LectorXml::Impl : LectorXml::Estado {
     }
 
     static void XMLCALL Caracteres(void* datos, const XML_Char* texto, int largo) {
-        Proteger(datos, [&](Impl& yo) { yo.receptor.Texto(std::string_view(texto, static_cast<std::size_t>(largo))); });
+        Proteger(datos, [&](Impl& yo) {
+            // Expat hands each line end, and each reference, on its own; a
+            // line feed from more bytes than CR LF takes is a reference.
+            if (largo == 1 && texto[0] == '\n' && XML_GetCurrentByteCount(yo.parser) > 4)
+                yo.receptor.Texto(" ");
+            else
+                yo.receptor.Texto(std::string_view(texto, static_cast<std::size_t>(largo)));
+        });
     }
 
     static void XMLCALL TipoDocumento(void* datos, const XML_Char*, const XML_Char*, const XML_Char*, int) {

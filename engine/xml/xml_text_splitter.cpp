@@ -5,6 +5,28 @@ namespace {
 
 bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
+// "&#10;", "&#xA;" and the like: a character reference to a line feed.
+bool EsSaltoReferido(std::string_view r) {
+    if (!r.starts_with("&#") || !r.ends_with(';')) return false;
+    r = r.substr(2, r.size() - 3);
+    const bool hex = !r.empty() && (r[0] == 'x' || r[0] == 'X');
+    if (hex) r.remove_prefix(1);
+    if (r.empty()) return false;
+    unsigned valor = 0;
+    for (char c : r) {
+        const int cifra = c >= '0' && c <= '9'          ? c - '0'
+                          : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                        : -1;
+        if (cifra < 0) return false;
+        valor = valor * (hex ? 16 : 10) + static_cast<unsigned>(cifra);
+    }
+    return valor == 10;
+}
+
+// Longest reference to a line feed taken as one ("&#x00000000A;").
+constexpr std::size_t kReferenciaMaxima = 16;
+
 }  // namespace
 
 void TroceadorXml::Procesar(std::string_view entrada, bool ultimo, std::string& salida) {
@@ -51,6 +73,20 @@ void TroceadorXml::Procesar(std::string_view entrada, bool ultimo, std::string& 
                 tramo_ = 0;
                 trasCr_ = false;
                 continue;
+            }
+            if (c == '&') {
+                // A line feed written as a reference comes as a blank, as
+                // Expat's reader gives it: a text's line feeds are the file's.
+                const std::size_t fin = entrada.find(';', i);
+                if (fin == std::string_view::npos && !ultimo && n - i < kReferenciaMaxima) break;
+                if (fin != std::string_view::npos && fin - i < kReferenciaMaxima &&
+                    EsSaltoReferido(entrada.substr(i, fin + 1 - i))) {
+                    salida += "&#32;";
+                    tramo_ += 5;
+                    trasCr_ = false;
+                    i = fin + 1;
+                    continue;
+                }
             }
             if (tramo_ >= tramoMaximo_ && profundidad_ > 0 && EsBlanco(c) && !(trasCr_ && c == '\n')) {
                 salida += kCorteXml;

@@ -12,7 +12,9 @@ namespace varnel {
 // for the reader to leave out. It goes in inside the root element only, at
 // a blank (never inside a tuple, a reference or a character, nor between CR
 // and LF), so no line moves. Not a comment: Wine's XmlLite can miss the end
-// of one that straddles its buffer and swallow the text after it. Everything
+// of one that straddles its buffer and swallow the text after it. A line
+// feed written as a character reference ("&#10;") becomes a blank one
+// ("&#32;"), so a text's line feeds are the file's line ends. Everything
 // else passes as it is. Input is UTF-8.
 class TroceadorXml {
 public:

@@ -3,7 +3,13 @@
 // it, or (optionally) a file given on its command line filling the box, then a
 // close that must end the process. Prints the start-to-window time.
 // Usage: varnel_smoke PROGRAM [--ayuda] [--dejar] [--abrir FILE EXPECTED_LIST]
+//        varnel_smoke PROGRAM --varios CLASS FILE EXPECTED_LIST FILE EXPECTED_LIST...
+// --varios opens each file as Explorer's "Abrir con" does for a selection:
+// one window must show the lists of all of them in order, the other starts
+// having ended.
 #include <windows.h>
+// After windows.h.
+#include <shellapi.h>
 
 #include <chrono>
 #include <cstdio>
@@ -11,6 +17,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "ui/forms/help_form.h"
 #include "ui/forms/main_form.h"
@@ -91,10 +98,61 @@ bool EsperarCaja(HWND caja, HANDLE proceso, const std::string& esperado) {
 // default, so the smoke run starts without one.
 void SinDatumGuardado() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Varnel\\varnel", L"datum"); }
 
+// One start per file by the class's registered verb, back to back, as
+// Explorer makes them for a selection.
+int AbrirVarios(const std::wstring& clase, wchar_t** pares, int n) {
+    const auto carpeta =
+        std::filesystem::temp_directory_path() / ("varnel-varios-" + std::to_string(GetCurrentProcessId()));
+    std::filesystem::create_directories(carpeta);
+    SinDatumGuardado();
+    std::string lista;
+    std::vector<HANDLE> procesos;
+    for (int i = 0; i + 1 < n; i += 2) {
+        lista += Bytes(pares[i + 1]);
+        SHELLEXECUTEINFOW e{};
+        e.cbSize = sizeof e;
+        e.fMask = SEE_MASK_CLASSNAME | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+        e.lpVerb = L"open";
+        e.lpFile = pares[i];
+        e.lpClass = clase.c_str();
+        e.lpDirectory = carpeta.c_str();
+        e.nShow = SW_SHOWNORMAL;
+        if (!ShellExecuteExW(&e) || !e.hProcess) return Fallo("no arranca una de las aperturas");
+        procesos.push_back(e.hProcess);
+    }
+    // Every start but one ends; that one's window shows all the lists in order.
+    std::vector<HANDLE> vivos;
+    for (int i = 0; i < 6000; ++i, Sleep(20)) {  // Wine starts a program slowly under load
+        vivos.clear();
+        for (HANDLE h : procesos)
+            if (WaitForSingleObject(h, 0) != WAIT_OBJECT_0) vivos.push_back(h);
+        if (vivos.size() <= 1) break;
+    }
+    std::printf("%zu aperturas, %zu siguen\n", procesos.size(), vivos.size());
+    bool bien = vivos.size() == 1;
+    if (bien) {
+        const std::wstring titulo = varnel::win::Ancho(varnel::formularios::kPrincipal.titulo);
+        const int caja = varnel::win::kIdPrincipal +
+                         varnel::formularios::Indice(varnel::formularios::kControlesPrincipal, "txtPorta");
+        HWND v = Esperar(GetProcessId(vivos[0]), vivos[0], titulo, 60);
+        bien =
+            v && EsperarCaja(GetDlgItem(v, caja), vivos[0], lista) && Bytes(carpeta / "Sitna-Descargar.txt") == lista;
+        if (v) PostMessageW(v, WM_CLOSE, 0, 0);
+    }
+    for (HANDLE h : procesos) {
+        if (WaitForSingleObject(h, 15000) != WAIT_OBJECT_0) TerminateProcess(h, 1);
+        CloseHandle(h);
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(carpeta, ec);
+    return bien ? 0 : Fallo("las aperturas no dieron una sola lista con todos los ficheros en orden");
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return Fallo("falta el programa");
+    if (argc > 3 && std::wstring(argv[2]) == L"--varios") return AbrirVarios(argv[3], argv + 4, argc - 4);
     bool ayuda = false, dejar = false;
     std::wstring abrir, esperado;
     for (int i = 2; i < argc; ++i) {

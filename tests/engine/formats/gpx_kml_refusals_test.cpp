@@ -64,6 +64,11 @@ const CasoRechazo kRechazos[] = {
      "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Placemark><Point>\n"
      "<coordinates>-1.6432, 42.8169</coordinates></Point></Placemark></kml>",
      0, 2, "coordenadas no válidas «-1.6432,»"},
+    {"tupla_kml_tras_saltos_escritos_como_referencias",
+     "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Placemark><LineString><coordinates>\n"
+     "-1.6432,42.8169&#10;-1.6433,42.8170&#xA;-1.6434,42.8171&#x0a;\n-1.6435;42.8172\n"
+     "</coordinates></LineString></Placemark></kml>",
+     3, 3, "coordenadas no válidas «-1.6435;42.8172»"},
     // Held back until the end shows they are the file's points.
     {"ruta_rota_sin_track",
      "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\">\n<wpt lat=\"42\" lon=\"-1\"/>\n<rte>\n"

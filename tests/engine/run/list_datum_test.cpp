@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -189,6 +190,37 @@ TEST_F(DatumListaTest, UnaMapsourceDelHuso30EnSuDatumDejaLaPosicionComoEstaEscri
     EXPECT_EQ(Lista(), "555805.500,4718476");
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), "555806,4718476\r\n");
     EsperarResumen("Generados 1 Puntos en " + Ruta("Sitna-Descargar.txt"));
+}
+
+// Generated zone-30 positions written as plain decimals, any sign, leading
+// and trailing zeros: one run, and the box holds each exactly as written.
+std::string DecimalGenerado(std::mt19937& azar, int cifrasEnteras) {
+    std::string t = azar() % 3 == 0 ? "-" : "";
+    t.append(azar() % 4, '0');
+    t += std::to_string(azar() % 9 + 1);
+    for (int i = 1; i < cifrasEnteras; ++i) t += static_cast<char>('0' + azar() % 10);
+    if (const unsigned decimales = azar() % 4; decimales > 0) {
+        t += '.';
+        for (unsigned i = 0; i < decimales; ++i) t += static_cast<char>('0' + azar() % 10);
+        t.append(azar() % 3, '0');
+    }
+    return t;
+}
+
+TEST_F(DatumListaTest, UnaMapsourceDelHuso30LlegaAlCuadroComoEstaEscritaConSuSigno) {
+    std::mt19937 azar(28);  // the engine's numbers are the same on every platform
+    std::string fichero = "Grid\tUTM\r\nDatum\tEuropean 1950\r\n\r\nHeader\tPosition\tTime\r\n\r\n";
+    std::string esperado;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string x = DecimalGenerado(azar, 6);
+        const std::string y = DecimalGenerado(azar, 7);
+        fichero += "Trackpoint\t30 T " + x + " " + y + "\t\r\n";
+        esperado += (i ? "\r\n" : "") + x + "," + y;
+    }
+    Poner("Sitna-Mapsource.txt", fichero);
+    Convertir(conversiones::MapsourceSitna);
+    EXPECT_EQ(Lista(), esperado);
+    EsperarResumen("Generados 20000 Puntos en " + Ruta("Sitna-Descargar.txt"));
 }
 
 }  // namespace

@@ -37,6 +37,8 @@ const CasoTrocear kCasos[] = {
     {"instruccion_tal_cual", "<a><?pi uno dos tres cuatro?></a>", "<a><?pi uno dos tres cuatro?></a>"},
     {"cr_lf_juntos", "<a>unodos\r\ntres</a>", "<a>unodos" + kCorte + "\r\ntres</a>"},
     {"cuenta_desde_el_marcado", "<a>uno<b/>dos tres</a>", "<a>uno<b/>dos tres</a>"},
+    {"salto_referido_en_blanco", "<a>1&#10;2&#xA;3&#x0a;4&#38;5&#100;</a>", "<a>1&#32;2&#32;3&#32;4&#38;5&#100;</a>"},
+    {"referencia_sin_cerrar_tal_cual", "<a>1&#10</a>", "<a>1&#10</a>"},
     {"varios_cortes", "<c>1,2 3,4 5,6 7,8 9,0</c>",
      "<c>1,2 3,4" + kCorte + " 5,6" + kCorte + " 7,8" + kCorte + " 9,0</c>"},
 };
