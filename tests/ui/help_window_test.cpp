@@ -43,7 +43,7 @@ TEST_F(VentanaTest, AyudaMuestraSusCuatroTextosYSeCierraConIntroOEspacio) {
     EXPECT_TRUE(primera.visible);
     EXPECT_TRUE(primera.modal);
     EXPECT_EQ(primera.titulo, "Varnel Ayuda");
-    EXPECT_EQ(primera.tamano, QSize(745, 562));
+    EXPECT_EQ(primera.tamano, QSize(745, 594));
     EXPECT_EQ(primera.foco, "OKButton");
     ASSERT_EQ(primera.textos.size(), 4);
     EXPECT_TRUE(primera.textos[0].startsWith(" Es un fichero de texto que se obtiene directamente"));

@@ -43,9 +43,9 @@ constexpr std::string_view H10a = " Solo sirve para Navarra. Todos los datos est
 constexpr std::string_view H10b = " y Zona UTM 30T.";
 constexpr std::string_view H11 =
     " Elija ED50 en el recuadro Datum SITNA para las listas del visor SITNA anterior al 12 de agosto de 2013 y "
-    "ETRS89 para las del visor actual (IDENA); los ficheros en otro datum se transforman al elegido con la rejilla "
-    "oficial del IGN (con EPSG:1633 donde no llega).";
-// IGN's licence asks for this line wherever values derived from its grid are shown.
+    "ETRS89 para las del visor actual (IDENA); los ficheros en otro datum se transforman al elegido.";
+// The shift between datums, and the attribution IGN's licence asks for
+// wherever values derived from its grid are shown.
 constexpr std::string_view H12 =
     " Cambio de datum con la rejilla oficial del IGN (SPED2ETV2): derivado de datos originales del IGN www.ign.es "
     "CC-BY 4.0";
