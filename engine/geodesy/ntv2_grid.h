@@ -85,7 +85,10 @@ constexpr SubrejillaNtv2 LeerSubrejilla(std::string_view b, std::size_t en) {
           s.este - s.oeste < 2.0 * std::numbers::pi && s.sur >= -std::numbers::pi / 2 &&
           s.norte <= std::numbers::pi / 2))
         return {};
+    // PROJ's own count of nodes, rounding and all (lround is not constexpr).
+    // NOLINTNEXTLINE(bugprone-incorrect-roundings)
     const int columnas = static_cast<int>((s.este - s.oeste) * (1.0 / s.pasoLongitud) + 0.5) + 1;
+    // NOLINTNEXTLINE(bugprone-incorrect-roundings)
     const int filas = static_cast<int>((s.norte - s.sur) * (1.0 / s.pasoLatitud) + 0.5) + 1;
     const auto nodos = Leer<std::uint32_t>(b, en + 10 * kRegistro + 8);
     if (nodos != static_cast<std::uint64_t>(columnas) * static_cast<std::uint64_t>(filas)) return {};
