@@ -28,12 +28,17 @@ id=org.example.varnel
 esperado=$(
   echo ./usr/bin/varnel
   echo ./usr/share/applications/$id.desktop
+  echo ./usr/share/doc/varnel/copyright
   for lado in 16 22 24 32 48 64 128 256; do echo ./usr/share/icons/hicolor/${lado}x${lado}/apps/$id.png; done
   echo ./usr/share/icons/hicolor/scalable/apps/$id.svg
   echo ./usr/share/metainfo/$id.metainfo.xml
 )
 contenido=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}')
 diff <(sort <<<"$esperado") <(sort <<<"$contenido") || fallo "contenido distinto del esperado"
+
+# The grid built into the program, with IGN's attribution.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/varnel/copyright |
+  grep -q "Derivado de datos originales del IGN" || fallo "copyright sin la atribución del IGN"
 
 temporal=$(mktemp -d)
 app=

@@ -62,7 +62,7 @@ TEST(FormulariosTest, TextosDeAyudaUnidosConCrLf) {
     EXPECT_EQ(piezas(textos::TextoAyudaMapsource()), 2u);
     for (DatumLista d : {DatumLista::Ed50, DatumLista::Etrs89}) {
         EXPECT_EQ(piezas(textos::TextoAyudaOzi(d)), 2u);
-        EXPECT_EQ(piezas(textos::TextoAyudaVarnel(d)), 5u);
+        EXPECT_EQ(piezas(textos::TextoAyudaVarnel(d)), 6u);
         // H8 keeps its closing space before the break.
         EXPECT_NE(textos::TextoAyudaVarnel(d).find("(Búsquedas; Por ruta de GPS). \r\n Este programa"),
                   std::string::npos);

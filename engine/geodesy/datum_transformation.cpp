@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/geodesy/sped2etv2.h"
+
 namespace varnel {
 namespace {
 
@@ -69,7 +71,7 @@ PosicionGeografica AGeodesica(const Forma& el, Geocentrico g) {
 
 }  // namespace
 
-PosicionGeografica Ed50AEtrs89(PosicionGeografica p) {
+PosicionGeografica Ed50AEtrs89Epsg1633(PosicionGeografica p) {
     const Geocentrico g = AGeocentrico(kEd50, p);
     const auto fila = [&](std::size_t i) {
         const auto& r = kRotacion[i];
@@ -78,13 +80,23 @@ PosicionGeografica Ed50AEtrs89(PosicionGeografica p) {
     return AGeodesica(kWgs84, {fila(0) + kTraslacion.x, fila(1) + kTraslacion.y, fila(2) + kTraslacion.z});
 }
 
-PosicionGeografica Etrs89AEd50(PosicionGeografica p) {
+PosicionGeografica Etrs89AEd50Epsg1633(PosicionGeografica p) {
     const Geocentrico g = AGeocentrico(kWgs84, p);
     const double x = (g.x - kTraslacion.x) / kEscala;
     const double y = (g.y - kTraslacion.y) / kEscala;
     const double z = (g.z - kTraslacion.z) / kEscala;
     const auto columna = [&](std::size_t j) { return kRotacion[0][j] * x + kRotacion[1][j] * y + kRotacion[2][j] * z; };
     return AGeodesica(kEd50, {columna(0), columna(1), columna(2)});
+}
+
+PosicionGeografica Ed50AEtrs89(PosicionGeografica p) {
+    if (const auto r = DesplazarConRejilla(RejillaSped2etv2(), p, SentidoRejilla::Directo)) return *r;
+    return Ed50AEtrs89Epsg1633(p);
+}
+
+PosicionGeografica Etrs89AEd50(PosicionGeografica p) {
+    if (const auto r = DesplazarConRejilla(RejillaSped2etv2(), p, SentidoRejilla::Inverso)) return *r;
+    return Etrs89AEd50Epsg1633(p);
 }
 
 }  // namespace varnel

@@ -7,7 +7,8 @@ namespace varnel {
 
 // A point of the SITNA list (zone 30, on the list's datum) as a GPS holds it:
 // latitude and longitude on WGS 84. The zone's inverse on the datum's
-// ellipsoid, then, for ED50, the same EPSG:1633 shift the lists are read with.
+// ellipsoid, then, for ED50, the same shift the lists are read with (IGN's grid,
+// EPSG:1633 where it does not reach).
 PosicionGeografica Wgs84DeLista(PosicionUtm punto, DatumLista datum);
 
 }  // namespace varnel

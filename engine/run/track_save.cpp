@@ -32,8 +32,11 @@ void GuardarTraza(const PeticionGuardado& p, EstadoCompartido& estado, Resultado
     if (puntos.empty()) return;
 
     const std::string nombre = TextoRuta(p.destino.stem());
+    // Says which shift brought an ED50 list to WGS 84.
+    const std::string paso =
+        p.datumLista == DatumLista::Ed50 ? " con la rejilla SPED2ETV2 del IGN (EPSG:1633 donde no llega)" : "";
     const std::string descripcion = "Lista SITNA en UTM huso 30 " + std::string(NombreDatum(p.datumLista)) +
-                                    ", pasada a WGS 84 (" + std::to_string(puntos.size()) + " puntos)";
+                                    ", pasada a WGS 84" + paso + " (" + std::to_string(puntos.size()) + " puntos)";
     const TrazaWgs84 traza{nombre, p.creador, descripcion, puntos};
     const FilaFormato& fila = p.formato == FormatoTraza::Gpx   ? formato::kGpx
                               : p.formato == FormatoTraza::Kml ? formato::kKml

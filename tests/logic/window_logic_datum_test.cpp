@@ -179,10 +179,14 @@ TEST_F(LogicaTest, LaAyudaNombraElDatumElegido) {
     const std::vector<std::string> ozi = Piezas(ed50.at("lblOzi2"));
     const std::vector<std::string> varnel = Piezas(ed50.at("lblVarnel2"));
     ASSERT_EQ(ozi.size(), 2u);
-    ASSERT_EQ(varnel.size(), 5u);
+    ASSERT_EQ(varnel.size(), 6u);
     EXPECT_EQ(ozi[0], kOziEd50);
     EXPECT_EQ(varnel[0], kListaEd50);
     EXPECT_EQ(varnel[3], kDatosEd50);
+    // IGN's attribution for its grid, as its licence words it.
+    EXPECT_EQ(varnel[5],
+              " Cambio de datum con la rejilla oficial del IGN (SPED2ETV2): derivado de datos originales del IGN "
+              "www.ign.es CC-BY 4.0");
     // The new sentence: when to choose which, by the names the window shows.
     const std::string& eleccion = varnel[4];
     EXPECT_EQ(eleccion.front(), ' ');

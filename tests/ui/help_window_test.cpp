@@ -43,7 +43,7 @@ TEST_F(VentanaTest, AyudaMuestraSusCuatroTextosYSeCierraConIntroOEspacio) {
     EXPECT_TRUE(primera.visible);
     EXPECT_TRUE(primera.modal);
     EXPECT_EQ(primera.titulo, "Varnel Ayuda");
-    EXPECT_EQ(primera.tamano, QSize(745, 562));
+    EXPECT_EQ(primera.tamano, QSize(745, 594));
     EXPECT_EQ(primera.foco, "OKButton");
     ASSERT_EQ(primera.textos.size(), 4);
     EXPECT_TRUE(primera.textos[0].startsWith(" Es un fichero de texto que se obtiene directamente"));
@@ -51,7 +51,7 @@ TEST_F(VentanaTest, AyudaMuestraSusCuatroTextosYSeCierraConIntroOEspacio) {
     EXPECT_TRUE(primera.textos[0].contains("con ese nombre.\n Se usa también"));
     EXPECT_TRUE(primera.textos[1].contains("con esos nombres.\n Se usan también"));
     EXPECT_TRUE(primera.textos[2].contains("con ese nombre.\n El programa lee todas las líneas de track"));
-    EXPECT_EQ(primera.textos[3].count('\n'), 4);
+    EXPECT_EQ(primera.textos[3].count('\n'), 5);
     EXPECT_TRUE(primera.textos[3].contains("Todos los datos están en Datum European 1950 y Zona UTM 30T.\n Elija"));
     EXPECT_TRUE(primera.textos[3].contains("(Búsquedas; Por ruta de GPS). \n Este programa"));
     ASSERT_NE(w.Ayuda(), nullptr);

@@ -40,7 +40,7 @@ TEST_F(AyudaWin32Test, ModalCentradaYConSusTextos) {
         const UINT dpi = win::DpiDe(a);
         const auto px = [dpi](int twips) { return (twips * static_cast<int>(dpi) + 720) / 1440; };
         EXPECT_EQ(cliente.right, px(11175));
-        EXPECT_EQ(cliente.bottom, px(8430));
+        EXPECT_EQ(cliente.bottom, px(8910));
         EXPECT_EQ(win::Utf8(win::TextoDe(A("LblDescargar2"))), textos::TextoAyudaDescargar());
         EXPECT_EQ(win::Utf8(win::TextoDe(A("lblOzi2"))), textos::TextoAyudaOzi(DatumLista::Ed50));
         EXPECT_EQ(win::Utf8(win::TextoDe(A("lblMapsource2"))), textos::TextoAyudaMapsource());

@@ -44,6 +44,11 @@ constexpr std::string_view H10b = " y Zona UTM 30T.";
 constexpr std::string_view H11 =
     " Elija ED50 en el recuadro Datum SITNA para las listas del visor SITNA anterior al 12 de agosto de 2013 y "
     "ETRS89 para las del visor actual (IDENA); los ficheros en otro datum se transforman al elegido.";
+// The shift between datums, and the attribution IGN's licence asks for
+// wherever values derived from its grid are shown.
+constexpr std::string_view H12 =
+    " Cambio de datum con la rejilla oficial del IGN (SPED2ETV2): derivado de datos originales del IGN www.ign.es "
+    "CC-BY 4.0";
 
 // How each help text names the list's datum. Ozi files on ETRS89 are
 // headed "Datum,WGS 84": the name OziExplorer's menus give that datum.
@@ -83,7 +88,7 @@ std::string TextoAyudaOzi(DatumLista datum) { return Unidos({Frase(H3a, Nombres(
 std::string TextoAyudaMapsource() { return Unidos({H5, H6}); }
 std::string TextoAyudaVarnel(DatumLista datum) {
     const NombresDatum n = Nombres(datum);
-    return Unidos({Frase(H7a, n.lista, H7b), H8, H9, Frase(H10a, n.datos, H10b), H11});
+    return Unidos({Frase(H7a, n.lista, H7b), H8, H9, Frase(H10a, n.datos, H10b), H11, H12});
 }
 
 }  // namespace varnel::textos

@@ -15,9 +15,9 @@ gpsbabel -i unicsv -f navarra.csv -o kml -F navarra-waypoints.kml
 tail -n +2 navarra.csv | awk -F, '{ print $2, $1 }' |
   proj -f '%.4f' +proj=utm +zone=30 +ellps=WGS84 |
   awk '{ printf "%06d,%07d\r\n", ($1 < 0 ? -1 : 1) * int(($1 < 0 ? -$1 : $1) + 0.5), int($2 + 0.5) }' > navarra.expected.txt
-# The same points on a list in ED50: shifted by PROJ's EPSG:1633 operation
-# (inverted, WGS 84 to ED50), projected on International 1924.
+# The same points on a list in ED50: shifted by IGN's grid, inverted (WGS 84 to
+# ED50; EPSG:1633 where the grid does not reach), projected on International 1924.
 . ../proj-datum-shift.sh
 tail -n +2 navarra.csv | awk -F, '{ print $2, $1, 0, 0 }' |
-  cct -d 4 $(tubo_desplazado etrs89 ed50) |
+  cambiar_datum etrs89 ed50 |
   awk '{ printf "%06d,%07d\r\n", ($1 < 0 ? -1 : 1) * int(($1 < 0 ? -$1 : $1) + 0.5), int($2 + 0.5) }' > navarra.ed50.expected.txt

@@ -5,7 +5,8 @@
 # SITNA list it must give (<name>.expected.txt, the list on the file's own
 # datum), computed with PROJ's own `proj` and `cs2cs` on the positions as the
 # file writes them, and the list on the other datum (<name>.otro-datum.expected.txt),
-# through PROJ's EPSG:1633 operation with `cct`.
+# through IGN's grid (PROJ's hgridshift) or, where it does not reach, PROJ's
+# EPSG:1633 operation, with `cct`.
 # Needs gpsbabel, proj-bin and iconv.
 set -eu
 cd "$(dirname "$0")"
@@ -99,9 +100,9 @@ proyectar() {
         if [ -n "${DESPLAZAR:-}" ]; then
             case "$tipo" in
             # shellcheck disable=SC2086
-            utm) r=$(echo "$b $c 0 0" | cct -d 4 $(tubo_desplazado $DESPLAZAR "$a" "$1")) ;;
+            utm) r=$(echo "$b $c 0 0" | cambiar_datum $DESPLAZAR "$a" "$1") ;;
             # shellcheck disable=SC2086
-            geo) r=$(echo "$a $b 0 0" | cct -d 4 $(tubo_desplazado $DESPLAZAR)) ;;
+            geo) r=$(echo "$a $b 0 0" | cambiar_datum $DESPLAZAR) ;;
             *) fallo "punto ilegible: $tipo $a $b $c" ;;
             esac
         else case "$tipo" in
@@ -119,7 +120,7 @@ proyectar() {
         linea=$(echo "$r" | awk '
             function redondo(v,   a, e, f) {
                 a = v < 0 ? -v : v; e = int(a); f = a - e
-                if (f > 0.498 && f < 0.502) ambiguo = 1
+                if (f > 0.499 && f < 0.501) ambiguo = 1
                 if (f >= 0.5) e++
                 return v < 0 ? -e : e
             }
@@ -131,7 +132,7 @@ proyectar() {
                 else printf "%06d,%07d\n", x, y
             }')
         case "$linea" in
-        AMBIGUO) fallo "a menos de 2 mm de medio metro: $tipo $a $b $c -> $r" ;;
+        AMBIGUO) fallo "a menos de 1 mm de medio metro: $tipo $a $b $c -> $r" ;;
         FUERA)
             [ "${2:-}" = hasta-fuera ] || fallo "punto fuera del huso 30: $tipo $a $b $c -> $r"
             return 0
@@ -291,7 +292,8 @@ for f in ozitrack-huso31-wgs84 ozitrack-huso31-ed50 ozitrack-huso31-otro; do
     esperado_texto_ozi $f.txt >$f.expected.txt
 done
 
-# The same files when the list is on the other datum: shifted by EPSG:1633.
+# The same files when the list is on the other datum: shifted by the grid
+# (EPSG:1633 where it does not reach).
 desplazar() { # datum-name
     f=$(familia "$1")
     echo "$f $(otra "$f")"

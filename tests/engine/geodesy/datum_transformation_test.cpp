@@ -24,7 +24,8 @@ constexpr double kToleranciaMetros = 0.00001;
 // There and back the error must not add up beyond the rounding.
 constexpr double kToleranciaIdaYVueltaMetros = 0.000001;
 
-// One row of PROJ's answers (tests/data/proj-datum.csv, made by make-datum-table.sh).
+// One row of PROJ's answers for EPSG:1633 alone, the step where IGN's grid
+// does not reach (tests/data/proj-datum.csv, made by make-datum-table.sh).
 struct FilaProj {
     std::string sentido;  // directa, inversa or ida_y_vuelta
     PosicionGeografica dada;
@@ -43,7 +44,7 @@ const std::vector<FilaProj>& TablaProj() {
     return filas;
 }
 
-PosicionGeografica IdaYVuelta(PosicionGeografica p) { return Etrs89AEd50(Ed50AEtrs89(p)); }
+PosicionGeografica IdaYVuelta(PosicionGeografica p) { return Etrs89AEd50Epsg1633(Ed50AEtrs89Epsg1633(p)); }
 
 // One kind of row: what the program does to the given point, and on which
 // ellipsoid the answer lies.
@@ -87,13 +88,13 @@ TEST_P(TransformacionDatumTablaTest, CoincideConProj) {
     RecordProperty("mayor_diferencia_mm", std::to_string(mayor.metros * 1000.0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Proj, TransformacionDatumTablaTest,
-                         ::testing::Values(CasoTabla{"directa", Ed50AEtrs89, &elipsoide::Wgs84, kToleranciaMetros},
-                                           CasoTabla{"inversa", Etrs89AEd50, &elipsoide::Internacional1924,
-                                                     kToleranciaMetros},
-                                           CasoTabla{"ida_y_vuelta", IdaYVuelta, &elipsoide::Internacional1924,
-                                                     kToleranciaIdaYVueltaMetros}),
-                         [](const auto& info) { return std::string(info.param.sentido); });
+INSTANTIATE_TEST_SUITE_P(
+    Proj, TransformacionDatumTablaTest,
+    ::testing::Values(CasoTabla{"directa", Ed50AEtrs89Epsg1633, &elipsoide::Wgs84, kToleranciaMetros},
+                      CasoTabla{"inversa", Etrs89AEd50Epsg1633, &elipsoide::Internacional1924, kToleranciaMetros},
+                      CasoTabla{"ida_y_vuelta", IdaYVuelta, &elipsoide::Internacional1924,
+                                kToleranciaIdaYVueltaMetros}),
+    [](const auto& info) { return std::string(info.param.sentido); });
 
 // Every row of the table is of one of the three kinds above.
 TEST(TransformacionDatumTablaTest, SoloFilasConocidas) {
@@ -101,6 +102,45 @@ TEST(TransformacionDatumTablaTest, SoloFilasConocidas) {
         EXPECT_TRUE(fila.sentido == "directa" || fila.sentido == "inversa" || fila.sentido == "ida_y_vuelta")
             << fila.sentido;
 }
+
+// PROJ's answers with IGN's grid (tests/data/proj-grid.csv, made by
+// make-grid-table.sh): both subgrids' nodes and cell centres, their edges and
+// just past them, and beyond the grid, where PROJ falls back to EPSG:1633.
+// A millimetre: the interpolation is PROJ's, operation for operation.
+constexpr double kToleranciaRejillaMetros = 0.001;
+
+struct CasoRejilla {
+    const char* sentido;
+    PosicionGeografica (*nuestra)(PosicionGeografica);
+    const Elipsoide* llegada;
+};
+
+void PrintTo(const CasoRejilla& c, std::ostream* os) { *os << c.sentido; }
+
+class RejillaIgnTest : public ::testing::TestWithParam<CasoRejilla> {};
+
+TEST_P(RejillaIgnTest, CoincideConProjDentroYFuera) {
+    const auto& c = GetParam();
+    MayorDiferencia mayor;
+    int rejilla = 0;
+    int epsg1633 = 0;
+    for (const auto& f : FilasCsv("proj-grid.csv", 6)) {
+        if (f[0] != c.sentido) continue;
+        (f[1] == "rejilla" ? rejilla : epsg1633) += 1;
+        const PosicionGeografica dada{NumeroCsv(f[2]), NumeroCsv(f[3])};
+        const PosicionGeografica deProj{NumeroCsv(f[4]), NumeroCsv(f[5])};
+        mayor.Anotar(DistanciaMetros(*c.llegada, deProj, c.nuestra(dada)), dada.latitud, dada.longitud);
+    }
+    EXPECT_GE(rejilla, 3000);
+    EXPECT_GE(epsg1633, 250);
+    EXPECT_LE(mayor.metros, kToleranciaRejillaMetros) << mayor;
+    RecordProperty("mayor_diferencia_mm", std::to_string(mayor.metros * 1000.0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sped2etv2, RejillaIgnTest,
+                         ::testing::Values(CasoRejilla{"directa", Ed50AEtrs89, &elipsoide::Wgs84},
+                                           CasoRejilla{"inversa", Etrs89AEd50, &elipsoide::Internacional1924}),
+                         [](const auto& info) { return std::string(info.param.sentido); });
 
 }  // namespace
 }  // namespace varnel::prueba

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -63,6 +64,32 @@ private:
     };
     std::unique_ptr<PJ_CONTEXT, BorrarContexto> contexto_;
     std::unique_ptr<PJ, BorrarPj> pj_;  // destroyed before its context
+};
+
+// ED50 to WGS 84 (PJ_FWD) and back as PROJ does it with IGN's grid: the
+// committed grid through hgridshift, EPSG:1633 from its database where the
+// grid does not reach. Latitude then longitude in degrees, as EPSG:4230 and
+// EPSG:4326 have them.
+class CambioDatumProj {
+public:
+    bool Valida() const { return rejilla_.Valida() && epsg1633_.Valida(); }
+    PJ_COORD Transformar(PJ_DIRECTION sentido, PJ_COORD c) const {
+        const PJ_COORD r = rejilla_.Transformar(sentido, c);
+        return r.v[0] == HUGE_VAL ? epsg1633_.Transformar(sentido, c) : r;
+    }
+
+private:
+    OperacionProj rejilla_{[](PJ_CONTEXT* c) {
+        const std::string tubo =
+            "+proj=pipeline +step +proj=axisswap +order=2,1 +step +proj=unitconvert +xy_in=deg +xy_out=rad "
+            "+step +proj=hgridshift +grids=" +
+            RutaDatoDePrueba("../../data/SPED2ETV2.gsb").lexically_normal().string() +
+            " +step +proj=unitconvert +xy_in=rad +xy_out=deg +step +proj=axisswap +order=2,1";
+        return proj_create(c, tubo.c_str());
+    }};
+    OperacionProj epsg1633_{[](PJ_CONTEXT* c) {
+        return proj_create_from_database(c, "EPSG", "1633", PJ_CATEGORY_COORDINATE_OPERATION, 0, nullptr);
+    }};
 };
 #endif
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/engine/geodesy/proj_oracle.h"
 #include "tests/engine/run/engine_fixture.h"
 
 namespace varnel::prueba {
@@ -84,15 +85,15 @@ TEST_P(ViajeDeUnPaseoTest, VuelveDondeSeGrabo) {
     const FicheroOzi ozi = LeerOzi(Leer("Sitna-OziWp.txt"));
 
     // PROJ, from the datum the file names: zone 30 back to latitude and
-    // longitude, then EPSG:1633 (ED50 to WGS 84) from PROJ's own database.
+    // longitude, then for ED50 its shift with IGN's grid (EPSG:1633 where the
+    // grid does not reach).
     const Contexto ctx(proj_context_create());
     Pj inversa;
-    Pj aWgs84;
-    if (ozi.datum == "Datum,European 1950") {
+    const CambioDatumProj aWgs84;
+    const bool ed50 = ozi.datum == "Datum,European 1950";
+    if (ed50) {
         inversa.reset(proj_create(ctx.get(), "+proj=utm +zone=30 +ellps=intl"));
-        aWgs84.reset(
-            proj_create_from_database(ctx.get(), "EPSG", "1633", PJ_CATEGORY_COORDINATE_OPERATION, 0, nullptr));
-        ASSERT_TRUE(aWgs84) << "PROJ sin EPSG:1633";
+        ASSERT_TRUE(aWgs84.Valida()) << "PROJ sin la rejilla o sin EPSG:1633";
     } else {
         ASSERT_EQ(ozi.datum, "Datum,WGS 84");
         inversa.reset(proj_create(ctx.get(), "+proj=utm +zone=30 +ellps=WGS84"));
@@ -106,8 +107,8 @@ TEST_P(ViajeDeUnPaseoTest, VuelveDondeSeGrabo) {
     for (std::size_t i = 0; i < conocidos.size(); ++i) {
         PJ_COORD c = proj_trans(inversa.get(), PJ_INV, proj_coord(ozi.utm[i].first, ozi.utm[i].second, 0, 0));
         Punto p{proj_todeg(c.lp.phi), proj_todeg(c.lp.lam)};
-        if (aWgs84) {  // EPSG:4230 to EPSG:4326: latitude first, degrees
-            c = proj_trans(aWgs84.get(), PJ_FWD, proj_coord(p.lat, p.lon, 0, 0));
+        if (ed50) {  // EPSG:4230 to EPSG:4326: latitude first, degrees
+            c = aWgs84.Transformar(PJ_FWD, proj_coord(p.lat, p.lon, 0, 0));
             p = {c.v[0], c.v[1]};
         }
         const double m = Metros(p, conocidos[i]);

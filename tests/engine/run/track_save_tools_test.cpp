@@ -82,14 +82,12 @@ TEST_P(GuardarConHerramientasTest, GpsbabelYProjLoDejanEnLaLista) {
     const OperacionProj aUtm([ed50](PJ_CONTEXT* c) {
         return proj_create_crs_to_crs(c, ed50 ? "EPSG:4230" : "EPSG:4258", ed50 ? "EPSG:23030" : "EPSG:25830", nullptr);
     });
-    const OperacionProj epsg1633([](PJ_CONTEXT* c) {
-        return proj_create_from_database(c, "EPSG", "1633", PJ_CATEGORY_COORDINATE_OPERATION, 0, nullptr);
-    });
-    ASSERT_TRUE(aUtm.Valida() && epsg1633.Valida());
+    const CambioDatumProj aWgs84;
+    ASSERT_TRUE(aUtm.Valida() && aWgs84.Valida());
     double mayor = 0;
     for (std::size_t i = 0; i < lista.size(); ++i) {
         PJ_COORD geo = leidos[i];
-        if (ed50) geo = epsg1633.Transformar(PJ_INV, geo);
+        if (ed50) geo = aWgs84.Transformar(PJ_INV, geo);
         const PJ_COORD utm = aUtm.Transformar(PJ_FWD, geo);
         mayor = std::max(mayor, std::hypot(utm.v[0] - lista[i].este, utm.v[1] - lista[i].norte));
     }
