@@ -30,14 +30,14 @@ e50=../gpx/navarra.ed50.expected.txt
   tr -d '\r' < $e89 | awk -F, '{ printf "%s[%s.00,%s.00]\n", (NR > 1 ? "," : ""), $1, $2 }'
   printf ']}}],\n"crs":{"type":"name","properties":{"name":"urn:ogc:def:crs:EPSG::25830"}}}\n'
 } > navarra-25830.geojson
-tr -d '\r' < $e89 | awk -F, '{ print $1, $2, 0, 0 }' | cct -d 4 $(tubo_desplazado etrs89 ed50 30 GRS80) | redondear > navarra-25830.ed50.expected.txt
+tr -d '\r' < $e89 | awk -F, '{ print $1, $2, 0, 0 }' | cambiar_datum etrs89 ed50 30 GRS80 | redondear > navarra-25830.ed50.expected.txt
 # On ED50 / UTM 30 (EPSG:23030), crs first, as points.
 {
   printf '{"type":"FeatureCollection","crs":{"type":"name","properties":{"name":"EPSG:23030"}},"features":[\n'
   tr -d '\r' < $e50 | awk -F, '{ printf "%s{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[%s,%s]}}\n", (NR > 1 ? "," : ""), $1, $2 }'
   printf ']}\n'
 } > navarra-23030.geojson
-tr -d '\r' < $e50 | awk -F, '{ print $1, $2, 0, 0 }' | cct -d 4 $(tubo_desplazado ed50 etrs89 30 intl) | redondear > navarra-23030.etrs89.expected.txt
+tr -d '\r' < $e50 | awk -F, '{ print $1, $2, 0, 0 }' | cambiar_datum ed50 etrs89 30 intl | redondear > navarra-23030.etrs89.expected.txt
 
 # TwoNav device: UTF-8 with its mark, "B  UTF-8", WGS 84, degrees, LF; two
 # points without a fix (0,0) among the track points.
@@ -59,7 +59,7 @@ tr -d '\r' < $e50 | tr , ' ' | proj -I -f '%.8f' +proj=utm +zone=30 +ellps=intl 
     $2 < 0 ? -$2 : $2, $2 < 0 ? "S" : "N", $1 < 0 ? -$1 : $1, $1 < 0 ? "W" : "E" }' ed50-grados.txt
 } > navarra-etrex-ed50.trk
 proj -f '%.4f' +proj=utm +zone=30 +ellps=intl < ed50-grados.txt | redondear > navarra-etrex-ed50.expected.txt
-awk '{ print $1, $2, 0, 0 }' ed50-grados.txt | cct -d 4 $(tubo_desplazado ed50 etrs89) | redondear > navarra-etrex-ed50.etrs89.expected.txt
+awk '{ print $1, $2, 0, 0 }' ed50-grados.txt | cambiar_datum ed50 etrs89 | redondear > navarra-etrex-ed50.etrs89.expected.txt
 rm ed50-grados.txt
 # CompeGPS waypoints in UTM on ED50 (U 0, zone and band), CR LF.
 {
