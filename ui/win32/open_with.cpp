@@ -8,7 +8,7 @@
 namespace varnel::win {
 namespace {
 
-// Per desktop session: another user's program is not ours to feed.
+// Local to this logon: another user's program is not ours to feed.
 constexpr wchar_t kNombre[] = L"Local\\Varnel.RecibeFicheros";
 constexpr wchar_t kClase[] = L"VarnelRecibeFicheros";
 constexpr ULONG_PTR kMarca = 0x5652'4E31;  // what a hand-over's WM_COPYDATA carries
