@@ -73,7 +73,7 @@ TEST_F(MenuCuadroQtTest, LasEntradasDeQtYLuegoLasNuestras) {
         QStringLiteral("edit-cut"),    QStringLiteral("edit-copy"),  QStringLiteral("edit-paste"),
         QStringLiteral("edit-delete"), QStringLiteral("-"),          QStringLiteral("select-all"),
         QStringLiteral("-"),           QStringLiteral("GuardarGpx"), QStringLiteral("GuardarKml"),
-        QStringLiteral("GuardarKmz"), QStringLiteral("VerDibujo")};
+        QStringLiteral("GuardarKmz"),  QStringLiteral("VerDibujo")};
     // Shift+F10, the menu key (the platform turns it into a keyboard context
     // menu event) and the right button.
     EXPECT_EQ(Entradas([&] { QTest::keyClick(Porta(), Qt::Key_F10, Qt::ShiftModifier); }), esperadas);
