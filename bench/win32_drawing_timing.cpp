@@ -25,7 +25,7 @@ double CpuMs() {
     FILETIME creado, terminado, nucleo, usuario;
     GetThreadTimes(GetCurrentThread(), &creado, &terminado, &nucleo, &usuario);
     const auto ms = [](FILETIME f) {
-        return ((static_cast<ULONGLONG>(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 1e4;
+        return static_cast<double>((static_cast<ULONGLONG>(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 1e4;
     };
     return ms(nucleo) + ms(usuario);
 }

@@ -23,8 +23,8 @@ class Fit {
 public:
     // A definition of local type `local`: (field, size, base type) triples,
     // and developer fields of these sizes.
-    Fit& Definir(int local, bool grande, int global, std::vector<std::array<int, 3>> campos,
-                 std::vector<int> desarrollo = {}) {
+    Fit& Definir(int local, bool grande, int global, const std::vector<std::array<int, 3>>& campos,
+                 const std::vector<int>& desarrollo = {}) {
         d_ += static_cast<char>(0x40 | (desarrollo.empty() ? 0 : 0x20) | local);
         d_ += '\0';
         d_ += static_cast<char>(grande);
@@ -40,7 +40,7 @@ public:
         return *this;
     }
     // A data message under `cabecera` holding these 4-byte values, then `relleno`.
-    Fit& Datos(int cabecera, std::vector<std::int32_t> valores, std::string relleno = {}) {
+    Fit& Datos(int cabecera, const std::vector<std::int32_t>& valores, const std::string& relleno = {}) {
         d_ += static_cast<char>(cabecera);
         for (std::int32_t v : valores) Entero(static_cast<std::uint32_t>(v), 4);
         d_ += relleno;

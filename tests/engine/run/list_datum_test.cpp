@@ -214,8 +214,8 @@ TEST_F(DatumListaTest, UnaMapsourceDelHuso30LlegaAlCuadroComoEstaEscritaConSuSig
     for (int i = 0; i < 20000; ++i) {
         const std::string x = DecimalGenerado(azar, 6);
         const std::string y = DecimalGenerado(azar, 7);
-        fichero += "Trackpoint\t30 T " + x + " " + y + "\t\r\n";
-        esperado += (i ? "\r\n" : "") + x + "," + y;
+        fichero.append("Trackpoint\t30 T ").append(x).append(" ").append(y).append("\t\r\n");
+        esperado.append(i ? "\r\n" : "").append(x).append(",").append(y);
     }
     Poner("Sitna-Mapsource.txt", fichero);
     Convertir(conversiones::MapsourceSitna);
