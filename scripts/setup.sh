@@ -13,7 +13,7 @@ paquetes=(
   xvfb xauth x11-utils xdotool imagemagick time python3
   librsvg2-bin dpkg-dev desktop-file-utils appstream
   gpsbabel proj-bin libproj-dev libexpat1-dev expat libxml2-utils
-  zlib1g-dev
+  zlib1g-dev zip unzip
   rapidjson-dev
 )
 if [ "${1:-}" = windows ]; then
