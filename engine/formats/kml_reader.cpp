@@ -13,10 +13,13 @@ namespace {
 // Google's extensions: gx:Track is a line of gx:coord "lon lat alt" elements.
 constexpr std::string_view kEspacioGx = "http://www.google.com/kml/ext/2.2";
 
+// A LinearRing (a polygon's boundary) is a line too: the path around it.
+bool EsLinea(std::string_view nombre) { return nombre == "LineString" || nombre == "LinearRing"; }
+
 // The coordinates of one kind of geometry, read as the elements come.
 struct Geometria {
-    explicit Geometria(std::string_view n) : nombre(n) {}
-    std::string_view nombre;        // "LineString" or "Point"
+    explicit Geometria(bool l) : linea(l) {}
+    bool linea;                     // lines, or Points
     std::int64_t profundidad = -1;  // of the geometry being read
     bool recogiendo = false;        // inside its coordinates
     CoordenadasKml coordenadas;
@@ -37,12 +40,13 @@ private:
                 lineaCoord_ = Linea();
             }
         }
+        if (propio && nombre == "NetworkLink" && !enlace_) enlace_ = Linea();
         for (Geometria* g : {&lineas_, &puntos_}) {
             // An element inside coordinates ends the tuple before it.
             if (g->recogiendo) Tuplas(*g, g->coordenadas.Terminar(nuevos_));
             if (!propio) continue;
-            if (nombre == "LineString" || nombre == "Point") {
-                g->profundidad = nombre == g->nombre ? Profundidad() : -1;
+            if (EsLinea(nombre) || nombre == "Point") {
+                g->profundidad = EsLinea(nombre) == g->linea ? Profundidad() : -1;
             } else if (nombre == "coordinates" && !g->recogiendo && g->profundidad >= 0 &&
                        Profundidad() == g->profundidad + 1) {
                 g->recogiendo = true;
@@ -78,7 +82,10 @@ private:
     void Terminar() override {
         if (hayLineas_) return;
         for (const PuntoLeido& p : reservados_) Entregar(p);
-        if (rechazoPuntos_) Rechazar(rechazoPuntos_->first, rechazoPuntos_->second);
+        if (rechazoPuntos_) return Rechazar(rechazoPuntos_->first, rechazoPuntos_->second);
+        // A layer that only fetches its places from elsewhere: nothing here
+        // to replace the list with.
+        if (reservados_.empty() && enlace_) Rechazar(*enlace_, "sin puntos: solo enlaza a otro fichero (NetworkLink)");
     }
 
     // A gx:coord's "lon lat alt", read as the tuple "lon,lat,alt" it stands for.
@@ -123,16 +130,17 @@ private:
         g.profundidad = -1;
     }
 
-    Geometria lineas_{"LineString"};
-    Geometria puntos_{"Point"};
+    Geometria lineas_{true};
+    Geometria puntos_{false};
     std::vector<PuntoLeido> nuevos_;
     bool hayLineas_ = false;
-    std::vector<PuntoLeido> reservados_;  // the Points' tuples, while no LineString gave one
+    std::vector<PuntoLeido> reservados_;  // the Points' tuples, while no line gave one
     std::optional<std::pair<std::int64_t, std::string>> rechazoPuntos_;
     std::int64_t pista_ = -1;  // depth of the gx:Track being read
     bool enCoord_ = false;
     std::string coord_;
     std::int64_t lineaCoord_ = 0;
+    std::optional<std::int64_t> enlace_;  // line of the first NetworkLink
 };
 
 }  // namespace

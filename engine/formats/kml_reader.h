@@ -12,10 +12,11 @@ namespace varnel::kml {
 bool EsRaiz(std::string_view nombre, std::string_view espacio);
 
 // The points of a KML file in one pass: the tuples of every LineString and
-// the gx:coord of every gx:Track, in document order; without any, those of
-// the Points (the line where the tuple is written,
-// counted from its coordinates tag). The Points' tuples are held until a
-// LineString's first tuple drops them, or the end hands them out.
+// LinearRing and the gx:coord of every gx:Track, in document order; without
+// any, those of the Points (the line where the tuple is written, counted
+// from its coordinates tag). The Points' tuples are held until a line's
+// first tuple drops them, or the end hands them out. A document with
+// neither but a NetworkLink is refused at the link.
 std::unique_ptr<LectorPuntosFichero> CrearLector(FuenteBytes& bytes);
 
 }  // namespace varnel::kml

@@ -281,7 +281,14 @@ varias líneas
      "</outerBoundaryIs></Polygon>\n"
      "</MultiGeometry></Placemark>\n"
      "</Document></kml>\n",
-     {{42.91, -1.91, 6}, {42.92, -1.92, 6}, {42.93, -1.93, 6}, {42.94, -1.94, 8}, {42.95, -1.95, 9}}},
+     {{42.91, -1.91, 6},
+      {42.92, -1.92, 6},
+      {42.93, -1.93, 6},
+      {42.94, -1.94, 8},
+      {42.95, -1.95, 9},
+      {8, -8, 10},
+      {8.1, -8, 10},
+      {8, -8, 10}}},
     {"kml_2_1_points",
      Codificacion::Utf8,
      R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -293,7 +300,7 @@ varias líneas
 </coordinates></Point></MultiGeometry></Placemark>
 <Placemark><Polygon><outerBoundaryIs><LinearRing><coordinates>-8,8 -8,8.1 -8,8</coordinates></LinearRing></outerBoundaryIs></Polygon></Placemark>
 </Folder></kml>)",
-     {{42.51, -1.51, 4}, {42.52, -1.52, 6}}},
+     {{8, -8, 8}, {8.1, -8, 8}, {8, -8, 8}}},
     {"kml_prefijo_y_cdata",
      Codificacion::Utf16Le,
      R"(<?xml version="1.0" encoding="UTF-16"?>

@@ -86,6 +86,10 @@ const CasoRechazo kRechazos[] = {
      "</Point></Placemark>\n<Placemark><LineString><coordinates/></LineString></Placemark>\n"
      "<Placemark><Point><coordinates>\n-1,142</coordinates></Point></Placemark>\n</Document></kml>",
      1, 5, "coordenadas no válidas «-1,142»"},
+    {"kml_que_solo_enlaza",
+     "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Folder><Style/>\n<NetworkLink><Link><href>http://a/b.kml</href>"
+     "</Link></NetworkLink>\n<NetworkLink/></Folder></kml>",
+     0, 3, "sin puntos: solo enlaza a otro fichero (NetworkLink)"},
     {"raiz_desconocida", "<?xml version=\"1.0\"?>\n<html><body/></html>", 0, 2, "formato no reconocido"},
     {"gpx_de_otro_espacio", "<gpx xmlns=\"http://example.com/gpx\"><wpt lat=\"1\" lon=\"1\"/></gpx>", 0, 1,
      "formato no reconocido"},
