@@ -1,6 +1,7 @@
 #include "engine/core/path_text.h"
 
 #include "engine/core/run_error.h"
+#include "engine/core/utf8.h"
 
 namespace varnel {
 namespace {
@@ -17,24 +18,6 @@ char32_t Siguiente(const std::wstring& w, std::size_t& i) {
         return 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(w[i++]) - 0xDC00);
     return kSolitario;
 }
-
-void AnadirUtf8(std::string& s, char32_t c) {
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (c >> 18));
-        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 #endif
 
 }  // namespace
@@ -47,7 +30,7 @@ std::string TextoRuta(const std::filesystem::path& ruta) {
     s.reserve(w.size());
     for (std::size_t i = 0; i < w.size();) {
         const char32_t c = Siguiente(w, i);
-        AnadirUtf8(s, c == kSolitario ? U'\uFFFD' : c);
+        AnadirUtf8(c == kSolitario ? U'\uFFFD' : c, s);
     }
     return s;
 #else

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/core/utf8.h"
 #include "engine/text/text_decoding.h"
 
 namespace varnel {

@@ -39,7 +39,4 @@ private:
     char16_t alto_ = 0;  // a high surrogate waiting for its pair
 };
 
-// Appends the UTF-8 of one code point.
-void AnadirUtf8(char32_t c, std::string& salida);
-
 }  // namespace varnel

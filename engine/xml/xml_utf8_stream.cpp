@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "engine/core/utf8.h"
 #include "engine/platform/native_file.h"
 
 namespace varnel {
