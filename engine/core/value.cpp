@@ -138,6 +138,22 @@ void Valor::AnadirTexto(std::string& salida) const {
         salida += std::get<std::string>(dato_);
 }
 
+std::optional<CifrasEntero> CifrasDeEntero(const Valor& v) {
+    const double* n = v.SiNumero();
+    // The same test AnadirNumero makes, so the digits are the ones it writes.
+    if (n == nullptr || !(std::fabs(*n) < 1e15) || std::nearbyint(*n) != *n) return std::nullopt;
+    CifrasEntero c;
+    c.negativo = *n < 0;
+    const auto entero = static_cast<std::uint64_t>(std::fabs(*n));
+    char* const inicio = c.cifras.data();
+    char* const fin = inicio + c.cifras.size();
+    // Eastings and northings fit 32 bits, which to_chars divides faster.
+    const auto r = entero <= UINT32_MAX ? std::to_chars(inicio, fin, static_cast<std::uint32_t>(entero))
+                                        : std::to_chars(inicio, fin, entero);
+    c.largo = static_cast<std::uint8_t>(r.ptr - inicio);
+    return c;
+}
+
 std::string FormatoCeros(const Valor& v, int digitos) {
     std::string s;
     AnadirFormatoCeros(s, v, digitos);
