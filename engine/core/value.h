@@ -59,10 +59,11 @@ std::string TextoNumero(double n);
 // value's text and its zero-filled format are these digits, so a writer that
 // needs the two formats the number once.
 struct CifrasEntero {
-    std::array<char, 16> cifras{};
-    std::uint8_t largo = 0;
+    std::array<char, 16> cifras{};  // the digits at its end, from `inicio`
+    std::uint8_t inicio = 0;
     bool negativo = false;  // never for zero, -0 included
-    std::string_view Digitos() const { return {cifras.data(), largo}; }
+    std::size_t Largo() const { return cifras.size() - inicio; }
+    std::string_view Digitos() const { return {cifras.data() + inicio, Largo()}; }
 };
 // Nothing for text, fractions, and numbers too large or not finite.
 std::optional<CifrasEntero> CifrasDeEntero(const Valor& v);

@@ -22,7 +22,7 @@ public:
     }
     void Numero(const CifrasEntero& c, std::size_t digitos) {
         if (c.negativo) Poner('-');
-        if (c.largo < digitos) Ceros(digitos - c.largo);
+        if (c.Largo() < digitos) Ceros(digitos - c.Largo());
         Poner(c.Digitos());
     }
     std::string_view Texto() const { return {texto_.data(), largo_}; }

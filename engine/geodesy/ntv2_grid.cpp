@@ -54,12 +54,23 @@ Lp Nodo(const RejillaNtv2& r, const SubrejillaNtv2& s, int x, int y) {
     return {lon, lat};
 }
 
+// lround(floor(v)) as an int, NaN as 0: within int's range without a call
+// into the maths library, which this lookup makes twice per iteration.
+int Piso(double v) {
+    if (std::isnan(v)) return 0;
+    if (v >= -2147483648.0 && v < 2147483648.0) {
+        const int i = static_cast<int>(v);  // towards zero
+        return i > v ? i - 1 : i;
+    }
+    return static_cast<int>(std::lround(std::floor(v)));
+}
+
 // `t` from the subgrid's south-west corner, in radians.
 Lp Interpolar(const RejillaNtv2& r, const SubrejillaNtv2& s, Lp t, CeldaNtv2& c) {
     t.lam /= s.pasoLongitud;
     t.phi /= s.pasoLatitud;
-    int x = std::isnan(t.lam) ? 0 : static_cast<int>(std::lround(std::floor(t.lam)));
-    int y = std::isnan(t.phi) ? 0 : static_cast<int>(std::lround(std::floor(t.phi)));
+    int x = Piso(t.lam);
+    int y = Piso(t.phi);
     double fx = t.lam - x;
     double fy = t.phi - y;
     constexpr Lp kNada{kFuera, kFuera};
