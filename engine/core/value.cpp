@@ -1,5 +1,6 @@
 #include "engine/core/value.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -136,6 +137,56 @@ void Valor::AnadirTexto(std::string& salida) const {
         AnadirNumero(salida, *n);
     else
         salida += std::get<std::string>(dato_);
+}
+
+namespace {
+
+constexpr std::array<char, 200> kParesCifras = [] {
+    std::array<char, 200> t{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        t[2 * i] = static_cast<char>('0' + i / 10);
+        t[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}();
+
+// The digits of `n` at the end of `cifras`; where they start.
+template <typename Entero>
+std::size_t PonerCifras(std::array<char, 16>& cifras, Entero n) {
+    std::size_t i = cifras.size();
+    while (n >= 100) {
+        const auto par = static_cast<std::size_t>(n % 100) * 2;
+        n /= 100;
+        i -= 2;
+        cifras[i] = kParesCifras[par];
+        cifras[i + 1] = kParesCifras[par + 1];
+    }
+    if (n >= 10) {
+        const auto par = static_cast<std::size_t>(n) * 2;
+        i -= 2;
+        cifras[i] = kParesCifras[par];
+        cifras[i + 1] = kParesCifras[par + 1];
+    } else {
+        cifras[--i] = static_cast<char>('0' + n);
+    }
+    return i;
+}
+
+}  // namespace
+
+std::optional<CifrasEntero> CifrasDeEntero(const Valor& v) {
+    const double* n = v.SiNumero();
+    // The same test AnadirNumero makes, so the digits are the ones it writes.
+    if (n == nullptr || !(std::fabs(*n) < 1e15) || std::nearbyint(*n) != *n) return std::nullopt;
+    CifrasEntero c;
+    c.negativo = *n < 0;
+    // Two digits at a time from the end of the buffer, in 32 bits when the
+    // number fits them (eastings and northings do): the division is cheaper.
+    const auto entero = static_cast<std::uint64_t>(std::fabs(*n));
+    const std::size_t i = entero <= UINT32_MAX ? PonerCifras(c.cifras, static_cast<std::uint32_t>(entero))
+                                               : PonerCifras(c.cifras, entero);
+    c.inicio = static_cast<std::uint8_t>(i);
+    return c;
 }
 
 std::string FormatoCeros(const Valor& v, int digitos) {

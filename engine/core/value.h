@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +31,9 @@ public:
     // The same, appended to `salida`.
     void AnadirTexto(std::string& salida) const;
 
+    // The number itself when the value holds one (not text that reads as one).
+    const double* SiNumero() const { return std::get_if<double>(&dato_); }
+
     bool operator==(const Valor&) const = default;
 
 private:
@@ -50,6 +55,19 @@ std::string TextoNumero(double n);
 // The "000000"/"0000000" formats: rounded half away from zero to a whole
 // number, zero-filled to `digitos`, never cut. Text that does not read as a
 // number is passed through unchanged.
+// A whole number under 10^15 as its digits, without the sign. Both the
+// value's text and its zero-filled format are these digits, so a writer that
+// needs the two formats the number once.
+struct CifrasEntero {
+    std::array<char, 16> cifras{};  // the digits at its end, from `inicio`
+    std::uint8_t inicio = 0;
+    bool negativo = false;  // never for zero, -0 included
+    std::size_t Largo() const { return cifras.size() - inicio; }
+    std::string_view Digitos() const { return {cifras.data() + inicio, Largo()}; }
+};
+// Nothing for text, fractions, and numbers too large or not finite.
+std::optional<CifrasEntero> CifrasDeEntero(const Valor& v);
+
 std::string FormatoCeros(const Valor& v, int digitos);
 // The same, appended to `salida` (a writer's reused line).
 void AnadirFormatoCeros(std::string& salida, const Valor& v, int digitos);

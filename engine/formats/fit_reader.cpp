@@ -18,20 +18,37 @@ constexpr std::uint16_t kMensajeCurso = 32;     // course point: lat field 2, lo
 constexpr std::uint32_t kPosicionInvalida = 0x7fffffff;
 constexpr double kGradosPorSemicirculo = 180.0 / 2147483648.0;
 
-// The protocol's CRC-16, four bits at a time.
-std::uint16_t Crc(std::string_view d) {
-    static constexpr std::array<std::uint16_t, 16> kTabla{0x0000, 0xCC01, 0xD801, 0x1400, 0xF001, 0x3C00,
-                                                          0x2800, 0xE401, 0xA001, 0x6C00, 0x7800, 0xB401,
-                                                          0x5000, 0x9C01, 0x8801, 0x4400};
-    std::uint16_t crc = 0;
-    for (const char ch : d) {
-        const auto b = static_cast<unsigned char>(ch);
-        std::uint16_t t = kTabla[crc & 0xf];
-        crc = static_cast<std::uint16_t>(((crc >> 4) & 0x0fff) ^ t ^ kTabla[b & 0xf]);
-        t = kTabla[crc & 0xf];
-        crc = static_cast<std::uint16_t>(((crc >> 4) & 0x0fff) ^ t ^ kTabla[(b >> 4) & 0xf]);
+// The protocol's CRC-16 (polynomial 0xA001, reflected, from 0) eight bytes at
+// a time: table k holds a byte's CRC followed by k zero bytes.
+using TablasCrc = std::array<std::array<std::uint16_t, 256>, 8>;
+
+constexpr TablasCrc HacerTablasCrc() {
+    TablasCrc t{};
+    for (unsigned i = 0; i < 256; ++i) {
+        unsigned crc = i;
+        for (int bit = 0; bit < 8; ++bit) crc = (crc & 1U) != 0 ? (crc >> 1) ^ 0xA001U : crc >> 1;
+        t[0][i] = static_cast<std::uint16_t>(crc);
     }
-    return crc;
+    for (std::size_t k = 1; k < t.size(); ++k)
+        for (std::size_t i = 0; i < 256; ++i)
+            t[k][i] = static_cast<std::uint16_t>((t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xffU]);
+    return t;
+}
+
+constexpr TablasCrc kTablasCrc = HacerTablasCrc();
+
+std::uint16_t Crc(std::string_view d) {
+    const auto& t = kTablasCrc;
+    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(d[i]); };
+    unsigned crc = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= d.size(); i += 8) {
+        crc ^= b(i) | static_cast<unsigned>(b(i + 1)) << 8;
+        crc = t[7][crc & 0xffU] ^ t[6][crc >> 8] ^ t[5][b(i + 2)] ^ t[4][b(i + 3)] ^ t[3][b(i + 4)] ^ t[2][b(i + 5)] ^
+              t[1][b(i + 6)] ^ t[0][b(i + 7)];
+    }
+    for (; i < d.size(); ++i) crc = (crc >> 8) ^ t[0][(crc ^ b(i)) & 0xffU];
+    return static_cast<std::uint16_t>(crc);
 }
 
 std::uint32_t Byte(std::string_view d, std::size_t i) { return static_cast<unsigned char>(d[i]); }

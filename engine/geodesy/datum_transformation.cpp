@@ -89,14 +89,24 @@ PosicionGeografica Etrs89AEd50Epsg1633(PosicionGeografica p) {
     return AGeodesica(kEd50, {columna(0), columna(1), columna(2)});
 }
 
-PosicionGeografica Ed50AEtrs89(PosicionGeografica p) {
-    if (const auto r = DesplazarConRejilla(RejillaSped2etv2(), p, SentidoRejilla::Directo)) return *r;
+PosicionGeografica Ed50AEtrs89(PosicionGeografica p, CeldaNtv2& celda) {
+    if (const auto r = DesplazarConRejilla(RejillaSped2etv2(), p, SentidoRejilla::Directo, celda)) return *r;
     return Ed50AEtrs89Epsg1633(p);
 }
 
-PosicionGeografica Etrs89AEd50(PosicionGeografica p) {
-    if (const auto r = DesplazarConRejilla(RejillaSped2etv2(), p, SentidoRejilla::Inverso)) return *r;
+PosicionGeografica Etrs89AEd50(PosicionGeografica p, CeldaNtv2& celda) {
+    if (const auto r = DesplazarConRejilla(RejillaSped2etv2(), p, SentidoRejilla::Inverso, celda)) return *r;
     return Etrs89AEd50Epsg1633(p);
+}
+
+PosicionGeografica Ed50AEtrs89(PosicionGeografica p) {
+    CeldaNtv2 celda;
+    return Ed50AEtrs89(p, celda);
+}
+
+PosicionGeografica Etrs89AEd50(PosicionGeografica p) {
+    CeldaNtv2 celda;
+    return Etrs89AEd50(p, celda);
 }
 
 }  // namespace varnel

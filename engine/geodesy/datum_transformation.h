@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/geodesy/ntv2_grid.h"
 #include "engine/geodesy/transverse_mercator.h"
 
 namespace varnel {
@@ -11,6 +12,9 @@ namespace varnel {
 // asks the grid about the ETRS89 point, as PROJ does. Degrees in and out.
 PosicionGeografica Ed50AEtrs89(PosicionGeografica p);
 PosicionGeografica Etrs89AEd50(PosicionGeografica p);
+// The same for a run of points, the grid's last cell kept in `celda`.
+PosicionGeografica Ed50AEtrs89(PosicionGeografica p, CeldaNtv2& celda);
+PosicionGeografica Etrs89AEd50(PosicionGeografica p, CeldaNtv2& celda);
 
 // EPSG:1633 alone, the
 // seven-parameter Helmert shift of mainland Spain but its northwest (position

@@ -67,7 +67,7 @@ bool ConversorLista::ALista(const PuntoFichero& p, Valor& x, Valor& y) {
     if (!CercaDelHuso30(g)) return false;
     if (mismo) return RedondearEnLista(Huso30(ElipsoideDe(datum)).Directa(g), x, y);
 
-    g = lista_ == DatumLista::Ed50 ? Etrs89AEd50(g) : Ed50AEtrs89(g);
+    g = lista_ == DatumLista::Ed50 ? Etrs89AEd50(g, celda_) : Ed50AEtrs89(g, celda_);
     bool visto = false;
     for (std::size_t i = 0; i < numDesplazados_; ++i) visto = visto || desplazados_[i] == datum;
     if (!visto) desplazados_[numDesplazados_++] = datum;

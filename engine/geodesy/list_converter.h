@@ -7,6 +7,7 @@
 #include "engine/core/value.h"
 #include "engine/geodesy/file_point.h"
 #include "engine/geodesy/list_datum.h"
+#include "engine/geodesy/ntv2_grid.h"
 #include "engine/geodesy/transverse_mercator.h"
 
 namespace varnel {
@@ -46,6 +47,7 @@ private:
     std::array<std::optional<ProyeccionUtm>, 3> huso30_;
     std::optional<ProyeccionUtm> origen_;  // the last other zone read from
     const Elipsoide* elipsoideOrigen_ = nullptr;
+    CeldaNtv2 celda_;  // the grid's last cell: consecutive points share it
     std::array<DatumFichero, 3> desplazados_{};
     std::size_t numDesplazados_ = 0;
 };

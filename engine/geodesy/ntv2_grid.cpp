@@ -54,12 +54,23 @@ Lp Nodo(const RejillaNtv2& r, const SubrejillaNtv2& s, int x, int y) {
     return {lon, lat};
 }
 
+// lround(floor(v)) as an int, NaN as 0: within int's range without a call
+// into the maths library, which this lookup makes twice per iteration.
+int Piso(double v) {
+    if (std::isnan(v)) return 0;
+    if (v >= -2147483648.0 && v < 2147483648.0) {
+        const int i = static_cast<int>(v);  // towards zero
+        return i > v ? i - 1 : i;
+    }
+    return static_cast<int>(std::lround(std::floor(v)));
+}
+
 // `t` from the subgrid's south-west corner, in radians.
-Lp Interpolar(const RejillaNtv2& r, const SubrejillaNtv2& s, Lp t) {
+Lp Interpolar(const RejillaNtv2& r, const SubrejillaNtv2& s, Lp t, CeldaNtv2& c) {
     t.lam /= s.pasoLongitud;
     t.phi /= s.pasoLatitud;
-    int x = std::isnan(t.lam) ? 0 : static_cast<int>(std::lround(std::floor(t.lam)));
-    int y = std::isnan(t.phi) ? 0 : static_cast<int>(std::lround(std::floor(t.phi)));
+    int x = Piso(t.lam);
+    int y = Piso(t.phi);
     double fx = t.lam - x;
     double fy = t.phi - y;
     constexpr Lp kNada{kFuera, kFuera};
@@ -77,16 +88,23 @@ Lp Interpolar(const RejillaNtv2& r, const SubrejillaNtv2& s, Lp t) {
         return true;
     };
     if (!ajustar(x, fx, s.columnas) || !ajustar(y, fy, s.filas)) return kNada;
-    const Lp f00 = Nodo(r, s, x, y);
-    const Lp f10 = Nodo(r, s, x + 1, y);
-    const Lp f01 = Nodo(r, s, x, y + 1);
-    const Lp f11 = Nodo(r, s, x + 1, y + 1);
+    if (c.subrejilla != &s || c.x != x || c.y != y) {
+        const std::array<Lp, 4> f{Nodo(r, s, x, y), Nodo(r, s, x + 1, y), Nodo(r, s, x, y + 1),
+                                  Nodo(r, s, x + 1, y + 1)};
+        for (std::size_t i = 0; i < f.size(); ++i) {
+            c.lam[i] = f[i].lam;
+            c.phi[i] = f[i].phi;
+        }
+        c.subrejilla = &s;
+        c.x = x;
+        c.y = y;
+    }
     const double m00 = (1.0 - fx) * (1.0 - fy);
     const double m10 = fx * (1.0 - fy);
     const double m01 = (1.0 - fx) * fy;
     const double m11 = fx * fy;
-    return {m00 * f00.lam + m10 * f10.lam + m01 * f01.lam + m11 * f11.lam,
-            m00 * f00.phi + m10 * f10.phi + m01 * f01.phi + m11 * f11.phi};
+    return {m00 * c.lam[0] + m10 * c.lam[1] + m01 * c.lam[2] + m11 * c.lam[3],
+            m00 * c.phi[0] + m10 * c.phi[1] + m01 * c.phi[2] + m11 * c.phi[3]};
 }
 
 // The point from the subgrid's south-west corner, a turn added or taken
@@ -108,13 +126,13 @@ double AjustarLongitud(double lam) {
     return lam - std::numbers::pi;
 }
 
-std::optional<Lp> Inversa(const RejillaNtv2& r, const SubrejillaNtv2* s, Lp entrada, Lp tb, Lp t) {
+std::optional<Lp> Inversa(const RejillaNtv2& r, const SubrejillaNtv2* s, Lp entrada, Lp tb, Lp t, CeldaNtv2& c) {
     t = {tb.lam - t.lam, tb.phi - t.phi};
     Lp del{};
     int vueltas = kIteraciones;
     double dif2 = 0.0;
     do {
-        del = Interpolar(r, *s, t);
+        del = Interpolar(r, *s, t, c);
         // The iteration may leave the first subgrid: go on in the one it reached.
         if (del.lam == kFuera) {
             const Lp absoluto{t.lam + s->oeste, t.phi + s->sur};
@@ -139,14 +157,20 @@ std::optional<Lp> Inversa(const RejillaNtv2& r, const SubrejillaNtv2* s, Lp entr
 
 std::optional<PosicionGeografica> DesplazarConRejilla(const RejillaNtv2& rejilla, PosicionGeografica p,
                                                       SentidoRejilla sentido) {
+    CeldaNtv2 celda;
+    return DesplazarConRejilla(rejilla, p, sentido, celda);
+}
+
+std::optional<PosicionGeografica> DesplazarConRejilla(const RejillaNtv2& rejilla, PosicionGeografica p,
+                                                      SentidoRejilla sentido, CeldaNtv2& celda) {
     const Lp entrada{p.longitud * ntv2::kGradoARadian, p.latitud * ntv2::kGradoARadian};
     const SubrejillaNtv2* s = Buscar(rejilla, entrada);
     if (s == nullptr) return std::nullopt;
     const Lp tb = DesdeEsquina(*s, entrada);
-    const Lp t = Interpolar(rejilla, *s, tb);
+    const Lp t = Interpolar(rejilla, *s, tb, celda);
     if (t.lam == kFuera) return std::nullopt;
     std::optional<Lp> salida = Lp{entrada.lam + t.lam, entrada.phi + t.phi};
-    if (sentido == SentidoRejilla::Inverso) salida = Inversa(rejilla, s, entrada, tb, t);
+    if (sentido == SentidoRejilla::Inverso) salida = Inversa(rejilla, s, entrada, tb, t, celda);
     if (!salida) return std::nullopt;
     return PosicionGeografica{salida->phi / ntv2::kGradoARadian, salida->lam / ntv2::kGradoARadian};
 }

@@ -127,6 +127,19 @@ constexpr RejillaNtv2 LeerRejillaNtv2(std::string_view b) {
 
 enum class SentidoRejilla { Directo, Inverso };
 
+// The last cell interpolated in: its subgrid, its south-west node and its four
+// nodes' shifts in radians (floats, as read). The inverse looks a cell up two
+// to four times per point and a track stays in one cell for hundreds of
+// points, so the nodes are read once. Owned by whoever converts a run of
+// points (one thread), and used with one grid only.
+struct CeldaNtv2 {
+    const SubrejillaNtv2* subrejilla = nullptr;
+    int x = 0;
+    int y = 0;
+    std::array<double, 4> lam{};  // nodes (x, y), (x+1, y), (x, y+1), (x+1, y+1)
+    std::array<double, 4> phi{};
+};
+
 // The shift PROJ's hgridshift gives: the first subgrid (in the file's order)
 // whose extent holds the point, bilinear interpolation of its four nodes'
 // shifts; the inverse by PROJ's iteration, moving to another subgrid when it
@@ -134,5 +147,8 @@ enum class SentidoRejilla { Directo, Inverso };
 // the iteration does not converge, as PROJ reports the point outside the grid.
 std::optional<PosicionGeografica> DesplazarConRejilla(const RejillaNtv2& rejilla, PosicionGeografica p,
                                                       SentidoRejilla sentido);
+// The same, keeping the cell in `celda` for the next point.
+std::optional<PosicionGeografica> DesplazarConRejilla(const RejillaNtv2& rejilla, PosicionGeografica p,
+                                                      SentidoRejilla sentido, CeldaNtv2& celda);
 
 }  // namespace varnel

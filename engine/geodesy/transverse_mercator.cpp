@@ -34,20 +34,29 @@ Complejo SumarSeno(const std::array<double, N>& c, Complejo zeta) {
     const double senoh =
         std::fabs(zeta.imag()) < 1e-3 ? std::sinh(2.0 * zeta.imag()) : (exponencial - 1.0 / exponencial) / 2.0;
     const Complejo sen2{seno * coseh, coseno * senoh};
-    const Complejo a{2.0 * coseno * coseh, -2.0 * seno * senoh};
-    Complejo b1{0.0};
-    Complejo b2{0.0};
+    const double ar = 2.0 * coseno * coseh;
+    const double ai = -2.0 * seno * senoh;
+    // The products written out: the same operations as std::complex's, in
+    // the same order, without its check for infinities after each one.
+    double b1r = 0.0;
+    double b1i = 0.0;
+    double b2r = 0.0;
+    double b2i = 0.0;
     for (std::size_t k = N; k-- > 0;) {
-        const Complejo b0 = c[k] + a * b1 - b2;
-        b2 = b1;
-        b1 = b0;
+        const double b0r = c[k] + (ar * b1r - ai * b1i) - b2r;
+        const double b0i = (ar * b1i + ai * b1r) - b2i;
+        b2r = b1r;
+        b2i = b1i;
+        b1r = b0r;
+        b1i = b0i;
     }
-    return zeta + sen2 * b1;
+    return zeta + sen2 * Complejo{b1r, b1i};
 }
 
 double TauConforme(double tau, double e) {
-    const double sigma = std::sinh(e * std::atanh(e * tau / std::sqrt(1.0 + tau * tau)));
-    return tau * std::sqrt(1.0 + sigma * sigma) - sigma * std::sqrt(1.0 + tau * tau);
+    const double raiz = std::sqrt(1.0 + tau * tau);
+    const double sigma = std::sinh(e * std::atanh(e * tau / raiz));
+    return tau * std::sqrt(1.0 + sigma * sigma) - sigma * raiz;
 }
 
 // tan of the geodetic latitude from tan of the conformal one: Newton's

@@ -24,10 +24,16 @@ public:
 
 private:
     [[noreturn]] void Fallo(int err);
+    // What the buffer holds, to the file.
+    void Vaciar();
+    void Volcar(std::string_view bytes);
 
     std::filesystem::path ruta_;
     std::FILE* fichero_ = nullptr;
+    // Our own buffer, the stream unbuffered: a line is one copy, not a call
+    // into the C library.
     std::vector<char> bufer_;
+    std::size_t lleno_ = 0;
 };
 
 }  // namespace varnel

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/geodesy/datum_transformation.h"
+#include "engine/geodesy/sped2etv2.h"
 #include "tests/engine/geodesy/proj_oracle.h"
 #include "tests/engine/geodesy/transverse_mercator_cases.h"
 #include "tests/test_support.h"
@@ -141,6 +142,38 @@ INSTANTIATE_TEST_SUITE_P(Sped2etv2, RejillaIgnTest,
                          ::testing::Values(CasoRejilla{"directa", Ed50AEtrs89, &elipsoide::Wgs84},
                                            CasoRejilla{"inversa", Etrs89AEd50, &elipsoide::Internacional1924}),
                          [](const auto& info) { return std::string(info.param.sentido); });
+
+// The grid's cell kept from point to point (as a list's converter keeps it)
+// gives the very bits of a fresh lookup: a track out across many cells, from
+// PENINSUL into BALEARES and past the grid's east edge, and back; then cells
+// of the same column and row in both subgrids, one after the other (BALEARES'
+// columns from 80 on lie east of PENINSUL). Both ways on the one cell.
+TEST(RejillaIgnTest, CeldaGuardadaComoBusquedaNueva) {
+    std::vector<PosicionGeografica> puntos;
+    for (int i = -400; i <= 400; ++i) {
+        const int k = 400 - std::abs(i);
+        puntos.push_back({38.2 + k * 0.004, -0.5 + k * 0.0135});
+    }
+    const auto& s = RejillaSped2etv2().subrejillas;
+    const auto centro = [](const SubrejillaNtv2& r, int x, int y) {
+        return PosicionGeografica{(r.sur + (y + 0.5) * r.pasoLatitud) / ntv2::kGradoARadian,
+                                  (r.oeste + (x + 0.5) * r.pasoLongitud) / ntv2::kGradoARadian};
+    };
+    for (int x = 80; x < 90; x += 3)
+        for (int y = 0; y < 60; y += 20) {
+            puntos.push_back(centro(s[1], x, y));
+            puntos.push_back(centro(s[0], x, y));
+        }
+    CeldaNtv2 celda;
+    for (const PosicionGeografica& p : puntos) {
+        const PosicionGeografica ida[]{Ed50AEtrs89(p, celda), Ed50AEtrs89(p)};
+        const PosicionGeografica vuelta[]{Etrs89AEd50(p, celda), Etrs89AEd50(p)};
+        for (const auto* r : {ida, vuelta}) {
+            EXPECT_EQ(r[0].latitud, r[1].latitud) << p.latitud << ' ' << p.longitud;
+            EXPECT_EQ(r[0].longitud, r[1].longitud) << p.latitud << ' ' << p.longitud;
+        }
+    }
+}
 
 }  // namespace
 }  // namespace varnel::prueba
