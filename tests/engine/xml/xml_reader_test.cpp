@@ -252,7 +252,7 @@ TEST(LectorXmlTest, TextoSoloDondeSePide) {
     const std::string relleno(70000, ' ');
     prueba::EscribirBytes(dir / "f.xml",
                           "<a>x<b>uno<c>dos</c>tres</b>\n" + relleno + "<b>&#10;<![CDATA[<4>]]></b>y</a>");
-    prueba::EscribirBytes(dir / "mal.xml", "<a>\n<b>1</b>\n& </a>");
+    prueba::EscribirBytes(dir / "mal.xml", "<a>\n<b>1</b>\n<c>& </c></a>");
     Grabadora g;
     g.textoSoloEn = "b";
     LectorXml xml(dir / "f.xml", g);
