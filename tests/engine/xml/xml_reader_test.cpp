@@ -247,12 +247,12 @@ TEST(LectorXmlTest, TextoLargoEnTrozos) {
 
 TEST(LectorXmlTest, TextoSoloDondeSePide) {
     // Switched on and off from inside the handlers, across read chunks; a
-    // malformed text that is not wanted is refused all the same.
+    // file cut in a text that is not wanted is refused all the same.
     CarpetaTemporal dir;
     const std::string relleno(70000, ' ');
     prueba::EscribirBytes(dir / "f.xml",
                           "<a>x<b>uno<c>dos</c>tres</b>\n" + relleno + "<b>&#10;<![CDATA[<4>]]></b>y</a>");
-    prueba::EscribirBytes(dir / "mal.xml", "<a>\n<b>1</b>\n<c>& </c></a>");
+    prueba::EscribirBytes(dir / "mal.xml", "<a>\n<b>1</b>\n<c>uno &amp; dos");
     Grabadora g;
     g.textoSoloEn = "b";
     LectorXml xml(dir / "f.xml", g);
@@ -273,6 +273,7 @@ TEST(LectorXmlTest, TextoSoloDondeSePide) {
         FAIL() << "se esperaba un error";
     } catch (const ErrorXml& e) {
         EXPECT_EQ(e.Linea(), 3) << e.Mensaje();
+        EXPECT_TRUE(e.Incompleto()) << e.Mensaje();
     }
 }
 
