@@ -10,7 +10,7 @@ paquetes=(
   libgtest-dev libbenchmark-dev
   fonts-liberation
   clang libclang-rt-14-dev clang-format clang-tidy
-  xvfb xauth x11-utils xdotool imagemagick time python3
+  xvfb xauth x11-utils xdotool imagemagick time python3 valgrind
   librsvg2-bin dpkg-dev desktop-file-utils appstream
   gpsbabel proj-bin libproj-dev libexpat1-dev expat libxml2-utils
   zlib1g-dev zip unzip

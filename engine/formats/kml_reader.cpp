@@ -27,7 +27,7 @@ struct Geometria {
 
 class LectorKml final : public PasadaXml {
 public:
-    explicit LectorKml(FuenteBytes& bytes) : PasadaXml(bytes, EsRaiz, true) {}
+    explicit LectorKml(FuenteBytes& bytes) : PasadaXml(bytes, EsRaiz, false) {}
 
 private:
     void Elemento(std::string_view nombre, bool propio, std::span<const AtributoXml>) override {
@@ -53,6 +53,7 @@ private:
                 g->coordenadas.Empezar(Linea());
             }
         }
+        PedirTexto();
     }
 
     void Fin() override {
@@ -68,7 +69,11 @@ private:
             }
             if (Profundidad() == g->profundidad) g->profundidad = -1;
         }
+        PedirTexto();
     }
+
+    // Only coordinates hold text worth reading.
+    void PedirTexto() { QuererTexto(enCoord_ || lineas_.recogiendo || puntos_.recogiendo); }
 
     void Caracteres(std::string_view texto) override {
         // One byte past the limit is kept, so the refusal can show it was cut.

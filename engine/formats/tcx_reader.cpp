@@ -21,7 +21,8 @@ bool Grados(const std::string& texto, double maximo, double& grados) {
 
 class LectorTcx final : public PasadaXml {
 public:
-    explicit LectorTcx(FuenteBytes& bytes) : PasadaXml(bytes, EsRaiz, true) {}
+    // Only the degrees' text is read: the rest of a point is all text.
+    explicit LectorTcx(FuenteBytes& bytes) : PasadaXml(bytes, EsRaiz, false) {}
 
 private:
     enum class Campo : unsigned char { Ninguno, Latitud, Longitud };
@@ -40,6 +41,7 @@ private:
         } else if (posicion_ == d - 1 && (nombre == "LatitudeDegrees" || nombre == "LongitudeDegrees")) {
             campo_ = nombre == "LatitudeDegrees" ? Campo::Latitud : Campo::Longitud;
             texto_.clear();
+            QuererTexto(true);
         }
     }
 
@@ -52,6 +54,7 @@ private:
         if (campo_ != Campo::Ninguno && d == posicion_ + 1) {
             (campo_ == Campo::Latitud ? lat_ : lon_) = texto_;
             campo_ = Campo::Ninguno;
+            QuererTexto(false);
         } else if (d == posicion_) {
             posicion_ = -1;
             Posicion();

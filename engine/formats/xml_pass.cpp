@@ -21,7 +21,7 @@ std::string CitarValorXml(std::string_view valor) { return Citar(valor, 40); }
 
 PasadaXml::PasadaXml(FuenteBytes& bytes, EsRaizFn esRaiz, bool conTexto)
     : ruta_(bytes.Ruta()), xml_(bytes, static_cast<ReceptorXml&>(*this)), esRaiz_(esRaiz) {
-    if (!conTexto) xml_.SinTexto();
+    xml_.QuererTexto(conTexto);
 }
 
 PasadaXml::~PasadaXml() = default;

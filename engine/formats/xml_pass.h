@@ -30,7 +30,7 @@ std::string CitarValorXml(std::string_view valor);
 class PasadaXml : public LectorPuntosFichero, private ReceptorXml {
 public:
     using EsRaizFn = bool (*)(std::string_view nombre, std::string_view espacio);
-    // Without `conTexto` the format is handed no text at all.
+    // Without `conTexto` the format is handed no text until it asks.
     PasadaXml(FuenteBytes& bytes, EsRaizFn esRaiz, bool conTexto);
     ~PasadaXml() override;
     PasadaXml(const PasadaXml&) = delete;
@@ -50,6 +50,8 @@ protected:
 
     std::int64_t Profundidad() const { return profundidad_; }  // the root is 1
     std::int64_t Linea() const { return xml_.Linea(); }
+    // From Elemento or Fin: whether the format wants the text that follows.
+    void QuererTexto(bool quiere) { xml_.QuererTexto(quiere); }
     // The namespace of the element being handed to Elemento, during that call.
     std::string_view EspacioElemento() const { return espacioElemento_; }
     void Entregar(const PuntoLeido& p);

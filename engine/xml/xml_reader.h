@@ -73,9 +73,10 @@ public:
     bool Leer();
     // From inside a receiver call: Leer returns once that call is over.
     void Pausar();
-    // Before the first Leer: the receiver wants no text, and the parser need
-    // not hand it over.
-    void SinTexto();
+    // Before the first Leer or from inside a receiver call: whether the
+    // receiver wants the text that follows (it does at first). Text nobody
+    // wants is not handed over, and a parser that can skips its work.
+    void QuererTexto(bool quiere);
     // In InicioElemento, the line where that start tag begins. Elsewhere
     // parsers disagree (XmlLite under Wine gives where a text ends, and an
     // end tag's start tag's line): count from a start tag instead.

@@ -3,6 +3,7 @@
 #include <expat.h>
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <new>
 #include <vector>
@@ -14,18 +15,19 @@ namespace varnel {
 namespace {
 
 // Expat joins a namespace URI and a local name with this; local names never
-// hold one, so the last one splits them.
+// hold one, so the last one splits them (searched from the end: the local
+// name is the short part).
 constexpr char kSeparador = '\n';
 
 void PartirNombre(const XML_Char* completo, std::string_view& nombre, std::string_view& espacio) {
-    const std::string_view s(completo);
-    const auto corte = s.rfind(kSeparador);
-    if (corte == std::string_view::npos) {
-        nombre = s;
+    const std::size_t largo = std::strlen(completo);
+    const auto* corte = static_cast<const char*>(memrchr(completo, kSeparador, largo));
+    if (!corte) {
+        nombre = std::string_view(completo, largo);
         espacio = {};
     } else {
-        nombre = s.substr(corte + 1);
-        espacio = s.substr(0, corte);
+        nombre = std::string_view(corte + 1, static_cast<std::size_t>(completo + largo - corte - 1));
+        espacio = std::string_view(completo, static_cast<std::size_t>(corte - completo));
     }
 }
 
@@ -154,7 +156,11 @@ bool LectorXml::Leer() {
     return false;
 }
 
-void LectorXml::SinTexto() { XML_SetCharacterDataHandler(impl_->parser, nullptr); }
+void LectorXml::QuererTexto(bool quiere) {
+    // Expat takes this from inside its handlers too, and without one it
+    // skips reporting whitespace and text altogether.
+    XML_SetCharacterDataHandler(impl_->parser, quiere ? &Impl::Caracteres : nullptr);
+}
 
 void LectorXml::Pausar() {
     if (!impl_->pausaPedida) {

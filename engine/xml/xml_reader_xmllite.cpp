@@ -251,7 +251,8 @@ struct LectorXml::Impl : LectorXml::Estado {
         receptor.FinElemento(nombre, espacio);
     }
 
-    // The node's value a chunk at a time: a long text never sits whole in memory.
+    // The node's value a chunk at a time: a long text never sits whole in
+    // memory. Read all the same when not wanted: its faults are found here.
     void Texto() {
         if (profundidad == 0) return;  // Expat gives no text outside the root either
         WCHAR trozo[4096];
@@ -261,12 +262,16 @@ struct LectorXml::Impl : LectorXml::Estado {
             UINT leidos = 0;
             Comprobar(lector->ReadValueChunk(trozo, 4096, &leidos));
             const bool fin = leidos == 0;
+            if (!conTexto) {
+                if (fin) break;
+                continue;
+            }
             texto.clear();
             utf16.DecodificarUnidades(Unidades(trozo, leidos), texto);
             if (fin) utf16.Terminar(texto);
             if (!texto.empty()) {
                 lineaActual = linea;
-                if (conTexto) receptor.Texto(texto);  // read all the same: its faults are found here
+                receptor.Texto(texto);
                 for (char c : texto)
                     if (c == '\n') ++linea;
             }
@@ -324,7 +329,7 @@ bool LectorXml::Leer() {
 
 void LectorXml::Pausar() { impl_->pausaPedida = true; }
 
-void LectorXml::SinTexto() { impl_->conTexto = false; }
+void LectorXml::QuererTexto(bool quiere) { impl_->conTexto = quiere; }
 
 std::int64_t LectorXml::Linea() const { return impl_->lineaActual; }
 

@@ -26,6 +26,7 @@ public:
     std::vector<std::string> eventos;
     int trozos = 0;
     bool pausarEnCadaInicio = false;
+    std::string_view textoSoloEn;  // when set, text is wanted only inside these elements
     std::string ultimoInicio;
     int inicios = 0;
 
@@ -43,6 +44,7 @@ public:
         ultimoInicio = eventos.back();
         ++inicios;
         if (pausarEnCadaInicio) xml->Pausar();
+        if (nombre == textoSoloEn) xml->QuererTexto(true);
     }
     void FinElemento(std::string_view nombre, std::string_view espacio) override {
         CerrarTexto();
@@ -50,6 +52,7 @@ public:
         e += Nombre(nombre, espacio);
         e += '>';
         eventos.push_back(e);
+        if (nombre == textoSoloEn) xml->QuererTexto(false);
     }
     void Texto(std::string_view texto) override {
         enTexto_ = true;
@@ -81,6 +84,7 @@ private:
 void LeerTodo(const std::filesystem::path& ruta, Grabadora& g) {
     LectorXml xml(ruta, g);
     g.xml = &xml;
+    if (!g.textoSoloEn.empty()) xml.QuererTexto(false);
     while (xml.Leer()) {}
     g.CerrarTexto();
 }
@@ -240,6 +244,30 @@ TEST(LectorXmlTest, TextoLargoEnTrozos) {
     // Not EXPECT_EQ: a failure would print both texts whole.
     EXPECT_TRUE(g.eventos[3] == texto) << g.eventos[3].size() << " bytes en vez de " << texto.size();
     EXPECT_GT(g.trozos, 2);
+}
+
+TEST(LectorXmlTest, TextoSoloDondeSePide) {
+    // Switched on and off from inside the handlers, across read chunks; a
+    // file cut in a text that is not wanted is refused all the same.
+    CarpetaTemporal dir;
+    const auto eventos = [&](const std::string& documento) {
+        prueba::EscribirBytes(dir / "f.xml", documento);
+        Grabadora g;
+        g.textoSoloEn = "b";
+        LeerTodo(dir / "f.xml", g);
+        return g.eventos;
+    };
+    const std::vector<std::string> esperados = {"1:<a>", "1:<b>", "uno",   "1:<c>", "dos",  "</c>",
+                                                "tres",  "</b>",  "2:<b>", " <4>",  "</b>", "</a>"};
+    EXPECT_EQ(eventos("<a>x<b>uno<c>dos</c>tres</b>\n" + std::string(70000, ' ') + "<b>&#10;<![CDATA[<4>]]></b>y</a>"),
+              esperados);
+    try {
+        eventos("<a>\n<b>1</b>\n<c>uno &amp; dos");
+        FAIL() << "se esperaba un error";
+    } catch (const ErrorXml& e) {
+        EXPECT_EQ(e.Linea(), 3) << e.Mensaje();
+        EXPECT_TRUE(e.Incompleto()) << e.Mensaje();
+    }
 }
 
 TEST(LectorXmlTest, AbrirFallaConElCodigoDeSiempre) {
