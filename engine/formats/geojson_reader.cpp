@@ -1,6 +1,8 @@
 #include "engine/formats/geojson_reader.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +26,32 @@ public:
         if (fin_ >= 3 && bufer_[0] == '\xEF' && bufer_[1] == '\xBB' && bufer_[2] == '\xBF') pos_ = 3;
     }
     Ch Peek() const { return pos_ < fin_ ? bufer_[pos_] : '\0'; }
+    // Blanks are most of a pretty-printed file: skipped in the stream's own
+    // loop, runs of indentation eight spaces at a time.
+    void SaltarBlancos() {
+        constexpr std::uint64_t kOchoEspacios = 0x2020202020202020ULL;
+        while (pos_ < fin_) {
+            const char* p = bufer_.data() + pos_;
+            const char* const fin = bufer_.data() + fin_;
+            std::int64_t lineas = 0;
+            while (p < fin) {
+                std::uint64_t ocho = 0;
+                if (fin - p >= 8 && (std::memcpy(&ocho, p, 8), ocho == kOchoEspacios)) {
+                    p += 8;
+                    continue;
+                }
+                if (*p == '\n')
+                    ++lineas;
+                else if (*p != ' ' && *p != '\t' && *p != '\r')
+                    break;
+                ++p;
+            }
+            linea_ += lineas;
+            pos_ = static_cast<std::size_t>(p - bufer_.data());
+            if (pos_ < fin_) return;
+            Rellenar();
+        }
+    }
     Ch Take() {
         if (pos_ == fin_) return '\0';
         const Ch c = bufer_[pos_++];
@@ -53,6 +81,18 @@ private:
     std::size_t leidos_ = 0;
     std::int64_t linea_ = 1;
 };
+
+}  // namespace
+}  // namespace varnel::geojson
+
+// RapidJSON's blank skipping, one Peek and Take a byte, in the stream's own loop.
+template <>
+inline void rapidjson::SkipWhitespace(varnel::geojson::FlujoJson& flujo) {
+    flujo.SaltarBlancos();
+}
+
+namespace varnel::geojson {
+namespace {
 
 std::string MotivoJson(rapidjson::ParseErrorCode c) {
     switch (c) {

@@ -1,5 +1,7 @@
 #include "engine/formats/kml_coordinates.h"
 
+#include <algorithm>
+
 #include "engine/core/value.h"
 
 namespace varnel {
@@ -45,16 +47,26 @@ bool CoordenadasKml::Cerrar(std::vector<PuntoLeido>& salida) {
 }
 
 bool CoordenadasKml::Anadir(std::string_view trozo, std::vector<PuntoLeido>& salida) {
-    for (char c : trozo) {
+    std::size_t i = 0;
+    while (i < trozo.size()) {
+        const char c = trozo[i];
         if (EsEspacioXml(c)) {
             if (!Cerrar(salida)) return false;
             if (c == '\n') ++linea_;
+            ++i;
             continue;
         }
+        // The whole run of the tuple's bytes in this piece at once.
+        std::size_t fin = i + 1;
+        while (fin < trozo.size() && !EsEspacioXml(trozo[fin])) ++fin;
         if (tupla_.empty()) lineaTupla_ = linea_;
         // One byte past the limit is kept, so the refusal can show it was cut.
         if (tupla_.size() > kTuplaMaxima) return false;
-        tupla_ += c;
+        const std::size_t sitio = kTuplaMaxima + 1 - tupla_.size();
+        const std::size_t largo = fin - i;
+        tupla_.append(trozo.substr(i, std::min(largo, sitio)));
+        if (largo > sitio) return false;
+        i = fin;
     }
     return true;
 }

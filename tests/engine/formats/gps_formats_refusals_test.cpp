@@ -93,6 +93,16 @@ const CasoRechazo kGeoJsonMal[] = {
     {"anidamiento_de_65", "{\"a\":" + std::string(64, '['), 0, 1, "anidamiento de más de 64 niveles"},
     {"numero_fuera_de_rango", kLinea + "[[-1.6,1e400]]}", 0, 2, "número fuera de rango"},
     {"latitud_fuera_del_globo", kLinea + "[[-1.6,42.8],\n[-1.6,92]]}", 0, 3, "posición no válida [-1.6, 92]"},
+    // Lines counted through blanks that run across the reader's buffers.
+    {"tras_muchas_lineas_en_blanco",
+     kLinea + "[[-1.6,42.8]," +
+         [] {
+             std::string blancos;
+             for (int i = 0; i < 3000; ++i) blancos += "\r\n" + std::string(37, ' ') + "\t";
+             return blancos;
+         }() +
+         "[-1.6,92]]}",
+     0, 3002, "posición no válida [-1.6, 92]"},
     {"texto_en_una_posicion", kLinea + "[[-1.6,\"42.8\"]]}", 0, 2, "coordenadas no válidas"},
     {"una_sola_coordenada", kLinea + "[[-1.6]]}", 0, 2, "posición con una sola coordenada"},
     {"profundidad_de_otro_tipo", kLinea + "[-1.6,42.8]}", 0, 2, "coordenadas no válidas para su tipo"},
