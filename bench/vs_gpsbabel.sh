@@ -12,13 +12,7 @@ bin=build/default/bench/varnel_convert_once
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-awk 'BEGIN {
-  print "<?xml version=\"1.0\"?>"
-  print "<gpx version=\"1.1\" creator=\"bench\" xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><name>A</name><trkseg>"
-  for (i = 0; i < 32767; i++)
-    printf "<trkpt lat=\"%.6f\" lon=\"%.6f\"><ele>450</ele></trkpt>\n", 42.5 + i * 0.00001, -1.9 + i * 0.00001
-  print "</trkseg></trk></gpx>"
-}' > "$dir/pista.gpx"
+bench/track_gpx.sh > "$dir/pista.gpx"
 gpsbabel -i gpx -f "$dir/pista.gpx" -o garmin_txt,datum="WGS 84" -F "$dir/Sitna-Mapsource.txt"
 
 mejor() {  # best wall time of 7 runs of a command, in ms
@@ -45,14 +39,7 @@ echo "GPX soltado, 32767 puntos: varnel $varnel ms, gpsbabel $babel ms"
 # FIT record needs a time) and as a KMZ (gpsbabel's KML zipped; gpsbabel reads
 # no KMZ, so its side is unzip piped into it). Each against the GPX drop of
 # those points.
-awk 'BEGIN {
-  print "<?xml version=\"1.0\"?>"
-  print "<gpx version=\"1.1\" creator=\"bench\" xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><name>A</name><trkseg>"
-  for (i = 0; i < 32767; i++)
-    printf "<trkpt lat=\"%.6f\" lon=\"%.6f\"><ele>450</ele><time>2024-05-%02dT%02d:%02d:00Z</time></trkpt>\n",
-      42.5 + i * 0.00001, -1.9 + i * 0.00001, 1 + int(i / 1440), int(i / 60) % 24, i % 60
-  print "</trkseg></trk></gpx>"
-}' > "$dir/horas.gpx"
+bench/track_gpx.sh 32767 horas > "$dir/horas.gpx"
 gpsbabel -i gpx -f "$dir/horas.gpx" -o garmin_fit -F "$dir/pista.fit"
 gpsbabel -i gpx -f "$dir/horas.gpx" -o kml,points=0 -F "$dir/doc.kml"
 (cd "$dir" && zip -q -9 pista.kmz doc.kml)

@@ -12,13 +12,7 @@ command -v valgrind >/dev/null || { echo "Falta valgrind (scripts/setup.sh)." >&
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-awk 'BEGIN {
-  print "<?xml version=\"1.0\"?>"
-  print "<gpx version=\"1.1\" creator=\"bench\" xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><name>A</name><trkseg>"
-  for (i = 0; i < 32767; i++)
-    printf "<trkpt lat=\"%.6f\" lon=\"%.6f\"><ele>450</ele></trkpt>\n", 42.5 + i * 0.00001, -1.9 + i * 0.00001
-  print "</trkseg></trk></gpx>"
-}' > "$dir/pista.gpx"
+bench/track_gpx.sh > "$dir/pista.gpx"
 gpsbabel -i gpx -f "$dir/pista.gpx" -o gtrnctr,course=0 -F "$dir/pista.tcx"
 gpsbabel -i gpx -f "$dir/pista.gpx" -o kml,points=0 -F "$dir/pista.kml"
 
