@@ -45,8 +45,9 @@ struct FilaFormato {
     bool cabeceraDatum;        // its writer starts with the datum line
     // A GPS format's writer: the whole document of one track (null: none).
     std::string (*documento)(const TrazaWgs84& traza) = nullptr;
-    // A GPS format: a position at latitude 0, longitude 0 is a missing fix.
-    bool ceroSinPosicion = false;
+    // A GPS receiver's format: a position at latitude 0, longitude 0 is a
+    // missing fix, and a file with no position at all gives no list.
+    bool deGps = false;
 };
 
 namespace formato {

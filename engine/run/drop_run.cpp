@@ -1,5 +1,7 @@
 #include "engine/run/drop_run.h"
 
+#include <optional>
+
 #include "engine/core/path_text.h"
 #include "engine/formats/format_rows.h"
 #include "engine/formats/point_reader.h"
@@ -50,12 +52,21 @@ void EjecucionSoltado::LeerFichero(const fs::path& ruta) {
     entrada.Rebobinar();
     // Read on a thread of its own: a big GPX's parsing overlaps the conversion.
     LectorEnHilo lector(fila->leer(entrada));
-    AbrirSalidaSiFalta();
+    // A GPS file opens the list at its first point: one without any (an
+    // indoor activity, a layer of styles) is refused, the list as it was.
+    if (!fila->deGps) AbrirSalidaSiFalta();
     // One list over every file: each point is counted before its line, a MapSource export's too.
-    DestinoPunto destino{estado_, *NumFichSalida, caja_, primeraEntrada_, false};
-    LectorPuntos puntos(lector, conversor_, fila->ceroSinPosicion);
-    while (puntos.Siguiente(estado_.CoordX, estado_.CoordY)) lista_sitna::EscribirPunto(destino);
+    std::optional<DestinoPunto> destino;
+    LectorPuntos puntos(lector, conversor_, fila->deGps);
+    while (puntos.Siguiente(estado_.CoordX, estado_.CoordY)) {
+        if (!destino) {
+            AbrirSalidaSiFalta();
+            destino.emplace(DestinoPunto{estado_, *NumFichSalida, caja_, primeraEntrada_, false});
+        }
+        lista_sitna::EscribirPunto(*destino);
+    }
     sinPosicion_ += puntos.SinPosicion();
+    if (fila->deGps && !destino) throw ErrorEjecucion::EnLinea(codigo::TiposNoCoinciden, {1, ruta}, "sin puntos");
 }
 
 }  // namespace varnel

@@ -213,6 +213,34 @@ TEST_F(SoltarErrorTest, LaPropiaListaEs75SinVaciarla) {
     EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
 }
 
+// A GPS file with no position leaves the list as it was: an indoor
+// activity, a layer of styles, a receiver that never had a fix.
+TEST_F(SoltarErrorTest, UnFicheroGpsSinPuntosDejaLaLista) {
+    const std::pair<const char*, std::string> sinPuntos[] = {
+        {"gpx", "<gpx version=\"1.1\" xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg/></trk></gpx>"},
+        {"gpx_sin_fijar",
+         "<gpx version=\"1.1\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+         "<wpt lat=\"0\" lon=\"0\"/></gpx>"},
+        {"kml", "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document><Style id=\"a\"/></Document></kml>"},
+        {"tcx_en_sala",
+         "<TrainingCenterDatabase xmlns=\"http://www.garmin.com/xmlschemas/TrainingCenterDatabase/v2\"><Activities>"
+         "<Activity><Lap><Track><Trackpoint><HeartRateBpm><Value>98</Value></HeartRateBpm></Trackpoint></Track>"
+         "</Lap></Activity></Activities></TrainingCenterDatabase>"},
+        {"geojson", "{\"type\":\"FeatureCollection\",\"features\":[]}"},
+        {"twonav", "G  WGS 84\r\nU  1\r\n"},
+    };
+    for (const auto& [nombre, contenido] : sinPuntos) {
+        SCOPED_TRACE(nombre);
+        Poner("Sitna-Descargar.txt", DatoDePrueba("descargar-3.txt"));
+        const fs::path vacio = origen / nombre;
+        EscribirBytes(vacio, contenido);
+        Soltar({vacio});
+        const std::string t = "Error:13 No coinciden los tipos (línea 1 de " + Utf8(vacio) + ": sin puntos)";
+        EsperarError(t, t);
+        EXPECT_EQ(Leer("Sitna-Descargar.txt"), DatoDePrueba("descargar-3.txt"));
+    }
+}
+
 TEST_F(SoltarErrorTest, UnGpxMalFormadoDiceLaLineaDelAnalizador) {
     const fs::path roto = origen / "roto.gpx";
     EscribirBytes(roto,
