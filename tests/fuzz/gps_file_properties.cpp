@@ -12,6 +12,17 @@
 namespace varnel::prueba {
 namespace {
 
+// A refusal of the content is error 13 with its line, kept in `l`; anything
+// else is not expected here.
+template <typename L>
+std::optional<std::string> AnotarRechazo(const ErrorEjecucion& e, L& l) {
+    if (e.Codigo() != codigo::TiposNoCoinciden || e.Linea().numero < 1)
+        return "error inesperado: " + logica::TextoError(e);
+    l.lineaRechazo = e.Linea().numero;
+    l.motivo = e.Motivo();
+    return std::nullopt;
+}
+
 struct Lectura {
     const FilaFormato* formato = nullptr;
     bool xml = false;  // the probe looked for an XML root
@@ -35,11 +46,7 @@ std::optional<std::string> Leer(std::string_view datos, Lectura& l) {
         l.formato = ReconocerFormato(cabeza);
         LeerPuntosGps(bytes, cabeza, l.puntos);
     } catch (const ErrorEjecucion& e) {
-        // A refusal of the content is error 13 with its line; anything else is not expected here.
-        if (e.Codigo() != codigo::TiposNoCoinciden || e.Linea().numero < 1)
-            return "error inesperado: " + logica::TextoError(e);
-        l.lineaRechazo = e.Linea().numero;
-        l.motivo = e.Motivo();
+        return AnotarRechazo(e, l);
     } catch (const std::exception& e) {
         return std::string("excepción: ") + e.what();
     }
@@ -104,10 +111,7 @@ std::optional<std::string> LeerCon(CrearLectorGps crear, std::string_view datos,
             l.lineas.push_back(lector->NumeroLinea());
         }
     } catch (const ErrorEjecucion& e) {
-        if (e.Codigo() != codigo::TiposNoCoinciden || e.Linea().numero < 1)
-            return "error inesperado: " + logica::TextoError(e);
-        l.lineaRechazo = e.Linea().numero;
-        l.motivo = e.Motivo();
+        return AnotarRechazo(e, l);
     } catch (const std::exception& e) {
         return std::string("excepción: ") + e.what();
     }
